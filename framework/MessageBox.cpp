@@ -1,0 +1,50 @@
+#include "framework/MessageBox.h"
+
+#include <string>
+
+namespace {
+
+MessageBoxHook& Hook() {
+    static MessageBoxHook hook;
+    return hook;
+}
+
+HWND g_mainWindow = nullptr;
+
+int Show(HWND owner, const char* text, UINT type) {
+    if (Hook()) return Hook()(owner, text, ApplicationName(), type);
+    return MessageBoxA(owner, text, ApplicationName(), type);
+}
+
+}  // namespace
+
+const char* ApplicationName() {
+    static const std::string name = [] {
+        char path[MAX_PATH * 4];
+        DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+        std::string full(path, n < sizeof path ? n : 0);
+        // Double-byte aware: a trail byte may equal '\' or '.'.
+        size_t nameStart = 0, dot = std::string::npos;
+        for (const char* p = full.c_str(); *p; p = CharNextA(p)) {
+            if (*p == '\\') { nameStart = p - full.c_str() + 1; dot = std::string::npos; }
+            else if (*p == '.') dot = p - full.c_str();
+        }
+        return full.substr(nameStart, dot == std::string::npos ? std::string::npos : dot - nameStart);
+    }();
+    return name.c_str();
+}
+
+int AppMessageBox(const char* text, UINT type) {
+    UINT buttons = type & MB_TYPEMASK;
+    bool plainButtons = buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO ||
+                        buttons == MB_YESNOCANCEL;
+    if ((type & MB_ICONMASK) == 0 && plainButtons) type |= MB_ICONEXCLAMATION;
+    return Show(g_mainWindow, text, type);
+}
+
+int DialogMessageBox(HWND owner, const char* text, UINT type) { return Show(owner, text, type); }
+
+void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+
+void SetAppMainWindow(HWND window) { g_mainWindow = window; }
+HWND AppMainWindow() { return g_mainWindow; }

@@ -1,0 +1,34 @@
+#pragma once
+// A fresh folder under the system's temporary folder for one test, removed with its contents
+// afterwards, with small helpers to build trees and read results back.
+#include <windows.h>
+#include <string>
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // Full path of the folder, without a trailing backslash.
+    const std::string& Path() const { return path_; }
+    // Path() + "\" + relative.
+    std::string operator/(const std::string& relative) const;
+
+    // Creates a folder (and its parents) below this one; returns its full path.
+    std::string MakeDir(const std::string& relative) const;
+    // Creates or replaces a file below this one (parents made as needed); returns its full path.
+    std::string WriteFile(const std::string& relative, const std::string& content) const;
+
+private:
+    std::string path_;
+};
+
+// The whole content of a file, or "<missing>" when it cannot be opened.
+std::string ReadWholeFile(const std::string& path);
+// Sets a file's or folder's last-write time from a UTC date and time.
+bool SetLastWriteTime(const std::string& path, int year, int month, int day, int hour, int minute,
+                      int second);
+// Removes a folder tree (long paths included).
+void RemoveTree(const std::string& path);

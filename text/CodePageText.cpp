@@ -1,0 +1,102 @@
+#include "text/CodePageText.h"
+
+namespace {
+
+unsigned char AsciiLower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
+unsigned char AsciiUpper(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - ('a' - 'A') : c; }
+
+// Maps one double-byte character through the wide-character case mapping and back;
+// the character stays itself unless the result is again one double-byte character.
+unsigned short MapPair(UINT codePage, unsigned short pair, DWORD caseFlag) {
+    char in[2] = {static_cast<char>(pair >> 8), static_cast<char>(pair & 0xFF)};
+    wchar_t wide[2];
+    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in, 2, wide, 2) != 1) return pair;
+    wchar_t mapped[2];
+    if (LCMapStringW(LOCALE_INVARIANT, caseFlag, wide, 1, mapped, 2) != 1) return pair;
+    if (mapped[0] == wide[0]) return pair;
+    char out[4];
+    BOOL usedDefault = FALSE;
+    int n = WideCharToMultiByte(codePage, 0, mapped, 1, out, sizeof out, nullptr, &usedDefault);
+    if (n != 2 || usedDefault) return pair;
+    return static_cast<unsigned short>((static_cast<unsigned char>(out[0]) << 8) |
+                                       static_cast<unsigned char>(out[1]));
+}
+
+}  // namespace
+
+CodePageText::CodePageText(UINT codePage) {
+    CPINFO info = {};
+    for (bool& b : lead_) b = false;
+    if (GetCPInfo(codePage, &info) && info.MaxCharSize == 2) {
+        for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i]; i += 2)
+            for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) lead_[b] = true;
+        BuildCaseMaps(codePage);
+    }
+}
+
+const CodePageText& CodePageText::System() {
+    static const CodePageText system(CP_ACP);
+    return system;
+}
+
+void CodePageText::BuildCaseMaps(UINT codePage) {
+    upper_.resize(0x10000);
+    lower_.resize(0x10000);
+    for (unsigned i = 0; i < 0x10000; ++i) upper_[i] = lower_[i] = static_cast<unsigned short>(i);
+    for (unsigned lead = 0; lead < 256; ++lead) {
+        if (!lead_[lead]) continue;
+        for (unsigned trail = 0x40; trail < 0x100; ++trail) {
+            unsigned short pair = static_cast<unsigned short>(lead << 8 | trail);
+            upper_[pair] = MapPair(codePage, pair, LCMAP_UPPERCASE);
+            lower_[pair] = MapPair(codePage, pair, LCMAP_LOWERCASE);
+        }
+    }
+}
+
+const char* CodePageText::Next(const char* p) const {
+    if (*p == '\0') return p;
+    if (lead_[static_cast<unsigned char>(*p)] && p[1] != '\0') return p + 2;
+    return p + 1;
+}
+
+const char* CodePageText::Prev(const char* start, const char* p) const {
+    if (p <= start) return start;
+    const char* q = start;
+    for (;;) {
+        const char* next = Next(q);
+        if (next >= p || next == q) return q;
+        q = next;
+    }
+}
+
+void CodePageText::Convert(std::string& text, const std::vector<unsigned short>& map,
+                           bool toUpper) const {
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (lead_[c] && i + 1 < text.size() && text[i + 1] != '\0') {
+            unsigned short mapped = map[c << 8 | static_cast<unsigned char>(text[i + 1])];
+            text[i] = static_cast<char>(mapped >> 8);
+            text[i + 1] = static_cast<char>(mapped & 0xFF);
+            ++i;
+        } else {
+            text[i] = static_cast<char>(toUpper ? AsciiUpper(c) : AsciiLower(c));
+        }
+    }
+}
+
+void CodePageText::ToUpper(std::string& text) const { Convert(text, upper_, true); }
+void CodePageText::ToLower(std::string& text) const { Convert(text, lower_, false); }
+
+int CodePageText::Compare(const char* a, const char* b) const {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(a);
+    const unsigned char* q = reinterpret_cast<const unsigned char*>(b);
+    for (;;) {
+        unsigned va, vb;
+        if (lead_[*p] && p[1]) { va = upper_[p[0] << 8 | p[1]]; p += 2; }
+        else { va = AsciiLower(*p); if (*p) ++p; }
+        if (lead_[*q] && q[1]) { vb = upper_[q[0] << 8 | q[1]]; q += 2; }
+        else { vb = AsciiLower(*q); if (*q) ++q; }
+        if (va != vb) return va < vb ? -1 : 1;
+        if (va == 0) return 0;
+    }
+}

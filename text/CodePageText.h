@@ -1,0 +1,40 @@
+#pragma once
+// Character stepping, letter case and case-insensitive order for one ANSI code page.
+// A character is one byte, or a lead byte together with the byte after it.
+#include <windows.h>
+#include <string>
+#include <vector>
+
+class CodePageText {
+public:
+    explicit CodePageText(UINT codePage);
+
+    // The process's ANSI code page (932 on the systems the program is written for).
+    static const CodePageText& System();
+
+    bool IsDoubleByteCodePage() const { return !upper_.empty(); }
+    bool IsLeadByte(unsigned char b) const { return lead_[b]; }
+
+    // Start of the next character; stays on the terminating zero (as CharNextA).
+    const char* Next(const char* p) const;
+    // Start of the character before p; start itself when p is at the start (as CharPrevA).
+    const char* Prev(const char* start, const char* p) const;
+
+    // Whole-string case conversion in place: a-z / A-Z, and double-byte characters
+    // through the code page's own case mapping (full-width letters).
+    void ToUpper(std::string& text) const;
+    void ToLower(std::string& text) const;
+
+    // <0, 0 or >0. Single-byte characters count as their byte with A-Z taken as a-z;
+    // a double-byte character counts as lead*256+trail after upper-case mapping;
+    // the first difference decides and a text that ends first sorts first.
+    int Compare(const char* a, const char* b) const;
+
+private:
+    void BuildCaseMaps(UINT codePage);
+    void Convert(std::string& text, const std::vector<unsigned short>& map, bool toUpper) const;
+
+    bool lead_[256];
+    std::vector<unsigned short> upper_;  // lead*256+trail -> mapped pair; empty when single-byte
+    std::vector<unsigned short> lower_;
+};
