@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "text/CodePageText.h"
 
@@ -39,13 +41,15 @@ bool NeedsQuotes(const CString& value) {
     return value.size() >= 2 && first == last && (first == '"' || first == '\'');
 }
 
-// Reads into a buffer of bufferSize bytes; the count is what the reader copied.
+// Reads into a buffer of bufferSize bytes and returns the reader's count, which is
+// bufferSize - 1 after a cut. Some readers count a character they could not fit, so the
+// text ends at the first zero.
 DWORD ReadIntoBuffer(const CString& file, const char* section, const char* key,
                      const char* defaultText, CString& buffer, size_t bufferSize) {
     buffer.assign(bufferSize, '\0');
     DWORD copied = GetPrivateProfileStringA(section, key, defaultText, &buffer[0],
                                             static_cast<DWORD>(bufferSize), file.c_str());
-    buffer.resize(copied);
+    buffer.resize(std::min<size_t>(copied, std::strlen(buffer.c_str())));
     return copied;
 }
 
