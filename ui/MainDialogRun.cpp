@@ -1,4 +1,5 @@
 // Starting a folder run from the main dialog and the prompt at its end.
+#include <windows.h>
 #include <shellapi.h>
 
 #include "engine/ListingWorker.h"

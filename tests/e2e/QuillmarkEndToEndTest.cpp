@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ProgramWindows.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -30,7 +30,8 @@ std::string Ini(const std::string& file, const char* section, const char* key) {
 class RunningProgram {
 public:
     explicit RunningProgram(const std::string& exe) {
-        STARTUPINFOA startup = {sizeof startup};
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
         std::string commandLine = "\"" + exe + "\"";
         started_ = CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                   &startup, &process_) != FALSE;

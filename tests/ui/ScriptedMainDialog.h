@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "ui/MainDialog.h"
 
 class ScriptedMainDialog : public CMainDialog {
