@@ -1,25 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <cstdlib>
 #include <string>
 
 #include "support/DeepFolder.h"
 #include "support/TempFolder.h"
+#include "support/VersionFixtures.h"
 #include "format/VersionFields.h"
 
 namespace {
-
-// The fixtures are built beside unit_tests.exe; QM_BUILD_DIR finds them otherwise.
-std::string FixturePath(const std::string& name) {
-    char module[MAX_PATH * 4];
-    DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
-    std::string dir(module, n < sizeof module ? n : 0);
-    dir = dir.substr(0, dir.find_last_of('\\') + 1);
-    if (GetFileAttributesA((dir + name).c_str()) != INVALID_FILE_ATTRIBUTES) return dir + name;
-    const char* build = std::getenv("QM_BUILD_DIR");
-    return std::string(build ? build : ".") + "\\tests\\" + name;
-}
 
 struct Versions {
     std::string file = "unset", product = "unset";
@@ -34,11 +23,11 @@ Versions Read(const std::string& path) {
 }  // namespace
 
 TEST(VersionFields, FixedBlockOfTheResource) {
-    Versions v = Read(FixturePath("version-1.4.dll"));
+    Versions v = Read(VersionFixturePath("version-1.4.dll"));
     EXPECT_EQ("1,4,0,0", v.file);
     EXPECT_EQ("1,4,0,0", v.product);
     // Numbers above 9 in full, and file and product versions each from their own fields.
-    v = Read(FixturePath("version-5.0.dll"));
+    v = Read(VersionFixturePath("version-5.0.dll"));
     EXPECT_EQ("5,0,2195,1", v.file);
     EXPECT_EQ("5,1,2600,7", v.product);
 }
@@ -57,7 +46,7 @@ TEST(VersionFields, NoResourceGivesEmptyTexts) {
 TEST(VersionFields, FullPathsOf260BytesAndMore) {
     TempFolder temp;
     DeepFolder deep(temp.Path(), 300);
-    const std::string copy = deep.CopyIn(FixturePath("version-5.0.dll"), "fixture.dll");
+    const std::string copy = deep.CopyIn(VersionFixturePath("version-5.0.dll"), "fixture.dll");
     ASSERT_FALSE(copy.empty());
     ASSERT_GE(copy.size(), 300u);
     Versions v = Read(copy);
