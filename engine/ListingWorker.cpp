@@ -1,0 +1,86 @@
+#include "engine/ListingWorker.h"
+
+#include <deque>
+
+#include "engine/OutputWriter.h"
+#include "engine/WildcardFilter.h"
+#include "framework/MessageBox.h"
+
+namespace {
+
+const UINT kFailureBoxType = MB_OK | MB_ICONERROR | MB_SETFOREGROUND;
+
+bool IsDirectory(const WIN32_FIND_DATAA& entry) {
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool IsWritten(const ListingJob& job, const WIN32_FIND_DATAA& entry) {
+    if (IsDirectory(entry) && !job.directoryNames) return false;
+    return !job.filter || MatchesFilter(job.filterList, entry.cFileName);
+}
+
+// Lists one directory's entries and queues its subdirectories. A directory that cannot be
+// searched contributes nothing.
+void ListDirectory(const ListingJob& job, OutputWriter& writer, const CString& directory,
+                   std::deque<CString>& queue) {
+    writer.SetDirectory(directory);
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((directory + "*.*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        // ".", ".." and hidden folders such as ".cache" are neither listed nor entered.
+        if (IsDirectory(entry) && entry.cFileName[0] == '.') continue;
+        if (IsWritten(job, entry)) writer.FormatEntry(entry);
+        if (job.subfolders && IsDirectory(entry)) queue.push_back(directory + entry.cFileName + "\\");
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+}
+
+void Walk(const ListingJob& job, OutputWriter& writer) {
+    std::deque<CString> queue{job.folder};
+    while (!queue.empty() && job.stopRequest == 0) {
+        const CString directory = queue.front();
+        queue.pop_front();
+        ListDirectory(job, writer, directory, queue);
+    }
+}
+
+}  // namespace
+
+DWORD WINAPI ListingThreadProc(LPVOID parameter) {
+    ListingJob& job = *static_cast<ListingJob*>(parameter);
+    {
+        OutputWriter writer(job);
+        job.result = 0;
+        job.running = 1;
+        writer.Begin();
+        if (!writer.Open()) {
+            AppMessageBox("ファイルが作成できません", kFailureBoxType);
+        } else {
+            Walk(job, writer);
+            writer.AddHeaderAndFooter();
+            job.result = writer.WriteAndClose();
+            if (job.result == 0) AppMessageBox("書き込み中にエラーが発生しました", kFailureBoxType);
+        }
+    }
+    // The owner may release the job as soon as the flag drops: nothing touches it afterwards.
+    PostMessageA(job.owner, WM_COMMAND, kFinishCommandId, 0);
+    job.running = 0;
+    return 0;
+}
+
+bool StartListing(ListingJob& job) {
+    job.running = 1;
+    HANDLE thread = CreateThread(nullptr, 0, ListingThreadProc, &job, 0, nullptr);
+    if (!thread) {
+        job.running = 0;
+        return false;
+    }
+    CloseHandle(thread);
+    return true;
+}
+
+int IsExistingFolder(const CString& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The finished lines of a run, held in memory until the end. Entry lines are kept in ascending
+// order, compared without regard to case; the header and footer are put around them last.
+#include <cstddef>
+#include <functional>
+
+#include "framework/Strings.h"
+
+class SortedLineStore {
+public:
+    // Puts the line where a binary search over the current lines lands: after every line that
+    // compares smaller, before every line that compares greater; among equal lines, where the
+    // search first meets one (that choice shows in the output, so it is kept exactly).
+    void InsertLine(const CString& line);
+    void AddFirst(const CString& line);
+    void AddLast(const CString& line);
+
+    size_t Count() const { return lines_.size(); }
+    // Visits the lines in order until the visitor returns false; returns whether all were visited.
+    bool ForEachLine(const std::function<bool(const CString&)>& visit) const;
+    void Clear() { lines_.clear(); }
+
+private:
+    size_t InsertionIndex(const CString& line) const;
+
+    CStringArray lines_;
+};

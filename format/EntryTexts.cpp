@@ -1,0 +1,20 @@
+#include "format/EntryTexts.h"
+
+void EntryTexts::RegisterPlaceholders() {
+    placeholders = {
+        {"PATH", &path},
+        {"DATE", &date},
+        {"SIZE", &size},
+        {"CRC", &crc},
+        {"CRC16", &crc},
+        {"VERSION", &version},
+        {"PRODUCTVERSION", &productVersion},
+        {"FILE", &file},
+        {"DIR", &dir},
+        {"COUNT", &count},
+        {"ATTRIBUTE", &attribute},
+        {"OUTFILE", &outFile},
+        {"DIRNAME", &dirName},
+        {"LOCATION", &location},
+    };
+}

@@ -1,0 +1,35 @@
+#include "format/PathForms.h"
+
+#include <cstdio>
+
+#include "text/CodePageText.h"
+
+CString MakeUrlForm(const CString& path, bool absolute) {
+    const CodePageText& cp = CodePageText::System();
+    CString result = absolute ? "file://" : "";
+    result.reserve(result.size() + path.size());
+    const char* p = path.c_str();
+    while (*p) {
+        const char* next = cp.Next(p);
+        unsigned char byte = static_cast<unsigned char>(*p);
+        if (next - p == 1 && byte == '\\') {
+            result += '/';
+        } else if (next - p == 1 && !absolute && byte <= 0x20) {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02x", byte);
+            result += escaped;
+        } else {
+            result.append(p, next - p);
+        }
+        p = next;
+    }
+    return result;
+}
+
+CString MakePathText(const CString& dir, const CString& name, const FormatSwitches& switches) {
+    CString path = dir + name;
+    if (switches.url) path = MakeUrlForm(path, switches.pathType == 0);
+    if (switches.upperCase) CodePageText::System().ToUpper(path);
+    if (switches.lowerCase) CodePageText::System().ToLower(path);
+    return path;
+}

@@ -1,0 +1,236 @@
+// Folder runs on real trees: walk order, sorting, path types, switches, flags and failures.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "support/ListingRun.h"
+#include "support/TempFolder.h"
+#include "engine/ListingJob.h"
+
+namespace {
+
+// Each line followed by CR LF, as the output file holds them.
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+// A tree whose names exercise the order: space < "." < digits < "\" < "_" < letters < double-byte.
+class ListingTree : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tree.WriteFile("list\\a b.txt", "12345");
+        tree.WriteFile("list\\ab.txt", "");
+        tree.WriteFile("list\\a_b.txt", "xyz");
+        tree.WriteFile("list\\sub2.txt", "2");
+        tree.WriteFile("list\\sub\\z.txt", "z");
+        tree.WriteFile("list\\sub\\deeper\\d.txt", "d");
+        tree.WriteFile("list\\表\\ソ.txt", "so");      // both names end in a 0x5C trail byte
+        tree.WriteFile("list\\ＡＢ.txt", "fullwidth");
+        tree.WriteFile("list\\.profile", "p");         // a dot-file is an ordinary file
+        tree.WriteFile("list\\.cache\\hidden.txt", "never listed");
+        tree.MakeDir("list\\.cache\\inner");
+        folder = tree / "list";
+        output = tree / "out.txt";
+    }
+
+    RunOutcome Run(ListingJob& job) {
+        job.folder = folder;
+        job.outputPath = output;
+        return RunListing(job);
+    }
+
+    TempFolder tree;
+    std::string folder;
+    std::string output;
+};
+
+TEST_F(ListingTree, RelativeWalkOfTheWholeTreeIsSortedWithoutRegardToCase) {
+    ListingJob job;
+    job.pathType = 1;
+    job.subfolders = 1;
+    RunOutcome outcome = Run(job);
+    EXPECT_TRUE(outcome.noticed);
+    EXPECT_EQ(1, outcome.notices);
+    EXPECT_EQ(1, outcome.result);
+    EXPECT_EQ(0, outcome.running);
+    EXPECT_TRUE(outcome.boxes.empty());
+    EXPECT_EQ(Lines({".profile", "a b.txt", "a_b.txt", "ab.txt", "sub2.txt", "sub\\deeper\\d.txt",
+                     "sub\\z.txt", "ＡＢ.txt", "表\\ソ.txt"}),
+              ReadWholeFile(output));
+    EXPECT_EQ(folder + "\\", job.folder) << "the run makes the job's folder end with a backslash";
+}
+
+TEST_F(ListingTree, DirectoryNamesAreListedButDotDirectoriesNever) {
+    ListingJob job;
+    job.pathType = 1;
+    job.subfolders = 1;
+    job.directoryNames = 1;
+    Run(job);
+    EXPECT_EQ(Lines({".profile", "a b.txt", "a_b.txt", "ab.txt", "sub", "sub2.txt", "sub\\deeper",
+                     "sub\\deeper\\d.txt", "sub\\z.txt", "ＡＢ.txt", "表", "表\\ソ.txt"}),
+              ReadWholeFile(output));
+}
+
+TEST_F(ListingTree, WithoutSubfoldersOnlyTheTopLevelIsListed) {
+    ListingJob job;
+    job.pathType = 1;
+    job.directoryNames = 1;
+    Run(job);
+    EXPECT_EQ(Lines({".profile", "a b.txt", "a_b.txt", "ab.txt", "sub", "sub2.txt", "ＡＢ.txt", "表"}),
+              ReadWholeFile(output));
+
+    ListingJob filesOnly;
+    filesOnly.pathType = 1;
+    Run(filesOnly);
+    EXPECT_EQ(Lines({".profile", "a b.txt", "a_b.txt", "ab.txt", "sub2.txt", "ＡＢ.txt"}),
+              ReadWholeFile(output));
+}
+
+TEST_F(ListingTree, AbsolutePathsStartWithTheFolderAsTyped) {
+    ListingJob job;
+    job.subfolders = 1;
+    job.folder = folder + "\\";  // typed with its backslash: no second one is added
+    job.outputPath = output;
+    RunListing(job);
+    EXPECT_EQ(folder + "\\", job.folder);
+    const std::string base = folder + "\\";
+    EXPECT_EQ(Lines({base + ".profile", base + "a b.txt", base + "a_b.txt", base + "ab.txt",
+                     base + "sub2.txt", base + "sub\\deeper\\d.txt", base + "sub\\z.txt",
+                     base + "ＡＢ.txt", base + "表\\ソ.txt"}),
+              ReadWholeFile(output));
+}
+
+TEST_F(ListingTree, UpperCasedPathsKeepTheSameOrder) {
+    tree.WriteFile("list\\sub\\AB.TXT", "");  // sorts between SUB2.TXT and the deeper folder
+    ListingJob job;
+    job.pathType = 1;
+    job.subfolders = 1;
+    job.upperCase = 1;
+    Run(job);
+    EXPECT_EQ(Lines({".PROFILE", "A B.TXT", "A_B.TXT", "AB.TXT", "SUB2.TXT", "SUB\\AB.TXT",
+                     "SUB\\DEEPER\\D.TXT", "SUB\\Z.TXT", "ＡＢ.TXT", "表\\ソ.TXT"}),
+              ReadWholeFile(output));
+}
+
+TEST_F(ListingTree, StopRequestedBeforeTheWalkLeavesAnEmptiedFile) {
+    tree.WriteFile("out.txt", "content of an earlier run");
+    ListingJob job;
+    job.subfolders = 1;
+    job.stopRequest = 1;
+    RunOutcome outcome = Run(job);
+    EXPECT_TRUE(outcome.noticed);
+    EXPECT_EQ(1, outcome.result);
+    EXPECT_EQ(0, outcome.running);
+    EXPECT_EQ(1, job.stopRequest);
+    EXPECT_EQ("", ReadWholeFile(output));
+}
+
+TEST(ListingRun, EmptyFolderGivesAnEmptyFile) {
+    TempFolder tree;
+    tree.MakeDir("empty\\.git");
+    ListingJob job;
+    job.folder = tree / "empty";
+    job.outputPath = tree / "out.txt";
+    job.subfolders = 1;
+    job.directoryNames = 1;
+    RunOutcome outcome = RunListing(job);
+    EXPECT_EQ(1, outcome.result);
+    EXPECT_EQ("", ReadWholeFile(job.outputPath));
+}
+
+TEST(ListingRun, OutputInAMissingFolderIsReportedAndNothingIsWalked) {
+    TempFolder tree;
+    tree.WriteFile("a.txt", "a");
+    ListingJob job;
+    job.folder = tree.Path();
+    job.outputPath = tree / "missing\\out.txt";
+    RunOutcome outcome = RunListing(job);
+    EXPECT_TRUE(outcome.noticed);
+    EXPECT_EQ(0, outcome.result);
+    EXPECT_EQ(0, outcome.running);
+    ASSERT_EQ(1u, outcome.boxes.size());
+    EXPECT_EQ("ファイルが作成できません", outcome.boxes[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR | MB_SETFOREGROUND), outcome.boxes[0].type);
+    EXPECT_EQ("<missing>", ReadWholeFile(job.outputPath));
+}
+
+TEST(ListingRun, AFailedWriteIsReported) {
+    // Under Wine drive Z: is the Unix root, and /dev/full refuses every write as a full disk would.
+    const std::string fullDevice = "Z:\\dev\\full";
+    if (GetFileAttributesA("Z:\\dev") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "needs Wine";
+    TempFolder tree;
+    tree.WriteFile("a.txt", "a");
+    ListingJob job;
+    job.folder = tree.Path();
+    job.outputPath = fullDevice;
+    RunOutcome outcome = RunListing(job);
+    EXPECT_TRUE(outcome.noticed);
+    EXPECT_EQ(0, outcome.result);
+    EXPECT_EQ(0, outcome.running);
+    ASSERT_EQ(1u, outcome.boxes.size());
+    EXPECT_EQ("書き込み中にエラーが発生しました", outcome.boxes[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR | MB_SETFOREGROUND), outcome.boxes[0].type);
+}
+
+TEST(ListingRun, TheOwnOutputFileInTheTreeIsListedEmpty) {
+    TempFolder tree;
+    tree.WriteFile("out.txt", "will be emptied before the walk");
+    ListingJob job;
+    job.folder = tree.Path();
+    job.outputPath = tree / "out.txt";
+    job.pathType = 1;
+    job.size = 1;
+    job.checksum = 1;
+    RunListing(job);
+    // Held open for writing during the walk, so its content cannot be read for the checksum.
+    EXPECT_EQ(Lines({"out.txt\t0\t--------"}), ReadWholeFile(job.outputPath));
+}
+
+class ColumnRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        file = tree.WriteFile("list\\sub\\digits.txt", "123456789");
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+        ASSERT_TRUE(SetLastWriteTime(file, 2001, 2, 3, 4, 5, 6));
+        ASSERT_TRUE(SetLastWriteTime(tree / "list\\sub", 1999, 12, 31, 15, 0, 0));
+    }
+
+    std::string Run(void (*configure)(ListingJob&)) {
+        ListingJob job;
+        job.folder = tree / "list";
+        job.outputPath = tree / "out.txt";
+        job.pathType = 1;
+        job.subfolders = 1;
+        configure(job);
+        RunListing(job);
+        return ReadWholeFile(job.outputPath);
+    }
+
+    TempFolder tree;
+    std::string file;
+};
+
+TEST_F(ColumnRun, EachColumnInItsFixedPlace) {
+    // The date is local time: the tests run with the zone fixed at UTC+9.
+    EXPECT_EQ(Lines({"sub\\digits.txt"}), Run([](ListingJob&) {}));
+    EXPECT_EQ(Lines({"sub\\digits.txt\t9"}), Run([](ListingJob& j) { j.size = 1; }));
+    EXPECT_EQ(Lines({"sub\\digits.txt\t2001/02/03 13:05:06"}), Run([](ListingJob& j) { j.date = 1; }));
+    EXPECT_EQ(Lines({"sub\\digits.txt\t  A  "}), Run([](ListingJob& j) { j.attributes = 1; }));
+    EXPECT_EQ(Lines({"sub\\digits.txt\tCBF43926"}), Run([](ListingJob& j) { j.checksum = 1; }));
+    // A text file has no version resource: switched-on version columns are left out entirely.
+    EXPECT_EQ(Lines({"sub\\digits.txt\t9\t2001/02/03 13:05:06\t  A  \tCBF43926"}),
+              Run([](ListingJob& j) {
+                  j.size = j.date = j.attributes = j.checksum = j.fileVersion = j.productVersion = 1;
+              }));
+}
+
+TEST_F(ColumnRun, DirectoryEntriesHaveTheirOwnColumns) {
+    EXPECT_EQ(Lines({"sub\t0\t2000/01/01 00:00:00\tD    \t--------",
+                     "sub\\digits.txt\t9\t2001/02/03 13:05:06\t  A  \tCBF43926"}),
+              Run([](ListingJob& j) { j.directoryNames = j.size = j.date = j.attributes = j.checksum = 1; }));
+}
+
+}  // namespace
