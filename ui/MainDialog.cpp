@@ -24,7 +24,16 @@ BOOL CMainDialog::OnInitDialog() {
     ApplyTemplateState();
     MeasureGeometry();  // the template is laid out expanded
     ApplyExpandState();
+    HandleCommandLinePath();
     return TRUE;
+}
+
+INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) {
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return TRUE;
+    }
+    return CDialog::OnMessage(message, wParam, lParam);
 }
 
 void CMainDialog::Exchange(DataExchange& dx) {
