@@ -1,0 +1,23 @@
+#pragma once
+// One key of a private-profile (INI) file: read into a bounded buffer or whole, as a number,
+// or written so that it reads back unchanged.
+#include <cstddef>
+#include <cstdint>
+
+#include "framework/Strings.h"
+
+// The value, cut to bufferSize - 1 bytes without leaving half a double-byte character;
+// defaultText when the key is missing or the file path is empty.
+CString ReadProfileText(const CString& file, const char* section, const char* key,
+                        const char* defaultText, size_t bufferSize);
+// The value whatever its length.
+CString ReadWholeProfileText(const CString& file, const char* section, const char* key,
+                             const char* defaultText);
+// The value read as text (260-byte buffer) and converted like strtol: leading blanks, an
+// optional sign, digits up to the first other character; no digits gives 0.
+int64_t ReadProfileNumber(const CString& file, const char* section, const char* key,
+                          const char* defaultText);
+// Writes one key; nothing happens when the file path is empty.
+void WriteProfileText(const CString& file, const char* section, const char* key,
+                      const CString& value);
+void WriteProfileNumber(const CString& file, const char* section, const char* key, int32_t value);

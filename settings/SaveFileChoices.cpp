@@ -1,0 +1,37 @@
+#include "settings/SettingsFile.h"
+
+#include "settings/PrivateProfile.h"
+#include "text/CodePageText.h"
+
+namespace {
+
+const char kDefaultFilter[] =
+    "テキスト(*.TXT)|*.TXT|HTMLドキュメント(*.HTM;*.HTML)|*.HTM;*HTML|すべて(*.*)|*.*||";
+const size_t kExtensionBufferSize = 260;
+
+// How many "|" characters end the list; a trail byte 0x7C is not one.
+int TrailingSeparators(const CString& list) {
+    const CodePageText& cp = CodePageText::System();
+    int count = 0;
+    size_t i = 0;
+    while (i < list.size()) {
+        bool pair = cp.IsLeadByte(static_cast<unsigned char>(list[i])) && i + 1 < list.size();
+        count = (!pair && list[i] == '|') ? count + 1 : 0;
+        i += pair ? 2 : 1;
+    }
+    return count;
+}
+
+}  // namespace
+
+SaveFileChoices ReadSaveFileChoices(const CString& settingsFile) {
+    SaveFileChoices choices;
+    choices.filter = ReadWholeProfileText(settingsFile, "SAVEFILE", "FILTER", kDefaultFilter);
+    // An empty list would leave the dialog nothing to show.
+    if (choices.filter.empty()) choices.filter = kDefaultFilter;
+    int separators = TrailingSeparators(choices.filter);
+    if (separators < 2) choices.filter.append(2 - separators, '|');
+    choices.defaultExtension =
+        ReadProfileText(settingsFile, "SAVEFILE", "DEFAULT", "txt", kExtensionBufferSize);
+    return choices;
+}

@@ -1,0 +1,197 @@
+#include "settings/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TempFolder.h"
+
+namespace {
+
+const TemplateTexts kBuiltIn = {"<html>\r\n", "<p>%FILE%</p>", "</html>\r\n"};
+
+MainOptions Load(const CString& file) {
+    MainOptions options;
+    options.subfolders = options.size = 7;  // must be overwritten
+    LoadSettings(file, kBuiltIn, options);
+    return options;
+}
+
+MainOptions LoadText(const TempFolder& folder, const CString& content) {
+    return Load(folder.WriteFile("q.ini", content));
+}
+
+TEST(LoadSettings, WithoutAFileGivesTheFreshDialog) {
+    TempFolder folder;
+    MainOptions loaded = Load(folder / "none.ini");
+    MainOptions fresh;
+    EXPECT_EQ(1, loaded.subfolders);
+    EXPECT_EQ(1, loaded.size);
+    EXPECT_EQ(fresh.date, loaded.date);
+    EXPECT_EQ(fresh.attributes, loaded.attributes);
+    EXPECT_EQ(fresh.directoryNames, loaded.directoryNames);
+    EXPECT_EQ(1, loaded.upperCase);
+    EXPECT_EQ(0, loaded.lowerCase + loaded.url + loaded.checksum + loaded.fileVersion +
+                     loaded.productVersion + loaded.filter + loaded.useTemplate + loaded.expand +
+                     loaded.pathType);
+    EXPECT_EQ("", loaded.folderText + loaded.outputPath + loaded.filterText);
+    EXPECT_EQ(kBuiltIn.header, loaded.headerText);
+    EXPECT_EQ(kBuiltIn.repeat, loaded.repeatText);
+    EXPECT_EQ(kBuiltIn.footer, loaded.footerText);
+    EXPECT_EQ("<missing>", ReadWholeFile(folder / "none.ini")) << "loading creates nothing";
+}
+
+TEST(LoadSettings, ReadsEveryKeyAsStored) {
+    TempFolder folder;
+    MainOptions o = LoadText(folder,
+        "[CONFIG]\r\nOUTDIR=0\r\nUPPER=2\r\nURL=1\r\nPATHTYPE=5\r\nSIZE=abc\r\nDATE=0\r\n"
+        "ATTR=\r\nCRC16=1\r\nVERSION=1\r\nVERSIONP= 2x\r\nFILTER=1\r\nEXPAND=1\r\nSUBDIR=0\r\n"
+        "TEMPLATE=-1\r\n[STRINGS]\r\nFILTER=*.txt;*.表\r\nFILENAME=C:\\out\\ソ.txt\r\n"
+        "DIRNAME=D:\\データ\r\n[TEMPLATE]\r\nSTART=head\\r\\n\r\n");
+    EXPECT_EQ(0, o.directoryNames);
+    EXPECT_EQ(0, o.upperCase);
+    EXPECT_EQ(1, o.lowerCase);
+    EXPECT_EQ(1, o.url);
+    EXPECT_EQ(5, o.pathType);
+    EXPECT_EQ(0, o.size);
+    EXPECT_EQ(0, o.date);
+    EXPECT_EQ(0, o.attributes);
+    EXPECT_EQ(1, o.checksum);
+    EXPECT_EQ(1, o.fileVersion);
+    EXPECT_EQ(2, o.productVersion);
+    EXPECT_EQ(1, o.filter);
+    EXPECT_EQ(1, o.expand);
+    EXPECT_EQ(0, o.subfolders);
+    EXPECT_EQ(-1, o.useTemplate);
+    EXPECT_EQ("*.txt;*.表", o.filterText);
+    EXPECT_EQ("C:\\out\\ソ.txt", o.outputPath);
+    EXPECT_EQ("D:\\データ", o.folderText);
+    EXPECT_EQ("head\r\n", o.headerText) << "START alone: no built-in text";
+    EXPECT_EQ("", o.repeatText);
+    EXPECT_EQ("", o.footerText);
+
+    MainOptions neither = LoadText(folder, "[CONFIG]\r\nUPPER=3\r\nSIZE=\r\n");
+    EXPECT_EQ(0, neither.upperCase + neither.lowerCase + neither.size);
+    EXPECT_EQ(0, LoadText(folder, "[CONFIG]\r\nSIZE=0\r\n").size);
+    MainOptions allEmpty = LoadText(folder, "[TEMPLATE]\r\nSTART=\r\nEND=\r\nLOOP=\r\n");
+    EXPECT_EQ(kBuiltIn.repeat, allEmpty.repeatText);
+}
+
+CString TemplateFile(const CString& length, const CString& value) {
+    return "[TEMPLATE]\r\nLENGTH=" + length + "\r\nSTART=" + value + "\r\n";
+}
+
+TEST(LoadSettings, CutsValuesToTheirBuffersWithoutSplittingACharacter) {
+    TempFolder folder;
+    const CString long9000(9000, 'a');
+    EXPECT_EQ(259u, LoadText(folder, TemplateFile("100", long9000)).headerText.size());
+    EXPECT_EQ(259u, LoadText(folder, TemplateFile("abc", long9000)).headerText.size());
+    EXPECT_EQ(8191u, LoadText(folder, TemplateFile("8192", long9000)).headerText.size());
+    EXPECT_EQ(259u, LoadText(folder, TemplateFile("", long9000)).headerText.size());
+    EXPECT_EQ(4095u, LoadText(folder, "[TEMPLATE]\r\nSTART=" + long9000).headerText.size());
+    EXPECT_EQ(long9000, LoadText(folder, TemplateFile("99999999999999", long9000)).headerText);
+
+    CString kanji;
+    for (int i = 0; i < 200; ++i) kanji += "表";
+    EXPECT_EQ(kanji.substr(0, 258), LoadText(folder, TemplateFile("100", kanji)).headerText);
+    EXPECT_EQ(kanji.substr(0, 258),
+              LoadText(folder, "[STRINGS]\r\nDIRNAME=" + kanji + "\r\n").folderText);
+    EXPECT_EQ(CString(259, 'b'),
+              LoadText(folder, "[STRINGS]\r\nFILTER=" + CString(400, 'b') + "\r\n").filterText);
+}
+
+TEST(SaveSettings, WritesTheOptionKeysOnlyAndKeepsOthers) {
+    TempFolder folder;
+    CString file = folder.WriteFile("q.ini", "[CONFIG]\r\nMINE=keep\r\nEXPAND=1\r\n");
+    MainOptions options;
+    options.upperCase = 0;
+    options.lowerCase = 1;
+    options.pathType = -1;
+    options.filterText = "*.c;*.h";
+    options.headerText = "<html>\r\n\t表ソ\\";
+    options.folderText = "not saved here";
+    SaveSettings(file, options);
+    CString content = ReadWholeFile(file);
+    EXPECT_NE(CString::npos, content.find("MINE=keep"));
+    EXPECT_NE(CString::npos, content.find("UPPER=2"));
+    EXPECT_NE(CString::npos, content.find("PATHTYPE=-1"));
+    EXPECT_NE(CString::npos, content.find("START=<html>\\r\\n\\t表ソ\\\\"));
+    for (const char* absent : {"SUBDIR", "DIRNAME", "FILENAME", "LENGTH", "EXPAND=0"})
+        EXPECT_EQ(CString::npos, content.find(absent)) << absent;
+
+    options.upperCase = options.lowerCase = 0;
+    SaveSettings(file, options);
+    EXPECT_EQ(0, Load(file).lowerCase + Load(file).upperCase);
+    EXPECT_NE(CString::npos, ReadWholeFile(file).find("UPPER=0"));
+}
+
+TEST(SaveSettings, RoundTripKeepsEveryByte) {
+    TempFolder folder;
+    CString file = folder / "round.ini";
+    MainOptions saved;
+    saved.subfolders = 0;
+    saved.expand = 1;
+    saved.size = 0;
+    saved.pathType = 1;
+    saved.useTemplate = 1;
+    saved.folderText = "C:\\表示\\ソフト";
+    saved.outputPath = "C:\\出力.txt";
+    saved.filterText = "*.表;*.ソ";
+    saved.headerText = "  <html>\r\n\t\\表\\ソ\\\r\n";
+    saved.repeatText = "\"%PATH%\"";
+    saved.footerText = "</html> ";
+    SaveSettings(file, saved);
+    SaveClosingKeys(file, saved);
+    MainOptions loaded = Load(file);
+    EXPECT_EQ(saved.subfolders, loaded.subfolders);
+    EXPECT_EQ(saved.expand, loaded.expand);
+    EXPECT_EQ(saved.size, loaded.size);
+    EXPECT_EQ(saved.pathType, loaded.pathType);
+    EXPECT_EQ(saved.useTemplate, loaded.useTemplate);
+    EXPECT_EQ(saved.folderText, loaded.folderText);
+    EXPECT_EQ(saved.outputPath, loaded.outputPath);
+    EXPECT_EQ(saved.filterText, loaded.filterText);
+    EXPECT_EQ(saved.headerText, loaded.headerText);
+    EXPECT_EQ(saved.repeatText, loaded.repeatText);
+    EXPECT_EQ(saved.footerText, loaded.footerText);
+    // The profile reader trims blanks and strips enclosing quotes: such values go quoted.
+    EXPECT_NE(CString::npos, ReadWholeFile(file).find("END=\"</html> \""));
+
+    saved.headerText = saved.repeatText = saved.footerText = "";
+    SaveSettings(file, saved);
+    EXPECT_NE(CString::npos, ReadWholeFile(file).find("LOOP=\r\n"));
+    EXPECT_EQ(kBuiltIn.header, Load(file).headerText);
+}
+
+TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
+    TempFolder folder;
+    CString file = folder / "close.ini";
+    MainOptions options;
+    options.folderText = "C:\\a";
+    SaveClosingKeys(file, options);
+    EXPECT_EQ("[CONFIG]\r\nEXPAND=0\r\nSUBDIR=1\r\n[STRINGS]\r\nDIRNAME=C:\\a\r\nFILENAME=\r\n",
+              ReadWholeFile(file));
+}
+
+TEST(SaveFileChoices, DefaultsWholeValuesAndAMendedEnd) {
+    TempFolder folder;
+    SaveFileChoices none = ReadSaveFileChoices(folder / "none.ini");
+    EXPECT_EQ("テキスト(*.TXT)|*.TXT|HTMLドキュメント(*.HTM;*.HTML)|*.HTM;*HTML|すべて(*.*)|*.*||",
+              none.filter);
+    EXPECT_EQ("txt", none.defaultExtension);
+
+    CString list;
+    for (int i = 0; i < 40; ++i) list += "表示" + std::to_string(i) + "|*.x" + std::to_string(i) + "|";
+    ASSERT_GT(list.size(), 400u);
+    CString file = folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=" + list + "|\r\nDEFAULT=htm\r\n");
+    EXPECT_EQ(list + "|", ReadSaveFileChoices(file).filter);
+    EXPECT_EQ("htm", ReadSaveFileChoices(file).defaultExtension);
+
+    file = folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*\r\n");
+    EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file).filter);
+    file = folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*|\r\n");
+    EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file).filter);
+    // The second byte of ポ is 0x7C: not a separator.
+    file = folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=A|*.ポ\r\n");
+    EXPECT_EQ("A|*.ポ||", ReadSaveFileChoices(file).filter);
+}
+
+}  // namespace
