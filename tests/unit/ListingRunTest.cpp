@@ -104,7 +104,7 @@ TEST_F(ListingTree, AbsolutePathsStartWithTheFolderAsTyped) {
 }
 
 TEST_F(ListingTree, UpperCasedPathsKeepTheSameOrder) {
-    tree.WriteFile("list\\sub\\AB.TXT", "");  // sorts between sub2.txt and sub\\deeper
+    tree.WriteFile("list\\sub\\AB.TXT", "");  // sorts between SUB2.TXT and the deeper folder
     ListingJob job;
     job.pathType = 1;
     job.subfolders = 1;

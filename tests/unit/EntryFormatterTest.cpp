@@ -1,0 +1,70 @@
+// Entry texts from find records that a test cannot easily make on disk.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "format/EntryFormatter.h"
+
+namespace {
+
+WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
+    WIN32_FIND_DATAA entry = {};
+    std::strcpy(entry.cFileName, name);
+    entry.dwFileAttributes = attributes;
+    entry.nFileSizeHigh = sizeHigh;
+    entry.nFileSizeLow = sizeLow;
+    SYSTEMTIME st = {2020, 2, 0, 29, 23, 59, 58, 999};  // UTC; milliseconds are dropped
+    SystemTimeToFileTime(&st, &entry.ftLastWriteTime);
+    return entry;
+}
+
+TEST(EntryFormatter, SizesBeyondTwoGibibytesAreTheFullUnsignedSize) {
+    FormatSwitches switches;
+    switches.size = 1;
+    EntryTexts texts;
+    EXPECT_EQ("a\t2147483648", FormatEntry(switches, texts, Entry("a", 0, 0, 0x80000000u), 0));
+    EXPECT_EQ("a\t4294967301", FormatEntry(switches, texts, Entry("a", 0, 1, 5), 0));
+    EXPECT_EQ("a\t0", FormatEntry(switches, texts, Entry("a", 0, 0, 0), 0));
+}
+
+TEST(EntryFormatter, AttributeLettersInTheirFixedPositions) {
+    EXPECT_EQ("  A  ", AttributeLetters(FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(" R H ", AttributeLetters(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ("DRAHS", AttributeLetters(0x37 | FILE_ATTRIBUTE_COMPRESSED));
+    EXPECT_EQ("     ", AttributeLetters(FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_TEMPORARY));
+}
+
+TEST(EntryFormatter, DatesAreLocalWholeSecondsAndEmptyBeyondYear9999) {
+    FILETIME utc = Entry("a", 0, 0, 0).ftLastWriteTime;
+    EXPECT_EQ("2020/03/01 08:59:58", LocalDateText(utc)) << "UTC+9 crosses into a leap-year March";
+    SYSTEMTIME distant = {12000, 1, 0, 1, 0, 0, 0, 0};
+    ASSERT_TRUE(SystemTimeToFileTime(&distant, &utc));
+    EXPECT_EQ("", LocalDateText(utc));
+}
+
+TEST(EntryFormatter, TextsAreFilledEvenWhenTheirColumnsAreOff) {
+    FormatSwitches switches;
+    EntryTexts texts;
+    texts.dir = "sub\\";
+    texts.location = "C:\\nowhere\\sub\\";
+    EXPECT_EQ("sub\\Name.TXT", FormatEntry(switches, texts, Entry("Name.TXT", 0x21, 0, 42), 6));
+    EXPECT_EQ("Name.TXT", texts.file);
+    EXPECT_EQ("7", texts.count);
+    EXPECT_EQ("42", texts.size);
+    EXPECT_EQ(" RA  ", texts.attribute);
+    EXPECT_EQ("2020/03/01 08:59:58", texts.date);
+    EXPECT_EQ("", texts.crc) << "not computed when nothing needs it";
+}
+
+TEST(EntryFormatter, TemplateModeLineIsTheExpandedRepeatText) {
+    FormatSwitches switches;
+    switches.useTemplate = 1;
+    switches.size = 1;  // columns do not shape a template line
+    switches.upperCase = 1;
+    switches.repeatText = "%count%: %PATH% (%File%) %DIR%";
+    EntryTexts texts;
+    texts.dir = "sub\\";
+    EXPECT_EQ("3: SUB\\AB.TXT (ab.txt) sub\\", FormatEntry(switches, texts, Entry("ab.txt", 0, 0, 1), 2));
+}
+
+}  // namespace
