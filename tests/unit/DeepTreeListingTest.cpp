@@ -82,7 +82,8 @@ class DeepTreeListing : public ::testing::Test {
 protected:
     std::string Run(const std::string& folder, int pathType) {
         ListingJob job;
-        PrepareJob(job, folder, temp_ / "out.txt");
+        job.folder = folder;
+        job.outputPath = temp_ / "out.txt";
         job.subfolders = 1;
         job.directoryNames = 1;
         job.size = 1;
