@@ -18,10 +18,12 @@ HANDLE StartSearch(const std::wstring& pattern, WIN32_FIND_DATAW& found) {
 }
 
 void ToAnsi(const wchar_t* wide, CString& text) {
-    const int wideLength = static_cast<int>(std::wcslen(wide));
-    const int n = WideCharToMultiByte(CP_ACP, 0, wide, wideLength, nullptr, 0, nullptr, nullptr);
+    const size_t wideLength = std::wcslen(wide);
+    // No ANSI code page takes more than three bytes for a UTF-16 unit: one call does it.
+    text.resize(3 * wideLength + 1);
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(wideLength), &text[0],
+                                      static_cast<int>(text.size()), nullptr, nullptr);
     text.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    if (n > 0) WideCharToMultiByte(CP_ACP, 0, wide, wideLength, &text[0], n, nullptr, nullptr);
 }
 
 // At most 259 bytes, never cutting a double-byte character in two.

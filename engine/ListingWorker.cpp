@@ -1,6 +1,7 @@
 #include "engine/ListingWorker.h"
 
 #include <deque>
+#include <utility>
 
 #include "engine/DirectorySearch.h"
 #include "engine/OutputWriter.h"
@@ -38,7 +39,7 @@ void ListDirectory(const ListingJob& job, OutputWriter& writer, const CString& d
 void Walk(const ListingJob& job, OutputWriter& writer) {
     std::deque<CString> queue{job.folder};
     while (!queue.empty() && job.stopRequest == 0) {
-        const CString directory = queue.front();
+        const CString directory = std::move(queue.front());
         queue.pop_front();
         ListDirectory(job, writer, directory, queue);
     }
