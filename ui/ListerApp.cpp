@@ -1,7 +1,17 @@
-// Program start. The main dialog replaces this placeholder window.
-#include <windows.h>
+// The one application object and the program's start.
+#include "ui/ListerApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    MessageBoxA(nullptr, "Quillmark ファイル列挙", "quillmark", MB_OK | MB_ICONINFORMATION);
-    return 0;
+#include "framework/ModuleText.h"
+#include "ui/CommandLineToken.h"
+#include "ui/MainDialog.h"
+
+CListerApp theApp;
+
+CListerApp::~CListerApp() = default;
+
+BOOL CListerApp::InitInstance() {
+    EnableVisualControls();
+    CMainDialog dialog(FirstCommandLineToken(CommandArguments()), ModuleFilePath());
+    dialog.DoModal();
+    return FALSE;  // no message loop after the dialog: the program ends
 }

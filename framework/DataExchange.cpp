@@ -1,0 +1,49 @@
+#include "framework/DataExchange.h"
+
+namespace {
+
+bool IsRadioButton(HWND control) {
+    return (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+}
+
+}  // namespace
+
+void DataExchange::Text(int id, CString& field) {
+    HWND control = GetDlgItem(dialog_, id);
+    if (!Reading()) {
+        SetWindowTextA(control, field.c_str());
+        return;
+    }
+    int length = GetWindowTextLengthA(control);
+    CString text(static_cast<size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(control, &text[0], length + 1);
+    text.resize(got > 0 ? got : 0);
+    field = text;
+}
+
+void DataExchange::Check(int id, int32_t& field) {
+    if (Reading()) {
+        field = static_cast<int32_t>(IsDlgButtonChecked(dialog_, id));
+        return;
+    }
+    if (field < 0 || field > 2) field = 0;
+    CheckDlgButton(dialog_, id, static_cast<UINT>(field));
+}
+
+void DataExchange::Radio(int firstId, int32_t& field) {
+    HWND control = GetDlgItem(dialog_, firstId);
+    if (Reading()) field = -1;
+    int32_t index = 0;
+    while (control) {
+        if (IsRadioButton(control)) {
+            if (Reading()) {
+                if (SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED) field = index;
+            } else {
+                SendMessageA(control, BM_SETCHECK, index == field ? BST_CHECKED : BST_UNCHECKED, 0);
+            }
+            ++index;
+        }
+        control = GetWindow(control, GW_HWNDNEXT);
+        if (control && (GetWindowLongA(control, GWL_STYLE) & WS_GROUP)) break;
+    }
+}

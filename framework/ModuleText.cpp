@@ -1,0 +1,25 @@
+#include "framework/ModuleText.h"
+
+CString ModuleFilePath() {
+    CString path(MAX_PATH, '\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (n == 0) return CString();
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);  // cut off: try a bigger buffer
+    }
+}
+
+CString LoadResourceString(UINT id) {
+    // The table holds UTF-16; asking for a pointer to it gives the length without a guess.
+    const wchar_t* wide = nullptr;
+    int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&wide), 0);
+    if (length <= 0 || !wide) return CString();
+    int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    CString text(bytes, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, length, &text[0], bytes, nullptr, nullptr);
+    return text;
+}

@@ -1,0 +1,17 @@
+// The program's entry point: hands the command line to the application object and runs its
+// start-up. Kept in a file of its own so that only programs without a main() link it.
+#include <exception>
+
+#include "framework/WinApp.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandArguments, int) {
+    CWinApp* app = AfxGetApp();
+    if (!app) return 1;
+    try {
+        app->SetCommandArguments(commandArguments);
+        app->InitInstance();
+    } catch (const std::exception&) {
+        return 1;
+    }
+    return 0;
+}

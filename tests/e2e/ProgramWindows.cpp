@@ -1,0 +1,70 @@
+#include "ProgramWindows.h"
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+HWND WaitForMainDialog(DWORD timeoutMs) {
+    HWND found = nullptr;
+    // Shown only after its initialisation, which would overwrite any text set earlier.
+    WaitUntil([&] {
+        found = FindWindowA("#32770", "Quillmark ファイル列挙");
+        return found && IsWindowVisible(found);
+    }, timeoutMs);
+    return found;
+}
+
+namespace {
+
+struct BoxSearch {
+    HWND owner;
+    std::string caption;
+    HWND found;
+};
+
+BOOL CALLBACK CheckTopWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    char className[64], caption[256];
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, caption, sizeof caption);
+    if (std::string(className) == "#32770" && GetWindow(window, GW_OWNER) == search->owner &&
+        search->caption == caption && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK KeepLongestStatic(HWND child, LPARAM param) {
+    auto* longest = reinterpret_cast<std::string*>(param);
+    char className[64];
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") != 0) return TRUE;
+    int length = GetWindowTextLengthA(child);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.resize(GetWindowTextA(child, &text[0], length + 1));
+    if (text.size() > longest->size()) *longest = text;
+    return TRUE;
+}
+
+}  // namespace
+
+HWND WaitForOwnedBox(HWND owner, const std::string& caption, DWORD timeoutMs) {
+    BoxSearch search{owner, caption, nullptr};
+    WaitUntil([&] {
+        EnumWindows(CheckTopWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, timeoutMs);
+    return search.found;
+}
+
+std::string BoxMessage(HWND box) {
+    std::string longest;
+    EnumChildWindows(box, KeepLongestStatic, reinterpret_cast<LPARAM>(&longest));
+    return longest;
+}

@@ -1,0 +1,106 @@
+// Starts the built program and drives it from outside through its controls.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ProgramWindows.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+const int kFolderEdit = 1001;
+const int kOutputEdit = 1004;
+const DWORD kWait = 20000;
+
+std::string BuiltProgram() {
+    // This test lives in the build folder's tests/ folder; the program one level up.
+    char path[MAX_PATH * 4];
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string self(path, n);
+    std::string folder = self.substr(0, self.rfind('\\'));
+    return folder.substr(0, folder.rfind('\\')) + "\\quillmark.exe";
+}
+
+std::string Ini(const std::string& file, const char* section, const char* key) {
+    char value[1024];
+    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
+    return value;
+}
+
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::string& exe) {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        std::string commandLine = "\"" + exe + "\"";
+        started_ = CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                  &startup, &process_) != FALSE;
+    }
+    ~RunningProgram() {
+        if (!started_) return;
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+    bool Started() const { return started_; }
+    bool Exited(DWORD timeoutMs) const { return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+
+private:
+    PROCESS_INFORMATION process_ = {};
+    bool started_ = false;
+};
+
+void SetControlText(HWND dialog, int id, const std::string& text) {
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
+    TempFolder folder;
+    std::string exe = folder / "quillmark.exe";
+    ASSERT_TRUE(CopyFileA(BuiltProgram().c_str(), exe.c_str(), FALSE)) << BuiltProgram();
+    std::string data = folder.MakeDir("データ");
+    folder.WriteFile("データ\\一.txt", "1");
+    folder.WriteFile("データ\\sub\\two.txt", "22");
+    std::string output = folder / "一覧.txt";
+
+    RunningProgram program(exe);
+    ASSERT_TRUE(program.Started());
+    HWND dialog = WaitForMainDialog(kWait);
+    ASSERT_NE(dialog, nullptr);
+
+    // First run without an output path: the default file beside the program, opened unasked.
+    SetControlText(dialog, kFolderEdit, data);
+    Press(dialog, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(folder / "quillmark.txt").find("TWO.TXT") != std::string::npos; }, kWait));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }, kWait));
+
+    SetControlText(dialog, kOutputEdit, output);
+    Press(dialog, IDOK);
+    HWND question = WaitForOwnedBox(dialog, "quillmark", kWait);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(BoxMessage(question), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(question); }, kWait));
+
+    // Upper case, size, date and attributes are on at first start; sorted without regard to case.
+    std::string listing = ReadWholeFile(output);
+    std::string upperData = data;
+    CharUpperA(&upperData[0]);
+    EXPECT_EQ(listing.find(upperData + "\\SUB\t"), 0u) << listing;
+    EXPECT_NE(listing.find(upperData + "\\SUB\\TWO.TXT\t2\t"), std::string::npos) << listing;
+    EXPECT_NE(listing.find(upperData + "\\一.TXT\t1\t"), std::string::npos) << listing;
+
+    Press(dialog, IDCANCEL);
+    ASSERT_TRUE(program.Exited(kWait));
+    std::string ini = folder / "quillmark.ini";
+    EXPECT_EQ(Ini(ini, "STRINGS", "DIRNAME"), data);
+    EXPECT_EQ(Ini(ini, "STRINGS", "FILENAME"), output);
+    EXPECT_EQ(Ini(ini, "CONFIG", "EXPAND"), "0");
+    EXPECT_EQ(Ini(ini, "CONFIG", "SUBDIR"), "1");
+    EXPECT_EQ(Ini(ini, "CONFIG", "SIZE"), "<none>");  // options are kept by Save only
+    EXPECT_EQ(GetFileAttributesA((folder / "quillmark.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace

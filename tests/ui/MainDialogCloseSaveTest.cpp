@@ -1,0 +1,90 @@
+// Cancel (stop or close) and the Save button: what reaches the settings file.
+#include <gtest/gtest.h>
+
+#include "ScriptedMainDialog.h"
+#include "ui/res/resource.h"
+
+namespace {
+
+TEST(MainDialogClose, CancelWhileRunningOnlyRequestsAStop) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
+        d.job.running = 1;
+        d.Click(IDCANCEL);
+        EXPECT_EQ(d.job.stopRequest, 1);
+        EXPECT_TRUE(IsWindowVisible(d.Window()));
+        d.job.running = 0;
+    });
+    EXPECT_EQ(result, IDABORT);  // still open when the script ended
+    EXPECT_EQ(IniValue(folder / "qmtest.ini", "CONFIG", "EXPAND"), "<none>");
+}
+
+TEST(MainDialogClose, CancelWhenIdleWritesTheClosingKeysAndDeletesTheDefaultOutput) {
+    TempFolder folder;
+    std::string scratch = folder.WriteFile("qmtest.txt", "old listing");
+    std::string ini = folder / "qmtest.ini";
+    ScriptedMainDialog dialog(folder);
+    INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, "C:\\データ");
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, "C:\\一覧.txt");
+        d.Click(IDC_MAIN_SUBFOLDERS);
+        d.Click(IDC_MAIN_EXPAND);
+        d.Click(IDC_MAIN_URL);  // an option: kept only by Save
+        d.Click(IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(IniValue(ini, "STRINGS", "DIRNAME"), "C:\\データ");
+    EXPECT_EQ(IniValue(ini, "STRINGS", "FILENAME"), "C:\\一覧.txt");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "EXPAND"), "1");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "SUBDIR"), "0");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "URL"), "<none>");
+    EXPECT_EQ(IniValue(ini, "TEMPLATE", "START"), "<none>");
+    EXPECT_EQ(GetFileAttributesA(scratch.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(MainDialogClose, EscapeClosesLikeCancel) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
+        SetFocus(d.Item(IDC_MAIN_FOLDER));
+        MSG msg = {};
+        msg.hwnd = d.Item(IDC_MAIN_FOLDER);
+        msg.message = WM_KEYDOWN;
+        msg.wParam = VK_ESCAPE;
+        IsDialogMessageA(d.Window(), &msg);  // what the modal loop does with the key
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(IniValue(folder / "qmtest.ini", "CONFIG", "SUBDIR"), "1");
+}
+
+TEST(MainDialogSave, SaveWritesOptionsAndEscapedTemplatesButNotTheClosingKeys) {
+    TempFolder folder;
+    std::string ini = folder / "qmtest.ini";
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        d.options.headerText = "<h1>\t表\\</h1>\r\n";
+        d.options.repeatText = "";
+        d.options.footerText = "";
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, "C:\\data");
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FILTER_TEXT, "*.txt;*.doc");
+        d.Click(IDC_MAIN_LOWER_CASE);
+        d.Click(IDC_MAIN_RELATIVE);
+        d.Click(IDC_MAIN_CHECKSUM);
+        d.Click(IDC_MAIN_EXPAND);
+        d.Click(IDC_MAIN_SAVE);
+        EXPECT_TRUE(IsWindowVisible(d.Window()));  // Save never closes
+    });
+    EXPECT_EQ(IniValue(ini, "CONFIG", "UPPER"), "2");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "PATHTYPE"), "1");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "CRC16"), "1");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "OUTDIR"), "1");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "TEMPLATE"), "0");
+    EXPECT_EQ(IniValue(ini, "STRINGS", "FILTER"), "*.txt;*.doc");
+    EXPECT_EQ(IniValue(ini, "TEMPLATE", "START"), "<h1>\\t表\\\\</h1>\\r\\n");
+    EXPECT_EQ(IniValue(ini, "TEMPLATE", "LOOP"), "");
+    for (const char* key : {"EXPAND", "SUBDIR"}) EXPECT_EQ(IniValue(ini, "CONFIG", key), "<none>") << key;
+    for (const char* key : {"DIRNAME", "FILENAME"}) EXPECT_EQ(IniValue(ini, "STRINGS", key), "<none>") << key;
+}
+
+}  // namespace

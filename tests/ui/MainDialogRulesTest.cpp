@@ -1,0 +1,109 @@
+// Data exchange in both directions and the enabling rules of the main dialog.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "ScriptedMainDialog.h"
+#include "ui/res/resource.h"
+
+namespace {
+
+std::string ControlText(HWND dialog, int id) {
+    char text[300];
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+TEST(MainDialogExchange, FieldsToControlsAndBack) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        d.options.folderText = "D:\\ソフト\\表";
+        d.options.outputPath = "out.txt";
+        d.options.filterText = "*.c;*.h";
+        d.options.pathType = 1;
+        d.options.url = 1;
+        d.options.subfolders = 0;
+        d.options.checksum = 3;  // outside 0..2: becomes 0
+        d.UpdateData(false);
+        EXPECT_EQ(ControlText(d.Window(), IDC_MAIN_FOLDER), "D:\\ソフト\\表");
+        EXPECT_EQ(ControlText(d.Window(), IDC_MAIN_FILTER_TEXT), "*.c;*.h");
+        EXPECT_TRUE(d.IsChecked(IDC_MAIN_RELATIVE));
+        EXPECT_FALSE(d.IsChecked(IDC_MAIN_ABSOLUTE));
+        EXPECT_TRUE(d.IsChecked(IDC_MAIN_URL));
+        EXPECT_FALSE(d.IsChecked(IDC_MAIN_SUBFOLDERS));
+        EXPECT_FALSE(d.IsChecked(IDC_MAIN_CHECKSUM));
+        EXPECT_EQ(d.options.checksum, 0);
+
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, "C:\\出力\\一覧.txt");
+        d.Click(IDC_MAIN_ABSOLUTE);
+        d.Click(IDC_MAIN_PRODUCT_VERSION);
+        d.UpdateData(true);
+        EXPECT_EQ(d.options.outputPath, "C:\\出力\\一覧.txt");
+        EXPECT_EQ(d.options.pathType, 0);
+        EXPECT_EQ(d.options.productVersion, 1);
+
+        // No radio checked reads as -1, and the check boxes after the group are not counted.
+        d.SetCheck(IDC_MAIN_ABSOLUTE, false);
+        d.UpdateData(true);
+        EXPECT_EQ(d.options.pathType, -1);
+    });
+}
+
+TEST(MainDialogRules, FilterTemplateAndCaseRules) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        d.Click(IDC_MAIN_FILTER);
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT));
+        d.Click(IDC_MAIN_FILTER);
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT));
+
+        d.Click(IDC_MAIN_USE_TEMPLATE);
+        for (int id : {IDC_MAIN_SIZE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_FILE_VERSION, IDC_MAIN_DATE,
+                       IDC_MAIN_CHECKSUM, IDC_MAIN_PRODUCT_VERSION})
+            EXPECT_FALSE(d.IsItemEnabled(id)) << id;
+        EXPECT_TRUE(d.IsChecked(IDC_MAIN_SIZE));  // marks unchanged
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_EDIT_TEMPLATE));
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_DIRECTORY_NAMES));
+        d.Click(IDC_MAIN_USE_TEMPLATE);
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_SIZE));
+
+        ASSERT_TRUE(d.IsChecked(IDC_MAIN_UPPER_CASE));
+        d.Click(IDC_MAIN_LOWER_CASE);
+        EXPECT_TRUE(d.IsChecked(IDC_MAIN_LOWER_CASE));
+        EXPECT_FALSE(d.IsChecked(IDC_MAIN_UPPER_CASE));
+        d.Click(IDC_MAIN_UPPER_CASE);
+        EXPECT_TRUE(d.IsChecked(IDC_MAIN_UPPER_CASE));
+        EXPECT_FALSE(d.IsChecked(IDC_MAIN_LOWER_CASE));
+        d.Click(IDC_MAIN_UPPER_CASE);  // clearing one never checks the other
+        EXPECT_FALSE(d.IsChecked(IDC_MAIN_UPPER_CASE));
+        EXPECT_FALSE(d.IsChecked(IDC_MAIN_LOWER_CASE));
+    });
+}
+
+std::set<int> EnabledChildren(HWND dialog) {
+    std::set<int> ids;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowEnabled(child)) ids.insert(GetDlgCtrlID(child));
+    return ids;
+}
+
+TEST(MainDialogRules, LockingForARunLeavesOnlyCancelUsable) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        d.Click(IDC_MAIN_USE_TEMPLATE);
+        d.EnableControls(FALSE);
+        // The captioned frames (id -1) and the hidden finish button are never touched.
+        EXPECT_EQ(EnabledChildren(d.Window()), (std::set<int>{IDCANCEL, IDC_MAIN_FINISH, IDC_STATIC}));
+        d.EnableControls(TRUE);
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT));  // rules applied again
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_SIZE));
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_FILTER_FRAME));
+        EXPECT_TRUE(d.IsItemEnabled(IDOK));
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_SAVE));
+    });
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// Execute and the finish notice: the snapshot, the locking, stopping, the end-of-run prompt.
+#include <gtest/gtest.h>
+
+#include "ScriptedMainDialog.h"
+#include "ui/res/resource.h"
+
+namespace {
+
+// A thread start that never starts: the dialog stays in its running state for inspection.
+LPTHREAD_START_ROUTINE g_heldProcedure = nullptr;
+void* g_heldParameter = nullptr;
+bool HoldThread(LPTHREAD_START_ROUTINE procedure, void* parameter) {
+    g_heldProcedure = procedure;
+    g_heldParameter = parameter;
+    return true;
+}
+bool FailThread(LPTHREAD_START_ROUTINE, void*) { return false; }
+
+TEST(MainDialogRun, MissingFolderIsReportedAndNothingStarts) {
+    TempFolder folder;
+    MessageBoxRecorder boxes;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "nowhere").c_str());
+        d.Click(IDOK);
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].text, "対象フォルダにアクセスできません");
+        EXPECT_EQ(boxes.boxes[0].type, UINT(MB_OK | MB_ICONERROR));
+        EXPECT_EQ(boxes.boxes[0].owner, d.Window());
+        EXPECT_EQ(d.job.owner, nullptr);
+        EXPECT_EQ(d.job.running, 0);
+        EXPECT_TRUE(d.IsItemEnabled(IDOK));
+    });
+}
+
+TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
+    TempFolder folder;
+    folder.WriteFile("data\\a.txt", "a");
+    MessageBoxRecorder boxes;
+    ScriptedMainDialog dialog(folder);
+    dialog.startThread = HoldThread;
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, ("  \t" + (folder / "一覧.txt") + " \r\n").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FILTER_TEXT, "*.txt;*.doc");
+        d.Click(IDC_MAIN_FILTER);
+        d.Click(IDC_MAIN_RELATIVE);
+        d.Click(IDOK);
+        EXPECT_EQ(d.job.running, 1);
+        EXPECT_EQ(d.job.owner, d.Window());
+        EXPECT_EQ(d.job.folder, folder / "data");
+        EXPECT_EQ(d.options.outputPath, folder / "一覧.txt");  // trimmed in the field itself
+        EXPECT_EQ(d.job.outputPath, folder / "一覧.txt");
+        EXPECT_EQ(d.job.pathType, 1);
+        EXPECT_EQ(d.job.filter, 1);
+        EXPECT_EQ(d.job.filterList, (CStringList{"*.txt", "*.doc"}));
+        EXPECT_EQ(d.job.repeatText, d.options.repeatText);
+        EXPECT_FALSE(d.IsItemEnabled(IDOK));
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_SAVE));
+        EXPECT_TRUE(d.IsItemEnabled(IDCANCEL));
+
+        d.Click(IDOK);  // a second OK while running does nothing
+        d.Click(IDCANCEL);
+        EXPECT_EQ(d.job.stopRequest, 1);
+        ASSERT_NE(g_heldProcedure, nullptr);
+        EXPECT_EQ(g_heldParameter, &d.job);
+        StartThread(g_heldProcedure, g_heldParameter);  // the real worker, told to stop
+        ASSERT_TRUE(PumpUntil([&] { return d.job.running == 0 && d.IsItemEnabled(IDOK); }));
+        PumpUntil([&] { return !boxes.boxes.empty(); }, 2000);
+    });
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "ユーザーの指示により停止しました");
+    EXPECT_EQ(boxes.boxes[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
+    EXPECT_EQ(ReadWholeFile(folder / "一覧.txt"), "");  // stopped before any directory
+}
+
+TEST(MainDialogRun, FinishedRunAsksBeforeOpeningAndUnlocks) {
+    TempFolder folder;
+    folder.WriteFile("data\\b.txt", "bb");
+    folder.WriteFile("data\\a.txt", "a");
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (folder / "out.txt").c_str());
+        for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE}) d.Click(id);
+        d.Click(IDC_MAIN_RELATIVE);
+        d.Click(IDOK);
+        ASSERT_TRUE(PumpUntil([&] { return !boxes.boxes.empty(); }));
+        EXPECT_TRUE(d.IsItemEnabled(IDOK));
+    });
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    EXPECT_EQ(boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(ReadWholeFile(folder / "out.txt"), "a.txt\r\nb.txt\r\n");
+}
+
+TEST(MainDialogRun, EmptyOutputWritesTheDefaultFileWithoutAsking) {
+    TempFolder folder;
+    folder.WriteFile("data\\a.txt", "a");
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, "   ");
+        d.Click(IDOK);
+        ASSERT_TRUE(PumpUntil([&] { return d.job.running == 0 && d.IsItemEnabled(IDOK); }));
+        EXPECT_EQ(d.job.outputPath, folder / "qmtest.txt");
+        EXPECT_NE(ReadWholeFile(folder / "qmtest.txt").find("A.TXT"), std::string::npos);
+    });
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(MainDialogRun, AFailedThreadStartUnlocksAndSaysSo) {
+    TempFolder folder;
+    folder.MakeDir("data");
+    MessageBoxRecorder boxes;
+    ScriptedMainDialog dialog(folder);
+    dialog.startThread = FailThread;
+    INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
+        d.Click(IDOK);
+        EXPECT_EQ(d.job.running, 0);
+        EXPECT_TRUE(d.IsItemEnabled(IDOK));
+        d.Click(IDCANCEL);  // closes: nothing counts as running
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "ファイル列挙を開始できません");
+}
+
+}  // namespace

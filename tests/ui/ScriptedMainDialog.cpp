@@ -1,0 +1,63 @@
+#include "ScriptedMainDialog.h"
+
+#include "framework/MessageBox.h"
+
+namespace {
+const UINT kRunScript = WM_APP + 17;
+}
+
+ScriptedMainDialog::ScriptedMainDialog(const TempFolder& folder, const std::string& commandLine)
+    : CMainDialog(commandLine, folder / "qmtest.exe") {}
+
+INT_PTR ScriptedMainDialog::Run(Script script) {
+    script_ = std::move(script);
+    return DoModal();
+}
+
+void ScriptedMainDialog::Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+
+RECT ScriptedMainDialog::WindowRect() const {
+    RECT r;
+    GetWindowRect(Window(), &r);
+    return r;
+}
+
+INT_PTR ScriptedMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kRunScript) {
+        script_(*this);
+        if (Window() && IsWindowVisible(Window())) EndDialog(IDABORT);
+        return TRUE;
+    }
+    INT_PTR result = CMainDialog::OnMessage(message, wParam, lParam);
+    if (message == WM_INITDIALOG) PostMessageA(Window(), kRunScript, 0, 0);
+    return result;
+}
+
+MessageBoxRecorder::MessageBoxRecorder(int answerWith) : answer(answerWith) {
+    SetMessageBoxHook([this](HWND owner, const char* text, const char* caption, UINT type) {
+        boxes.push_back({owner, text, caption, type});
+        return answer;
+    });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHook(nullptr); }
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(2);
+    }
+    return true;
+}
+
+std::string IniValue(const std::string& file, const char* section, const char* key) {
+    char value[1024];
+    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
+    return value;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Runs the real main dialog modally and, once its initialisation is over, runs a test script
+// inside its message loop. Message boxes are answered by a recorder instead of being shown.
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/TempFolder.h"
+#include "ui/MainDialog.h"
+
+class ScriptedMainDialog : public CMainDialog {
+public:
+    using Script = std::function<void(ScriptedMainDialog&)>;
+    // The executable path lies in the given folder, so the INI and TXT beside it are private.
+    explicit ScriptedMainDialog(const TempFolder& folder, const std::string& commandLine = "");
+
+    // Runs the dialog; script runs once it is shown. A script that leaves the dialog open
+    // has it ended with IDABORT. Returns the dialog's result.
+    INT_PTR Run(Script script);
+
+    // A real click (BM_CLICK): toggles an automatic check box and sends its notification.
+    void Click(int id);
+    // The screen rectangle of the dialog window.
+    RECT WindowRect() const;
+
+private:
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    Script script_;
+};
+
+// One message box that was asked for.
+struct ShownBox {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+// Records every box while alive and answers it with `answer`.
+class MessageBoxRecorder {
+public:
+    explicit MessageBoxRecorder(int answer = IDOK);
+    ~MessageBoxRecorder();
+    std::vector<ShownBox> boxes;
+    int answer;
+};
+
+// Dispatches this thread's messages until done() holds or the time is up; returns done().
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+
+// Reads one value of an INI file; "<none>" when the key is missing.
+std::string IniValue(const std::string& file, const char* section, const char* key);

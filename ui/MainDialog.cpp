@@ -1,0 +1,87 @@
+#include "ui/MainDialog.h"
+
+#include <utility>
+
+#include "framework/MessageBox.h"
+#include "ui/res/resource.h"
+
+CMainDialog::CMainDialog(CString commandLine, CString executable)
+    : CDialog(IDD_MAIN, nullptr),
+      commandLinePath(std::move(commandLine)),
+      executablePath(std::move(executable)),
+      icon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+
+CMainDialog::~CMainDialog() = default;
+
+BOOL CMainDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetAppMainWindow(Window());
+    SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    LoadSettings();
+    UpdateData(false);
+    ApplyFilterState();
+    ApplyTemplateState();
+    MeasureGeometry();  // the template is laid out expanded
+    ApplyExpandState();
+    return TRUE;
+}
+
+void CMainDialog::Exchange(DataExchange& dx) {
+    dx.Text(IDC_MAIN_FOLDER, options.folderText);
+    dx.Text(IDC_MAIN_OUTPUT, options.outputPath);
+    dx.Check(IDC_MAIN_SUBFOLDERS, options.subfolders);
+    dx.Check(IDC_MAIN_DATE, options.date);
+    dx.Check(IDC_MAIN_ATTRIBUTES, options.attributes);
+    dx.Check(IDC_MAIN_FILTER, options.filter);
+    dx.Check(IDC_MAIN_FILE_VERSION, options.fileVersion);
+    dx.Check(IDC_MAIN_SIZE, options.size);
+    dx.Radio(IDC_MAIN_ABSOLUTE, options.pathType);
+    dx.Check(IDC_MAIN_UPPER_CASE, options.upperCase);
+    dx.Check(IDC_MAIN_DIRECTORY_NAMES, options.directoryNames);
+    dx.Text(IDC_MAIN_FILTER_TEXT, options.filterText);
+    dx.Check(IDC_MAIN_EXPAND, options.expand);
+    dx.Check(IDC_MAIN_LOWER_CASE, options.lowerCase);
+    dx.Check(IDC_MAIN_URL, options.url);
+    dx.Check(IDC_MAIN_USE_TEMPLATE, options.useTemplate);
+    dx.Check(IDC_MAIN_CHECKSUM, options.checksum);
+    dx.Check(IDC_MAIN_PRODUCT_VERSION, options.productVersion);
+}
+
+bool CMainDialog::OnButtonClicked(WORD id) {
+    switch (id) {
+    case IDC_MAIN_EXPAND:
+        ApplyExpandState();
+        return true;
+    case IDC_MAIN_FILTER:
+        ApplyFilterState();
+        return true;
+    case IDC_MAIN_FINISH:
+        OnFinish();
+        return true;
+    case IDC_MAIN_SAVE:
+        SaveSettings();
+        return true;
+    case IDC_MAIN_USE_TEMPLATE:
+        ApplyTemplateState();
+        return true;
+    case IDC_MAIN_LOWER_CASE:
+    case IDC_MAIN_UPPER_CASE:
+        OnCaseSwitch(id);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainDialog::OnOK() { Execute(); }
+
+void CMainDialog::OnCancel() { OnCancelCommand(); }
+
+void CMainDialog::OnCancelCommand() {
+    if (job.running) {
+        job.stopRequest = 1;  // the worker stops before its next directory
+        return;
+    }
+    SaveOnClose();
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The program's one window: the folder, the output file and the options of a run, with
+// Execute, Cancel (stop a run, or save and close), Save and the expand button.
+#include <windows.h>
+#include <cstdint>
+
+#include "engine/ListingJob.h"
+#include "framework/Dialog.h"
+#include "framework/Strings.h"
+#include "framework/Thread.h"
+#include "settings/MainOptions.h"
+
+class CMainDialog : public CDialog {
+public:
+    // executablePath: the settings file and the default output file are named after it.
+    CMainDialog(CString commandLinePath, CString executablePath);
+    ~CMainDialog() override;
+
+    // Fields bound to the controls, with the template texts (see Exchange).
+    MainOptions options;
+    CString commandLinePath;     // first command-line token, empty if none
+    CString executablePath;
+    CString defaultOutputPath;   // executable path with ".txt"; written when the output is empty
+    CString settingsFilePath;    // executable path with ".ini"
+    int32_t windowWidth = 0;     // measured at initialisation, pixels
+    int32_t expandedHeight = 0;
+    int32_t collapsedHeight = 0;
+    HICON icon = nullptr;
+    ListingJob job;
+    // How the worker is started; a seam so that a failed start can be exercised.
+    bool (*startThread)(LPTHREAD_START_ROUTINE, void*) = StartThread;
+
+    // Locks (FALSE) or unlocks (TRUE) the controls around a run; Cancel is never touched.
+    void EnableControls(BOOL enable);
+    void ApplyFilterState();
+    void ApplyExpandState();
+    void ApplyTemplateState();
+
+    // The OK command: starts a run on a worker thread, or does nothing while one is going.
+    void Execute();
+    // The finish notice: unlocks, then reports a stop or offers to open the output.
+    void OnFinish();
+
+    void LoadSettings();
+    void SaveSettings();
+    void SaveOnClose();
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnButtonClicked(WORD id) override;
+    void OnOK() override;
+    void OnCancel() override;
+    void Exchange(DataExchange& dx) override;
+
+private:
+    void MeasureGeometry();
+    void OnCaseSwitch(WORD id);
+    void OnCancelCommand();
+};

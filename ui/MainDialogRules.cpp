@@ -1,0 +1,51 @@
+// The main dialog's enabling rules and its expand/collapse mechanics.
+#include "ui/MainDialog.h"
+#include "ui/res/resource.h"
+
+namespace {
+
+// The column boxes a template makes meaningless; their marks still reach the run.
+const int kColumnBoxes[] = {IDC_MAIN_SIZE,         IDC_MAIN_ATTRIBUTES, IDC_MAIN_FILE_VERSION,
+                            IDC_MAIN_DATE,         IDC_MAIN_CHECKSUM,   IDC_MAIN_PRODUCT_VERSION};
+
+// Locked during a run. Cancel, the hidden finish button and the captioned frames never are.
+const int kRunLockedControls[] = {IDC_MAIN_FILTER_TEXT,     IDC_MAIN_UPPER_CASE, IDC_MAIN_DIRECTORY_NAMES,
+                                  IDC_MAIN_SAVE,            IDC_MAIN_USE_TEMPLATE, IDC_MAIN_EDIT_TEMPLATE,
+                                  IDC_MAIN_LOWER_CASE,      IDC_MAIN_URL,        IDOK};
+
+}  // namespace
+
+void CMainDialog::EnableControls(BOOL enable) {
+    for (int id = IDC_MAIN_SUBFOLDERS; id <= IDC_MAIN_FILTER; ++id) EnableItem(id, enable != FALSE);
+    for (int id : kRunLockedControls) EnableItem(id, enable != FALSE);
+    if (enable) {
+        ApplyFilterState();
+        ApplyTemplateState();
+    }
+}
+
+void CMainDialog::ApplyFilterState() { EnableItem(IDC_MAIN_FILTER_TEXT, IsChecked(IDC_MAIN_FILTER)); }
+
+void CMainDialog::ApplyTemplateState() {
+    bool columnsApply = !IsChecked(IDC_MAIN_USE_TEMPLATE);
+    for (int id : kColumnBoxes) EnableItem(id, columnsApply);
+}
+
+void CMainDialog::MeasureGeometry() {
+    RECT dialog, frame;
+    GetWindowRect(Window(), &dialog);
+    GetWindowRect(Item(IDC_MAIN_FILTER_FRAME), &frame);
+    windowWidth = dialog.right - dialog.left;
+    expandedHeight = dialog.bottom - dialog.top;
+    collapsedHeight = frame.top - dialog.top + 5;
+}
+
+void CMainDialog::ApplyExpandState() {
+    int height = IsChecked(IDC_MAIN_EXPAND) ? expandedHeight : collapsedHeight;
+    SetWindowPos(Window(), nullptr, 0, 0, windowWidth, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CMainDialog::OnCaseSwitch(WORD id) {
+    if (id == IDC_MAIN_LOWER_CASE && IsChecked(IDC_MAIN_LOWER_CASE)) SetCheck(IDC_MAIN_UPPER_CASE, false);
+    if (id == IDC_MAIN_UPPER_CASE && IsChecked(IDC_MAIN_UPPER_CASE)) SetCheck(IDC_MAIN_LOWER_CASE, false);
+}

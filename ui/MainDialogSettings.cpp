@@ -1,0 +1,29 @@
+// The main dialog's traffic with the settings file beside the executable.
+#include "settings/SettingsFile.h"
+#include "framework/ModuleText.h"
+#include "ui/MainDialog.h"
+#include "ui/res/resource.h"
+
+void CMainDialog::LoadSettings() {
+    SidePaths paths = DeriveSidePaths(executablePath);
+    settingsFilePath = paths.settingsFile;
+    defaultOutputPath = paths.defaultOutput;
+    TemplateTexts builtIn;
+    builtIn.header = LoadResourceString(IDS_TEMPLATE_HEADER);
+    builtIn.repeat = LoadResourceString(IDS_TEMPLATE_REPEAT);
+    builtIn.footer = LoadResourceString(IDS_TEMPLATE_FOOTER);
+    ::LoadSettings(settingsFilePath, builtIn, options);
+}
+
+void CMainDialog::SaveSettings() {
+    UpdateData(true);
+    ::SaveSettings(settingsFilePath, options);
+}
+
+void CMainDialog::SaveOnClose() {
+    UpdateData(true);
+    SaveClosingKeys(settingsFilePath, options);
+    // A scratch file: whatever wrote it, it goes with the dialog.
+    DeleteFileA(defaultOutputPath.c_str());
+    EndDialog(IDCANCEL);
+}
