@@ -1,10 +1,13 @@
-// A tree far below 260 bytes of path is listed completely, and its texts stay normal paths.
+// A tree far below 260 bytes of path is listed completely, checksums included, and its texts
+// stay normal paths.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "engine/ListingJob.h"
+#include "format/Crc32.h"
 #include "format/LongPath.h"
 #include "support/ListingRun.h"
 #include "support/ReferenceLineStore.h"
@@ -64,14 +67,25 @@ private:
     std::vector<std::string> made_;
 };
 
-// The expected file: every folder (size 0) and every file with its size, under the prefix.
+// The checksum column of a file at that level (the reference loop over its content).
+std::string ChecksumOf(int level) {
+    const std::string content = DeepTree::Content(level);
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X",
+                  static_cast<unsigned>(Crc32UpdateReference(0, content.data(), content.size())));
+    return text;
+}
+
+// The expected file: every folder (size 0, no checksum) and every file with its size and
+// checksum, under the prefix.
 std::string ExpectedListing(const DeepTree& tree, const std::string& prefix) {
     ReferenceLineStore store;
-    store.InsertLine(prefix + "top.txt\t0");
+    store.InsertLine(prefix + "top.txt\t0\t" + ChecksumOf(0));
     for (int level = 1; level <= kLevels; ++level) {
         const std::string& folder = tree.Levels()[static_cast<size_t>(level) - 1];
-        store.InsertLine(prefix + folder + "\t0");
-        store.InsertLine(prefix + folder + "\\f" + std::to_string(level) + ".txt\t" + std::to_string(level));
+        store.InsertLine(prefix + folder + "\t0\t--------");
+        store.InsertLine(prefix + folder + "\\f" + std::to_string(level) + ".txt\t" + std::to_string(level) +
+                         "\t" + ChecksumOf(level));
     }
     std::string text;
     for (const std::string& line : store.Lines()) text += line + "\r\n";
@@ -87,6 +101,7 @@ protected:
         job.subfolders = 1;
         job.directoryNames = 1;
         job.size = 1;
+        job.checksum = 1;
         job.pathType = pathType;
         const RunOutcome outcome = RunListing(job);
         EXPECT_EQ(1, outcome.result);
