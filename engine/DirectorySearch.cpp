@@ -43,10 +43,10 @@ void CopyName(const CString& name, char (&record)[MAX_PATH]) {
 
 }  // namespace
 
-DirectorySearch::DirectorySearch(const CString& directory) {
-    const std::wstring pattern = WideFilePath(directory + "*.*");
-    if (pattern.empty()) return;
-    handle_ = StartSearch(pattern, found_);
+DirectorySearch::DirectorySearch(const CString& pattern) {
+    const std::wstring widePattern = WideFilePath(pattern);
+    if (widePattern.empty()) return;
+    handle_ = StartSearch(widePattern, found_);
     unread_ = handle_ != INVALID_HANDLE_VALUE;
 }
 

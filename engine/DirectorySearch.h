@@ -9,8 +9,9 @@
 
 class DirectorySearch {
 public:
-    // directory ends with "\"; it may be relative or of any length.
-    explicit DirectorySearch(const CString& directory);
+    // pattern: a directory followed by "*.*", or one path to find that entry alone; it may be
+    // relative or of any length.
+    explicit DirectorySearch(const CString& pattern);
     ~DirectorySearch();
     DirectorySearch(const DirectorySearch&) = delete;
     DirectorySearch& operator=(const DirectorySearch&) = delete;

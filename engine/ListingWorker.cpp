@@ -4,13 +4,10 @@
 #include <utility>
 
 #include "engine/DirectorySearch.h"
-#include "engine/OutputWriter.h"
+#include "engine/OutputRun.h"
 #include "engine/WildcardFilter.h"
-#include "framework/MessageBox.h"
 
 namespace {
-
-const UINT kFailureBoxType = MB_OK | MB_ICONERROR | MB_SETFOREGROUND;
 
 bool IsDirectory(const WIN32_FIND_DATAA& entry) {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -26,7 +23,7 @@ bool IsWritten(const ListingJob& job, const WIN32_FIND_DATAA& entry) {
 void ListDirectory(const ListingJob& job, OutputWriter& writer, const CString& directory,
                    std::deque<CString>& queue) {
     writer.SetDirectory(directory);
-    DirectorySearch search(directory);
+    DirectorySearch search(directory + "*.*");
     WIN32_FIND_DATAA entry;
     while (search.Next(entry)) {
         // ".", ".." and hidden folders such as ".cache" are neither listed nor entered.
@@ -49,35 +46,11 @@ void Walk(const ListingJob& job, OutputWriter& writer) {
 
 DWORD WINAPI ListingThreadProc(LPVOID parameter) {
     ListingJob& job = *static_cast<ListingJob*>(parameter);
-    {
-        OutputWriter writer(job);
-        job.result = 0;
-        job.running = 1;
-        writer.Begin();
-        if (!writer.Open()) {
-            AppMessageBox("ファイルが作成できません", kFailureBoxType);
-        } else {
-            Walk(job, writer);
-            writer.AddHeaderAndFooter();
-            job.result = writer.WriteAndClose();
-            if (job.result == 0) AppMessageBox("書き込み中にエラーが発生しました", kFailureBoxType);
-        }
-    }
+    RunOutput(job, [&job](OutputWriter& writer) { Walk(job, writer); });
     // The owner may release the job as soon as the flag drops: nothing touches it afterwards.
     PostMessageA(job.owner, WM_COMMAND, kFinishCommandId, 0);
     job.running = 0;
     return 0;
-}
-
-bool StartListing(ListingJob& job) {
-    job.running = 1;
-    HANDLE thread = CreateThread(nullptr, 0, ListingThreadProc, &job, 0, nullptr);
-    if (!thread) {
-        job.running = 0;
-        return false;
-    }
-    CloseHandle(thread);
-    return true;
 }
 
 int IsExistingFolder(const CString& path) {

@@ -11,9 +11,5 @@
 // released only when the running flag has dropped to 0 after the finish notice.
 DWORD WINAPI ListingThreadProc(LPVOID parameter);
 
-// Raises the running flag and starts the worker on the job; on a failed start the flag is
-// cleared again and false is returned.
-bool StartListing(ListingJob& job);
-
 // Whether the path names an existing folder.
 int IsExistingFolder(const CString& path);

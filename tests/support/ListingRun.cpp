@@ -2,6 +2,7 @@
 
 #include "engine/ListingWorker.h"
 #include "framework/MessageBox.h"
+#include "framework/Thread.h"
 
 namespace {
 const char kClassName[] = "QuillmarkTestFinishNotice";
@@ -64,7 +65,8 @@ RunOutcome RunListing(ListingJob& job, DWORD timeoutMs) {
     MessageBoxRecorder recorder;
     job.owner = window.Handle();
     RunOutcome outcome;
-    if (!StartListing(job)) return outcome;
+    job.running = 1;  // raised before the start, as the dialog does
+    if (!StartThread(ListingThreadProc, &job)) return outcome;
     outcome.noticed = window.WaitForNotice(timeoutMs);
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (job.running != 0 && GetTickCount64() < deadline) Sleep(1);
