@@ -8,11 +8,12 @@
 #include "format/TemplateExpander.h"
 #include "format/VersionFields.h"
 
-CString LocalDateText(const FILETIME& utc) {
+void LocalDateText(const FILETIME& utc, CString& date) {
+    date.clear();
     FILETIME local;
     SYSTEMTIME st;
-    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st)) return CString();
-    if (st.wYear > 9999) return CString();
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st)) return;
+    if (st.wYear > 9999) return;
     // "%Y/%m/%d %H:%M:%S" by hand: this runs once per entry, and a formatted print costs more
     // than the rest of the line.
     char text[] = "0000/00/00 00:00:00";
@@ -25,7 +26,7 @@ CString LocalDateText(const FILETIME& utc) {
     put(13, st.wHour, 2);
     put(16, st.wMinute, 2);
     put(19, st.wSecond, 2);
-    return CString(text, sizeof text - 1);
+    date.assign(text, sizeof text - 1);
 }
 
 CString AttributeLetters(DWORD attributes) {
@@ -66,9 +67,9 @@ CString FormatEntry(const FormatSwitches& switches, EntryTexts& texts, const WIN
                     size_t linesBefore) {
     texts.file = entry.cFileName;
     texts.count = std::to_string(linesBefore + 1);
-    texts.path = MakePathText(texts.dir, texts.file, switches);
+    MakePathText(texts.dir, texts.file, switches, texts.path);
     texts.size = SizeText(entry);
-    texts.date = LocalDateText(entry.ftLastWriteTime);
+    LocalDateText(entry.ftLastWriteTime, texts.date);
     texts.attribute = AttributeLetters(entry.dwFileAttributes);
     const bool checksumNeeded = switches.checksum || texts.checksumNeeded;
     const bool versionNeeded = switches.fileVersion || switches.productVersion || texts.versionNeeded;

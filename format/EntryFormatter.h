@@ -15,7 +15,8 @@ CString FormatEntry(const FormatSwitches& switches, EntryTexts& texts, const WIN
                     size_t linesBefore);
 
 // "%Y/%m/%d %H:%M:%S" of the time in local time; empty when it cannot be converted.
-CString LocalDateText(const FILETIME& utc);
+// Written into date in place (once per entry: no new string each time).
+void LocalDateText(const FILETIME& utc, CString& date);
 
 // Five characters D R A H S, each a space when its attribute bit is clear.
 CString AttributeLetters(DWORD attributes);

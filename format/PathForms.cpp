@@ -26,10 +26,9 @@ CString MakeUrlForm(const CString& path, bool absolute) {
     return result;
 }
 
-CString MakePathText(const CString& dir, const CString& name, const FormatSwitches& switches) {
-    CString path = dir + name;
+void MakePathText(const CString& dir, const CString& name, const FormatSwitches& switches, CString& path) {
+    path.assign(dir).append(name);  // in place: this runs once per entry
     if (switches.url) path = MakeUrlForm(path, switches.pathType == 0);
     if (switches.upperCase) CodePageText::System().ToUpper(path);
     if (switches.lowerCase) CodePageText::System().ToLower(path);
-    return path;
 }

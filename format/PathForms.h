@@ -11,4 +11,4 @@ CString MakeUrlForm(const CString& path, bool absolute);
 
 // The path column: directory text and name, then the URL form and the letter case the
 // switches ask for (lower case last, so it wins when both are set).
-CString MakePathText(const CString& dir, const CString& name, const FormatSwitches& switches);
+void MakePathText(const CString& dir, const CString& name, const FormatSwitches& switches, CString& path);

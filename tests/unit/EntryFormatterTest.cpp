@@ -36,10 +36,13 @@ TEST(EntryFormatter, AttributeLettersInTheirFixedPositions) {
 
 TEST(EntryFormatter, DatesAreLocalWholeSecondsAndEmptyBeyondYear9999) {
     FILETIME utc = Entry("a", 0, 0, 0).ftLastWriteTime;
-    EXPECT_EQ("2020/03/01 08:59:58", LocalDateText(utc)) << "UTC+9 crosses into a leap-year March";
+    CString date = "old";
+    LocalDateText(utc, date);
+    EXPECT_EQ("2020/03/01 08:59:58", date) << "UTC+9 crosses into a leap-year March";
     SYSTEMTIME distant = {12000, 1, 0, 1, 0, 0, 0, 0};
     ASSERT_TRUE(SystemTimeToFileTime(&distant, &utc));
-    EXPECT_EQ("", LocalDateText(utc));
+    LocalDateText(utc, date);
+    EXPECT_EQ("", date);
 }
 
 TEST(EntryFormatter, TextsAreFilledEvenWhenTheirColumnsAreOff) {
