@@ -9,6 +9,7 @@
 
 class CDialog {
 public:
+    // parent null: owned by the application's main window when there is one.
     CDialog(UINT templateId, HWND parent);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
@@ -50,6 +51,7 @@ protected:
     virtual void Exchange(DataExchange& dx);
 
 private:
+    HWND Owner() const;
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT templateId_;

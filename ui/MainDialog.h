@@ -46,6 +46,7 @@ public:
     void SaveOnClose();
 
 protected:
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
     bool OnButtonClicked(WORD id) override;
     void OnOK() override;
@@ -54,6 +55,14 @@ protected:
 
 private:
     void MeasureGeometry();
+    void OnBrowseFolder();
+    void OnChooseOutput();
+    void OnEditTemplate();
+    // Window details: the system menu's help and about entries, icons, minimised painting.
+    void AddSystemMenuEntries();
+    void SetWindowIcons();
+    bool OnSysCommand(WPARAM command);
+    bool OnPaint();
     void OnCaseSwitch(WORD id);
     void OnCancelCommand();
 };
