@@ -59,6 +59,7 @@ INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<INT_PTR>(icon);  // the minimised window is dragged with it
     case WM_HELP:
         ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam));
+        SetMessageResult(TRUE);
         return TRUE;
     default:
         return CDialog::OnMessage(message, wParam, lParam);

@@ -8,6 +8,7 @@ CTemplateDialog::CTemplateDialog() : CDialog(IDD_TEMPLATE, nullptr) {}
 INT_PTR CTemplateDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_HELP) {
         ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam));
+        SetMessageResult(TRUE);
         return TRUE;
     }
     return CDialog::OnMessage(message, wParam, lParam);
