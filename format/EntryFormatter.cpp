@@ -15,8 +15,9 @@ CString LocalDateText(const FILETIME& utc) {
     if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st)) return CString();
     if (st.wYear > 9999) return CString();
     char text[32];
-    std::snprintf(text, sizeof text, "%04u/%02u/%02u %02u:%02u:%02u", st.wYear, st.wMonth, st.wDay,
-                  st.wHour, st.wMinute, st.wSecond);
+    std::snprintf(text, sizeof text, "%04u/%02u/%02u %02u:%02u:%02u", unsigned{st.wYear},
+                  unsigned{st.wMonth}, unsigned{st.wDay}, unsigned{st.wHour}, unsigned{st.wMinute},
+                  unsigned{st.wSecond});
     return text;
 }
 

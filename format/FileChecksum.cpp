@@ -2,30 +2,53 @@
 
 #include <windows.h>
 #include <cstdio>
-#include <vector>
+#include <memory>
 
 #include "format/Crc32.h"
+#include "format/LongPath.h"
 
-std::string FileChecksumText(const std::string& fullPath) {
-    static const char kUnreadable[] = "--------";
-    HANDLE file = CreateFileA(fullPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return kUnreadable;
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(file, &size) != FALSE;
-    // Read in blocks: memory stays bounded and files of 4 GiB and more get their true CRC.
-    std::vector<unsigned char> block(1 << 20);
-    uint32_t crc = 0;
-    LONGLONG remaining = size.QuadPart;
-    while (ok && remaining > 0) {
-        DWORD want = static_cast<DWORD>(remaining < static_cast<LONGLONG>(block.size()) ? remaining : block.size());
+namespace {
+
+// Large enough that the read calls cost nothing beside the CRC, small enough to stay cached.
+const DWORD kBlockSize = 1 << 20;
+
+bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc) {
+    const DWORD blockSize = size < kBlockSize ? static_cast<DWORD>(size) : kBlockSize;
+    std::unique_ptr<unsigned char[]> block(new unsigned char[blockSize ? blockSize : 1]);
+    crc = 0;
+    for (uint64_t remaining = size; remaining > 0;) {
+        const DWORD want = remaining < blockSize ? static_cast<DWORD>(remaining) : blockSize;
         DWORD got = 0;
-        ok = ReadFile(file, block.data(), want, &got, nullptr) && got == want;
-        if (ok) crc = Crc32Update(crc, block.data(), got);
+        // A short read means the content is not what the size promised: no CRC then.
+        if (!ReadFile(file, block.get(), want, &got, nullptr) || got != want) return false;
+        crc = Crc32Update(crc, block.get(), got);
         remaining -= got;
     }
+    return true;
+}
+
+}  // namespace
+
+bool FileCrc32(const std::string& fullPath, uint32_t& crc) {
+    const std::wstring path = WideFilePath(fullPath);
+    if (path.empty()) return false;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &info) &&
+              !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (ok) {
+        const uint64_t size = static_cast<uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
+        ok = CrcOfOpenFile(file, size, crc);
+    }
     CloseHandle(file);
-    if (!ok) return kUnreadable;
+    return ok;
+}
+
+std::string FileChecksumText(const std::string& fullPath) {
+    uint32_t crc = 0;
+    if (!FileCrc32(fullPath, crc)) return "--------";
     char text[9];
     std::snprintf(text, sizeof text, "%08lX", static_cast<unsigned long>(crc));
     return text;

@@ -1,6 +1,12 @@
 #pragma once
 // The checksum column of one file: "%08lX" of the CRC-32 of its whole content,
 // or "--------" when it cannot be opened or read in full.
+#include <cstdint>
 #include <string>
 
 std::string FileChecksumText(const std::string& fullPath);
+
+// The CRC-32 of a file's whole content, read in blocks (any size, bounded memory). False
+// when the file cannot be opened for reading with read sharing only (so a file another
+// handle holds open for writing fails), is not a plain disk file, or cannot be read in full.
+bool FileCrc32(const std::string& fullPath, uint32_t& crc);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "format/LongPath.h"
+
 namespace {
 
 std::string FourNumbers(DWORD ms, DWORD ls) {
@@ -20,14 +22,20 @@ void ReadVersionFields(const std::string& fullPath, std::string& version,
                        std::string& productVersion) {
     version.clear();
     productVersion.clear();
+    // The wide functions, so that paths of 260 bytes and more are read too.
+    const std::wstring path = WideFilePath(fullPath);
+    if (path.empty()) return;
     DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeA(fullPath.c_str(), &handle);
+    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
     if (size == 0) return;
-    std::vector<char> data(size + 1);
-    if (!GetFileVersionInfoA(fullPath.c_str(), handle, size, data.data())) return;
+    std::vector<char> data(static_cast<size_t>(size) + 1);
+    if (!GetFileVersionInfoW(path.c_str(), handle, size, data.data())) return;
     VS_FIXEDFILEINFO* info = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info) return;
+    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info)
+        return;
+    // A damaged resource can declare a root block shorter than the record: read none of it.
+    if (length < sizeof(VS_FIXEDFILEINFO)) return;
     version = FourNumbers(info->dwFileVersionMS, info->dwFileVersionLS);
     productVersion = FourNumbers(info->dwProductVersionMS, info->dwProductVersionLS);
 }

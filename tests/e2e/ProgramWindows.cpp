@@ -11,7 +11,11 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 
 HWND WaitForMainDialog(DWORD timeoutMs) {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindWindowA("#32770", "Quillmark ファイル列挙")) != nullptr; }, timeoutMs);
+    // Shown only after its initialisation, which would overwrite any text set earlier.
+    WaitUntil([&] {
+        found = FindWindowA("#32770", "Quillmark ファイル列挙");
+        return found && IsWindowVisible(found);
+    }, timeoutMs);
     return found;
 }
 

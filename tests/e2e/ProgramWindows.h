@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-// The main dialog ("#32770", caption "Quillmark ファイル列挙"), waiting up to timeoutMs.
+// The main dialog, once shown ("#32770", caption "Quillmark ファイル列挙"), waiting up to timeoutMs.
 HWND WaitForMainDialog(DWORD timeoutMs);
 // A message box ("#32770") owned by owner with the given caption, waiting up to timeoutMs.
 HWND WaitForOwnedBox(HWND owner, const std::string& caption, DWORD timeoutMs);

@@ -50,6 +50,10 @@ private:
     bool started_ = false;
 };
 
+void SetControlText(HWND dialog, int id, const std::string& text) {
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
@@ -67,12 +71,12 @@ TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     ASSERT_NE(dialog, nullptr);
 
     // First run without an output path: the default file beside the program, opened unasked.
-    SendMessageA(GetDlgItem(dialog, kFolderEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(data.c_str()));
+    SetControlText(dialog, kFolderEdit, data);
     Press(dialog, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(folder / "quillmark.txt").find("TWO.TXT") != std::string::npos; }, kWait));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }, kWait));
 
-    SendMessageA(GetDlgItem(dialog, kOutputEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()));
+    SetControlText(dialog, kOutputEdit, output);
     Press(dialog, IDOK);
     HWND question = WaitForOwnedBox(dialog, "quillmark", kWait);
     ASSERT_NE(question, nullptr);

@@ -74,9 +74,3 @@ RunOutcome RunListing(ListingJob& job, DWORD timeoutMs) {
     outcome.boxes = recorder.Boxes();
     return outcome;
 }
-
-void PrepareJob(ListingJob& job, const std::string& folder, const std::string& outputPath) {
-    job.folder = folder;
-    job.outputPath = outputPath;
-    job.stopRequest = 0;
-}

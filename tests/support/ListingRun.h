@@ -58,6 +58,3 @@ struct RunOutcome {
 // Starts the worker on the job (owner = a window of the test), waits for the finish notice
 // and for the running flag to drop.
 RunOutcome RunListing(ListingJob& job, DWORD timeoutMs = 20000);
-
-// A job with every switch off, listing the folder into the output path.
-void PrepareJob(ListingJob& job, const std::string& folder, const std::string& outputPath);

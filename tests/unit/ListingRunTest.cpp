@@ -157,6 +157,24 @@ TEST(ListingRun, OutputInAMissingFolderIsReportedAndNothingIsWalked) {
     EXPECT_EQ("<missing>", ReadWholeFile(job.outputPath));
 }
 
+TEST(ListingRun, AFailedWriteIsReported) {
+    // Under Wine drive Z: is the Unix root, and /dev/full refuses every write as a full disk would.
+    const std::string fullDevice = "Z:\\dev\\full";
+    if (GetFileAttributesA("Z:\\dev") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "needs Wine";
+    TempFolder tree;
+    tree.WriteFile("a.txt", "a");
+    ListingJob job;
+    job.folder = tree.Path();
+    job.outputPath = fullDevice;
+    RunOutcome outcome = RunListing(job);
+    EXPECT_TRUE(outcome.noticed);
+    EXPECT_EQ(0, outcome.result);
+    EXPECT_EQ(0, outcome.running);
+    ASSERT_EQ(1u, outcome.boxes.size());
+    EXPECT_EQ("書き込み中にエラーが発生しました", outcome.boxes[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR | MB_SETFOREGROUND), outcome.boxes[0].type);
+}
+
 TEST(ListingRun, TheOwnOutputFileInTheTreeIsListedEmpty) {
     TempFolder tree;
     tree.WriteFile("out.txt", "will be emptied before the walk");

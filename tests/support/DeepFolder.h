@@ -1,0 +1,26 @@
+#pragma once
+// A chain of folders below a base folder whose full path is at least a given length (260
+// bytes and more, beyond the ANSI functions' reach), with files in its innermost folder.
+// Made and removed through the wide functions; removed with everything put in it.
+#include <string>
+#include <vector>
+
+class DeepFolder {
+public:
+    DeepFolder(const std::string& base, size_t minLength);
+    ~DeepFolder();
+    DeepFolder(const DeepFolder&) = delete;
+    DeepFolder& operator=(const DeepFolder&) = delete;
+
+    // The ANSI full path of the innermost folder, without a trailing backslash.
+    const std::string& Path() const { return path_; }
+    // Writes a file in the innermost folder; returns its ANSI full path ("" on failure).
+    std::string WriteFile(const std::string& name, const std::string& content);
+    // Copies a file into the innermost folder; returns its ANSI full path ("" on failure).
+    std::string CopyIn(const std::string& source, const std::string& name);
+
+private:
+    std::string path_;
+    std::vector<std::string> folders_;  // outermost first
+    std::vector<std::string> files_;
+};

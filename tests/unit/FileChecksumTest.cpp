@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <string>
+
+#include "support/DeepFolder.h"
+#include "support/TempFolder.h"
+#include "format/Crc32.h"
+#include "format/FileChecksum.h"
+
+TEST(FileChecksum, ContentOfFilesOfAnySize) {
+    TempFolder temp;
+    EXPECT_EQ("CBF43926", FileChecksumText(temp.WriteFile("sub\\digits.txt", "123456789")));
+    EXPECT_EQ("00000000", FileChecksumText(temp.WriteFile("empty.txt", "")));
+    EXPECT_EQ("352441C2", FileChecksumText(temp.WriteFile("abc.txt", "abc")));
+    // Several read blocks and a short last one.
+    std::string big(3 * 1024 * 1024 + 7, '\0');
+    for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 2654435761u >> 13);
+    char expected[9];
+    std::snprintf(expected, sizeof expected, "%08lX",
+                  static_cast<unsigned long>(Crc32UpdateReference(0, big.data(), big.size())));
+    EXPECT_EQ(expected, FileChecksumText(temp.WriteFile("big.bin", big)));
+    // Double-byte name, with a trail byte of 0x5C.
+    EXPECT_EQ("CBF43926", FileChecksumText(temp.WriteFile("表.txt", "123456789")));
+}
+
+TEST(FileChecksum, UnopenableFilesGiveHyphens) {
+    TempFolder temp;
+    EXPECT_EQ("--------", FileChecksumText(temp.MakeDir("folder")));
+    EXPECT_EQ("--------", FileChecksumText(temp / "missing.txt"));
+    EXPECT_EQ("--------", FileChecksumText(""));
+    // Held open for writing by another handle, as the run's own output file is.
+    const std::string held = temp.WriteFile("held.txt", "123456789");
+    HANDLE writer = CreateFileA(held.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, writer);
+    EXPECT_EQ("--------", FileChecksumText(held));
+    CloseHandle(writer);
+    EXPECT_EQ("CBF43926", FileChecksumText(held));
+    // Open for reading by someone else does not stop the checksum.
+    HANDLE reader = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_EQ("CBF43926", FileChecksumText(held));
+    CloseHandle(reader);
+}
+
+TEST(FileChecksum, FullPathsOf260BytesAndMore) {
+    TempFolder temp;
+    DeepFolder deep(temp.Path(), 300);
+    ASSERT_GE(deep.Path().size(), 300u);
+    const std::string file = deep.WriteFile("digits.txt", "123456789");
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ("CBF43926", FileChecksumText(file));
+    // Exactly at the boundary: 259 bytes is the last length without the prefix.
+    for (size_t length : {259u, 260u}) {
+        DeepFolder edge(temp.Path(), 1);
+        std::string name = "n";
+        name += std::string(length - edge.Path().size() - 2, 'b');
+        const std::string path = edge.WriteFile(name, "abc");
+        ASSERT_EQ(length, path.size());
+        EXPECT_EQ("352441C2", FileChecksumText(path)) << length;
+    }
+}

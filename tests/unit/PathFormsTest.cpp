@@ -1,0 +1,145 @@
+// Path column forms: absolute or relative, URL form, letter case, odd folder texts.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "engine/ListingJob.h"
+#include "engine/OutputWriter.h"
+#include "format/PathForms.h"
+#include "support/ListingRun.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+enum Form { kPlain = 0, kUrl = 1, kUpper = 2, kLower = 4 };
+
+struct Formed {
+    std::string path;
+    std::string folderAfterBegin;
+    std::string file;
+    std::string dir;
+};
+
+// The path column of one entry in the given directory below the folder, through the writer
+// the run uses (no file is touched: no checksum or version is asked for).
+Formed PathOf(const std::string& folder, int pathType, int form, const std::string& below,
+              const char* name) {
+    ListingJob job;
+    job.folder = folder;
+    job.outputPath = "unused.txt";
+    job.pathType = pathType;
+    job.url = (form & kUrl) != 0;
+    job.upperCase = (form & kUpper) != 0;
+    job.lowerCase = (form & kLower) != 0;
+    OutputWriter writer(job);
+    writer.Begin();
+    writer.SetDirectory(job.folder + below);
+    WIN32_FIND_DATAA entry = {};
+    std::strcpy(entry.cFileName, name);
+    writer.FormatEntry(entry);
+    return {writer.Texts().path, job.folder, writer.Texts().file, writer.Texts().dir};
+}
+
+std::string Path(const std::string& folder, int pathType, int form, const char* name = "a b.txt") {
+    return PathOf(folder, pathType, form, "sub\\", name).path;
+}
+
+TEST(PathForms, EveryCombinationForAFileInASubfolder) {
+    const std::string data = "C:\\Data";
+    EXPECT_EQ("C:\\Data\\sub\\a b.txt", Path(data, 0, kPlain));
+    EXPECT_EQ("file://C:/Data/sub/a b.txt", Path(data, 0, kUrl));
+    EXPECT_EQ("FILE://C:/DATA/SUB/A B.TXT", Path(data, 0, kUrl | kUpper));
+    EXPECT_EQ("file://c:/data/sub/a b.txt", Path(data, 0, kUrl | kLower));
+    EXPECT_EQ("C:\\DATA\\SUB\\A B.TXT", Path(data, 0, kUpper));
+    EXPECT_EQ("sub\\a b.txt", Path(data, 1, kPlain));
+    EXPECT_EQ("sub/a%20b.txt", Path(data, 1, kUrl));
+    EXPECT_EQ("SUB/A%20B.TXT", Path(data, 1, kUrl | kUpper));
+    EXPECT_EQ("sub\\a b.txt", Path(data, 1, kLower, "A B.TXT"));
+    EXPECT_EQ("sub\\a b.txt", Path(data, 1, kUpper | kLower, "A B.TXT")) << "lower case is applied last";
+    EXPECT_EQ("SUB\\ＡＢ表.TXT", Path(data, 1, kUpper, "ａｂ表.txt"));
+}
+
+TEST(PathForms, EntryDirectlyInTheFolder) {
+    EXPECT_EQ("a b.txt", PathOf("C:\\Data", 1, kPlain, "", "a b.txt").path);
+    EXPECT_EQ("a%20b%20c.txt", PathOf("C:\\Data", 1, kUrl, "", "a b c.txt").path);
+    EXPECT_EQ("", PathOf("C:\\Data", 1, kPlain, "", "x").dir);
+}
+
+TEST(PathForms, FolderTextsWithAndWithoutTheirBackslash) {
+    Formed typed = PathOf("C:\\Data\\", 1, kPlain, "sub\\", "x");
+    EXPECT_EQ("C:\\Data\\", typed.folderAfterBegin);
+    EXPECT_EQ("sub\\x", typed.path);
+    Formed root = PathOf("C:\\", 1, kPlain, "sub\\", "x");
+    EXPECT_EQ("C:\\", root.folderAfterBegin);
+    EXPECT_EQ("sub\\x", root.path);
+    EXPECT_EQ("file://C:/sub/x", PathOf("C:\\", 0, kUrl, "sub\\", "x").path);
+    // 表 ends in the byte 0x5C, which is not a separator: a backslash is still appended.
+    Formed kanji = PathOf("C:\\表", 1, kPlain, "ソ\\", "x");
+    EXPECT_EQ("C:\\表\\", kanji.folderAfterBegin);
+    EXPECT_EQ("ソ\\x", kanji.path);
+    EXPECT_EQ("file://C:/表/ソ/x", PathOf("C:\\表", 0, kUrl, "ソ\\", "x").path);
+    EXPECT_EQ("ソ/x%20y", PathOf("C:\\表", 1, kUrl, "ソ\\", "x y").path);
+}
+
+TEST(PathForms, UncFolderGivesFourSlashes) {
+    EXPECT_EQ("file:////server/share/sub/a b.txt", Path("\\\\server\\share", 0, kUrl));
+    EXPECT_EQ("\\\\server\\share\\sub\\a b.txt", Path("\\\\server\\share", 0, kPlain));
+    EXPECT_EQ("sub/a%20b.txt", Path("\\\\server\\share", 1, kUrl));
+}
+
+TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
+    ListingJob job;
+    job.pathType = 1;
+    OutputWriter relative(job);
+    relative.Begin();
+    EXPECT_EQ("", job.folder);
+    relative.SetDirectory("C:\\work\\");
+    WIN32_FIND_DATAA entry = {};
+    std::strcpy(entry.cFileName, "a.txt");
+    relative.FormatEntry(entry);
+    EXPECT_EQ("a.txt", relative.Texts().path);
+    EXPECT_EQ("", relative.Texts().dirName);
+
+    job.pathType = 0;
+    OutputWriter absolute(job);
+    absolute.Begin();
+    absolute.SetDirectory("C:\\work\\");
+    absolute.FormatEntry(entry);
+    EXPECT_EQ("C:\\work\\a.txt", absolute.Texts().path);
+}
+
+TEST(PathForms, CaseChangesOnlyThePathPlaceholder) {
+    Formed upper = PathOf("C:\\Data", 1, kUpper, "Sub\\", "Name.txt");
+    EXPECT_EQ("SUB\\NAME.TXT", upper.path);
+    EXPECT_EQ("Name.txt", upper.file);
+    EXPECT_EQ("Sub\\", upper.dir);
+}
+
+TEST(MakeUrlForm, RelativeEscapesOnlyControlBytesAndSpaces) {
+    EXPECT_EQ("a%09b%0ac%01d%20e", MakeUrlForm("a\tb\nc\x01" "d e", false));
+    EXPECT_EQ("100%#?ｱ~/x", MakeUrlForm("100%#?ｱ~\\x", false));
+    EXPECT_EQ("file://a\tb c/x", MakeUrlForm("a\tb c\\x", true));
+    EXPECT_EQ("file://", MakeUrlForm("", true));
+    EXPECT_EQ("表/ソ", MakeUrlForm("表\\ソ", false)) << "trail bytes 0x5C stay";
+    const std::string spaces(300, ' ');
+    std::string escaped;
+    for (int i = 0; i < 300; ++i) escaped += "%20";
+    EXPECT_EQ(escaped, MakeUrlForm(spaces, false)) << "no length limit";
+}
+
+TEST(PathForms, ARealRunInUrlFormWithAJapaneseFolder) {
+    TempFolder tree;
+    tree.WriteFile("表\\ソ\\a b.txt", "");
+    ListingJob job;
+    job.folder = tree / "表";
+    job.outputPath = tree / "out.txt";
+    job.subfolders = 1;
+    job.url = 1;
+    job.pathType = 1;
+    RunListing(job);
+    EXPECT_EQ("ソ/a%20b.txt\r\n", ReadWholeFile(job.outputPath));
+    EXPECT_EQ(tree / "表\\", job.folder);
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+// Template expansion: placeholder syntax, environment names, the needed flags, and runs.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/ListingJob.h"
+#include "format/EntryTexts.h"
+#include "format/TemplateExpander.h"
+#include "support/ListingRun.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+const char kHtmlHeader[] = "<html>\r\n<head>\r\n<title> Quillmark OUTPUT</title>\r\n</head>\r\n<body>\r\n";
+const char kHtmlRepeat[] = "<p><a href=\"%PATH%\">%FILE% %SIZE%Bytes %DATE% %ATTRIBUTES%</a></p>";
+const char kHtmlFooter[] = "</body>\r\n</html>\r\n";
+
+class Expansion : public ::testing::Test {
+protected:
+    std::string Expand(const std::string& text) { return ExpandTemplate(text, texts.placeholders); }
+    EntryTexts texts;
+};
+
+TEST_F(Expansion, PlaceholderNamesIgnoreCaseAndValuesAreNotScannedAgain) {
+    texts.file = "100%FILE%.txt";
+    texts.crc = "CBF43926";
+    EXPECT_EQ("100%FILE%.txt|100%FILE%.txt", Expand("%FILE%|%file%"));
+    EXPECT_EQ("CBF43926 CBF43926", Expand("%Crc% %crc16%"));
+    EXPECT_EQ(14u, texts.placeholders.size());
+}
+
+TEST_F(Expansion, PercentSignsAndUnclosedNames) {
+    texts.file = "a.txt";
+    EXPECT_EQ("100% a.txt", Expand("100%% %FILE%%"));
+    EXPECT_EQ("a.txt", Expand("%FILE%%"));
+    EXPECT_EQ("a.txt\nnext", Expand("%FILE\r\nnext")) << "the CR ends the name and is lost";
+    EXPECT_EQ("a.txt\rnext", Expand("%FILE\n\rnext"));
+    EXPECT_EQ("a.txt", Expand("%FILE"));
+    EXPECT_EQ("x", Expand("x%NO_SUCH_NAME_QM%"));
+    EXPECT_EQ("表ソ", Expand("表%FILE_%ソ"));
+}
+
+TEST_F(Expansion, OtherNamesComeFromTheEnvironmentWhateverTheirLength) {
+    const std::string longValue(700, 'v');
+    SetEnvironmentVariableA("QM_TEMPLATE_VALUE", longValue.c_str());
+    EXPECT_EQ("<" + longValue + ">", Expand("<%qm_template_value%>"));
+    SetEnvironmentVariableA("QM_TEMPLATE_VALUE", nullptr);
+    EXPECT_EQ("<>", Expand("<%QM_TEMPLATE_VALUE%>"));
+    const std::string longName(400, 'N');
+    SetEnvironmentVariableA(longName.c_str(), "found");
+    EXPECT_EQ("found", Expand("%" + longName + "%"));
+    SetEnvironmentVariableA(longName.c_str(), nullptr);
+}
+
+TEST(TemplateNeeds, FlagsFollowThePlaceholdersInAnyCase) {
+    int32_t checksum = -1, version = -1;
+    SetNeededFlags("%CRC%", checksum, version);
+    EXPECT_EQ(1, checksum);
+    EXPECT_EQ(0, version);
+    SetNeededFlags("x %Crc16% y", checksum, version);
+    EXPECT_EQ(1, checksum);
+    SetNeededFlags("%ProductVersion%", checksum, version);
+    EXPECT_EQ(0, checksum);
+    EXPECT_EQ(1, version);
+    SetNeededFlags("%version%", checksum, version);
+    EXPECT_EQ(1, version);
+    SetNeededFlags("%%CRC%% %FILE% CRC VERSION", checksum, version);
+    EXPECT_EQ(0, checksum) << "literal percent signs do not make a placeholder";
+    EXPECT_EQ(0, version);
+}
+
+class TemplateRun : public ::testing::Test {
+protected:
+    RunOutcome Run(ListingJob& job, const std::string& folder) {
+        job.folder = folder;
+        job.outputPath = tree / "out.txt";
+        job.useTemplate = 1;
+        return RunListing(job);
+    }
+    std::string Output() { return ReadWholeFile(tree / "out.txt"); }
+
+    TempFolder tree;
+};
+
+TEST_F(TemplateRun, TheBuiltInHtmlPage) {
+    SetEnvironmentVariableA("ATTRIBUTES", nullptr);
+    const std::string file = tree.WriteFile("list\\a.txt", std::string(123, 'x'));
+    ASSERT_TRUE(SetLastWriteTime(file, 2010, 6, 30, 20, 0, 1));
+    ListingJob job;
+    job.headerText = kHtmlHeader;
+    job.repeatText = kHtmlRepeat;
+    job.footerText = kHtmlFooter;
+    Run(job, tree / "list");
+    EXPECT_EQ(std::string(kHtmlHeader) + "\r\n<p><a href=\"" + file +
+                  "\">a.txt 123Bytes 2010/07/01 05:00:01 </a></p>\r\n" + kHtmlFooter + "\r\n",
+              Output());
+}
+
+TEST_F(TemplateRun, CountFollowsTheWalkAndTheFooterSeesTheLastEntry) {
+    tree.WriteFile("list\\z.txt", "");
+    tree.WriteFile("list\\sub\\a.txt", "");
+    tree.WriteFile("list\\sub\\deeper\\m.txt", "");
+    ListingJob job;
+    job.subfolders = 1;
+    job.pathType = 1;
+    job.headerText = "%DIRNAME%";
+    job.repeatText = "%FILE% %COUNT%";
+    job.footerText = "%COUNT% in %OUTFILE%, last %PATH%";
+    Run(job, tree / "list");
+    EXPECT_EQ(tree / "list\\\r\na.txt 2\r\nm.txt 3\r\nz.txt 1\r\n3 in " + tree / "out.txt" +
+                  ", last sub\\deeper\\m.txt\r\n",
+              Output());
+}
+
+TEST_F(TemplateRun, ChecksumPlaceholderInAnyCaseComputesIt) {
+    tree.WriteFile("list\\digits.txt", "123456789");
+    ListingJob job;
+    job.repeatText = "%FILE% %Crc%";
+    Run(job, tree / "list");
+    EXPECT_EQ("\r\ndigits.txt CBF43926\r\n\r\n", Output()) << "empty header and footer stay lines";
+}
+
+TEST_F(TemplateRun, NoEntriesGiveHeaderAndFooterOnly) {
+    tree.MakeDir("empty");
+    ListingJob job;
+    job.headerText = "H%COUNT%%FILE%";
+    job.repeatText = "%FILE%";
+    job.footerText = "F";
+    RunOutcome outcome = Run(job, tree / "empty");
+    EXPECT_EQ(1, outcome.result);
+    EXPECT_EQ("H\r\nF\r\n", Output());
+}
+
+TEST_F(TemplateRun, AStoppedRunStillHasHeaderAndFooter) {
+    tree.WriteFile("list\\a.txt", "");
+    ListingJob job;
+    job.headerText = "<h>";
+    job.repeatText = "%FILE%";
+    job.footerText = "<f>";
+    job.stopRequest = 1;
+    Run(job, tree / "list");
+    EXPECT_EQ("<h>\r\n<f>\r\n", Output());
+}
+
+}  // namespace
