@@ -7,15 +7,21 @@
 
 namespace {
 
+// A literal with its embedded string ends, without the compiler's own final zero.
+template <size_t N>
+std::string Bytes(const char (&literal)[N]) {
+    return std::string(literal, N - 1);
+}
+
 TEST(FileDialogFilter, BarsBecomeStringEndsButNotSecondBytes) {
     // "ポ" is 0x83 0x7C: its second byte is no separator.
-    EXPECT_EQ(FilterListForSystem("ポ(*.P)|*.P||"), std::string("ポ(*.P)\0*.P\0\0", 12));
+    EXPECT_EQ(FilterListForSystem("ポ(*.P)|*.P||"), Bytes("ポ(*.P)\0*.P\0\0"));
     // A list cut before its closing bars still ends with two string ends.
-    EXPECT_EQ(FilterListForSystem("A|*.a|B|*."), std::string("A\0*.a\0B\0*.\0\0", 13));
-    EXPECT_EQ(FilterListForSystem("A|*.a|"), std::string("A\0*.a\0\0", 7));
-    EXPECT_EQ(FilterListForSystem(""), std::string("\0\0", 2));
+    EXPECT_EQ(FilterListForSystem("A|*.a|B|*."), Bytes("A\0*.a\0B\0*.\0\0"));
+    EXPECT_EQ(FilterListForSystem("A|*.a|"), Bytes("A\0*.a\0\0"));
+    EXPECT_EQ(FilterListForSystem(""), Bytes("\0\0"));
     // A lone lead byte at the very end is kept as it is and the list still ends.
-    EXPECT_EQ(FilterListForSystem("A|\x83"), std::string("A\0\x83\0\0", 5));
+    EXPECT_EQ(FilterListForSystem("A|\x83"), Bytes("A\0\x83\0\0"));
 }
 
 TEST(FileDialogRequest, CarriesTheChoicesAndTheWholeInitialName) {
@@ -26,7 +32,7 @@ TEST(FileDialogRequest, CarriesTheChoicesAndTheWholeInitialName) {
     EXPECT_EQ(r.hwndOwner, owner);
     EXPECT_EQ(r.Flags, 6u);
     EXPECT_STREQ(r.lpstrDefExt, "csv");
-    EXPECT_EQ(std::string(r.lpstrFilter, 7), std::string("T\0*.t\0\0", 7));
+    EXPECT_EQ(std::string(r.lpstrFilter, 7), Bytes("T\0*.t\0\0"));
     EXPECT_EQ(r.nFilterIndex, 1u);
     EXPECT_EQ(r.lpstrTitle, nullptr);
     EXPECT_EQ(r.lpstrFile, longName);
