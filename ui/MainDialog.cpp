@@ -25,6 +25,7 @@ BOOL CMainDialog::OnInitDialog() {
     ApplyTemplateState();
     MeasureGeometry();  // the template is laid out expanded
     ApplyExpandState();
+    HandleCommandLinePath();
     return TRUE;
 }
 
@@ -51,6 +52,9 @@ void CMainDialog::Exchange(DataExchange& dx) {
 
 INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return TRUE;
     case WM_SYSCOMMAND:
         return OnSysCommand(wParam) ? TRUE : FALSE;
     case WM_PAINT:

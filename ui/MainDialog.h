@@ -2,6 +2,7 @@
 // The program's one window: the folder, the output file and the options of a run, with
 // Execute, Cancel (stop a run, or save and close), Save and the expand button.
 #include <windows.h>
+#include <shellapi.h>
 #include <cstdint>
 
 #include "engine/ListingJob.h"
@@ -45,6 +46,13 @@ public:
     void SaveSettings();
     void SaveOnClose();
 
+    // One dropped path or the command-line path: a folder becomes the folder to list, a file
+    // opens the choices for it. FALSE when the user chose to list the file itself.
+    BOOL HandleSinglePath(const CString& path);
+    // Lists each path itself into the output file, synchronously, taking the paths out of
+    // the list; does nothing while a run is going.
+    void ListDroppedFiles(CStringList& paths);
+
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
@@ -54,6 +62,11 @@ protected:
     void Exchange(DataExchange& dx) override;
 
 private:
+    // Copies the dialog's choices into the job, as every run starts; the folder and the
+    // filter list are the caller's.
+    void TakeSnapshot();
+    void OnDropFiles(HDROP drop);
+    void HandleCommandLinePath();
     void MeasureGeometry();
     void OnBrowseFolder();
     void OnChooseOutput();

@@ -34,6 +34,23 @@ void CMainDialog::Execute() {
         DialogMessageBox(Window(), "対象フォルダにアクセスできません", MB_OK | MB_ICONERROR);
         return;
     }
+    TakeSnapshot();
+    job.folder = options.folderText;
+    if (job.filter) {
+        job.filterList.clear();
+        SplitFilterText(options.filterText, job.filterList);
+    }
+    EnableControls(FALSE);
+    // Raised before the start so that Cancel in the meantime stops instead of closing.
+    job.running = 1;
+    if (!startThread(ListingThreadProc, &job)) {
+        job.running = 0;
+        EnableControls(TRUE);
+        DialogMessageBox(Window(), "ファイル列挙を開始できません", MB_OK | MB_ICONERROR);
+    }
+}
+
+void CMainDialog::TakeSnapshot() {
     job.lowerCase = options.lowerCase;
     job.upperCase = options.upperCase;
     job.directoryNames = options.directoryNames;
@@ -41,7 +58,6 @@ void CMainDialog::Execute() {
     job.owner = Window();
     job.url = options.url;
     job.useTemplate = options.useTemplate;
-    job.folder = options.folderText;
     TrimBlanks(options.outputPath);
     job.outputPath = options.outputPath.empty() ? defaultOutputPath : options.outputPath;
     job.pathType = options.pathType;
@@ -56,18 +72,6 @@ void CMainDialog::Execute() {
     job.headerText = options.headerText;
     job.footerText = options.footerText;
     job.repeatText = options.repeatText;
-    if (job.filter) {
-        job.filterList.clear();
-        SplitFilterText(options.filterText, job.filterList);
-    }
-    EnableControls(FALSE);
-    // Raised before the start so that Cancel in the meantime stops instead of closing.
-    job.running = 1;
-    if (!startThread(ListingThreadProc, &job)) {
-        job.running = 0;
-        EnableControls(TRUE);
-        DialogMessageBox(Window(), "ファイル列挙を開始できません", MB_OK | MB_ICONERROR);
-    }
 }
 
 void CMainDialog::OnFinish() {

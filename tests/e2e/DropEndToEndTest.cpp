@@ -1,0 +1,75 @@
+// Paths reaching the running program from outside: a shell drop, and the start argument.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "ProgramProcess.h"
+#include "ProgramWindows.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+const int kFolderEdit = 1001;
+const int kOutputEdit = 1004;
+const DWORD kWait = 20000;
+
+std::string Upper(std::string text) {
+    CharUpperA(&text[0]);
+    return text;
+}
+
+TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
+    TempFolder folder;
+    std::string exe = folder / "quillmark.exe";
+    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE));
+    std::string first = folder.WriteFile("表\\z.txt", "zz");
+    std::string second = folder.WriteFile("others\\a.txt", "a");
+    std::string output = folder / "dropped.txt";
+
+    ProgramProcess program(exe, "");
+    ASSERT_TRUE(program.Started());
+    HWND dialog = WaitForMainDialog(kWait);
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, kOutputEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()));
+    // What the shell does: a DROPFILES block posted with WM_DROPFILES.
+    ASSERT_TRUE(program.PostDrop(dialog, {first, second}));
+
+    HWND question = WaitForOwnedBox(dialog, "quillmark", kWait);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(BoxMessage(question), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(question); }, kWait));
+
+    // First start: upper case, size, date and attributes; each path with its own folder.
+    std::string listing = ReadWholeFile(output);
+    size_t secondLine = listing.find(Upper(second) + "\t1\t");
+    size_t firstLine = listing.find(Upper(first) + "\t2\t");
+    EXPECT_EQ(secondLine, 0u) << listing;
+    EXPECT_NE(firstLine, std::string::npos) << listing;
+    EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 2) << listing;
+
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(program.Exited(kWait));
+}
+
+TEST(DropEndToEnd, AFolderGivenAtStartIsTheFolderToList) {
+    TempFolder folder;
+    std::string exe = folder / "quillmark.exe";
+    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE));
+    std::string data = folder.MakeDir("my データ");
+
+    ProgramProcess program(exe, "\t\"" + data + "\" ignored");
+    ASSERT_TRUE(program.Started());
+    HWND dialog = WaitForMainDialog(kWait);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ControlText(dialog, kFolderEdit), data);
+
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ASSERT_TRUE(program.Exited(kWait));
+    char saved[1024];
+    GetPrivateProfileStringA("STRINGS", "DIRNAME", "", saved, sizeof saved, (folder / "quillmark.ini").c_str());
+    EXPECT_EQ(std::string(saved), data);
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+// The path the program is started with, handled at the end of the main dialog's start.
+#include <gtest/gtest.h>
+
+#include "ChoicesDialogDriver.h"
+#include "ScriptedMainDialog.h"
+#include "ui/res/resource.h"
+
+namespace {
+
+std::string FolderText(ScriptedMainDialog& d) {
+    char text[1024];
+    GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, text, sizeof text);
+    return text;
+}
+
+TEST(CommandLinePath, AFolderIsInTheFolderFieldWhenTheDialogFirstShows) {
+    TempFolder tree;
+    std::string folder = tree.MakeDir("表示");
+    ChoicesDialogDriver driver([](HWND c) { ClickIn(c, IDCANCEL); });
+    ScriptedMainDialog dialog(tree, folder);
+    dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(FolderText(d), folder); });
+    EXPECT_EQ(driver.Openings(), 0);
+}
+
+TEST(CommandLinePath, AMissingPathIsIgnoredSilently) {
+    TempFolder tree;
+    MessageBoxRecorder boxes;
+    ChoicesDialogDriver driver([](HWND c) { ClickIn(c, IDCANCEL); });
+    ScriptedMainDialog dialog(tree, tree / "nowhere.txt");
+    dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(FolderText(d), ""); });
+    EXPECT_EQ(driver.Openings(), 0);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(CommandLinePath, ABareFileNameIsTakenFromTheCurrentFolder) {
+    TempFolder tree;
+    tree.WriteFile("list.txt", "x");
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(tree.Path().c_str()));
+    ChoicesDialogDriver driver([](HWND c) {
+        ClickIn(c, IDC_DROP_SAME_FOLDER);
+        ClickIn(c, IDOK);
+    });
+    ScriptedMainDialog dialog(tree, "list.txt");
+    dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(FolderText(d), tree.Path()); });
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(driver.Openings(), 1);
+}
+
+TEST(CommandLinePath, ShowFileListsItAsADropWould) {
+    TempFolder tree;
+    std::string list = tree.WriteFile("photos\\list.txt", "x");
+    MessageBoxRecorder boxes;
+    ChoicesDialogDriver driver([](HWND c) {
+        ClickIn(c, IDC_DROP_SHOW_FILE);
+        ClickIn(c, IDOK);
+    });
+    ScriptedMainDialog dialog(tree, list);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        EXPECT_EQ(FolderText(d), "");
+        EXPECT_TRUE(d.IsItemEnabled(IDOK));
+    });
+    EXPECT_EQ(driver.Openings(), 1);
+    EXPECT_TRUE(boxes.boxes.empty());  // no output path: the default file, opened unasked
+    std::string upper = list;
+    CharUpperA(&upper[0]);
+    EXPECT_EQ(ReadWholeFile(tree / "qmtest.txt").find(upper + "\t1\t"), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,172 @@
+// Several paths dropped onto the main dialog, listed through real drops and real output files.
+#include <gtest/gtest.h>
+
+#include "ScriptedMainDialog.h"
+#include "support/DeepFolder.h"
+#include "support/DropFiles.h"
+#include "ui/res/resource.h"
+
+namespace {
+
+void Drop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
+    SendMessageA(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+}
+
+void SetText(ScriptedMainDialog& d, int id, const std::string& text) {
+    SetDlgItemTextA(d.Window(), id, text.c_str());
+}
+
+// Every column off, then the given boxes clicked on.
+void OnlyColumns(ScriptedMainDialog& d, std::initializer_list<int> ids) {
+    for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE}) d.Click(id);
+    for (int id : ids) d.Click(id);
+}
+
+class DroppedFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        second = tree.WriteFile("b-folder\\A.txt", "a");
+        first = tree.WriteFile("表\\z.txt", "zz");   // the folder's name ends in a 0x5C trail byte
+        output = tree / "out.txt";
+    }
+    TempFolder tree;
+    std::string first, second, output;
+};
+
+TEST_F(DroppedFiles, AbsolutePathsKeepTheirOwnFoldersSortedAfterAQuestion) {
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(tree);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        OnlyColumns(d, {IDC_MAIN_SIZE, IDC_MAIN_CHECKSUM});
+        SetText(d, IDC_MAIN_OUTPUT, output);
+        Drop(d, {first, second});
+        EXPECT_TRUE(d.IsItemEnabled(IDOK));
+        EXPECT_EQ(d.job.running, 0);
+        EXPECT_EQ(d.job.result, 1);
+    });
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    EXPECT_EQ(ReadWholeFile(output), second + "\t1\tE8B7BE43\r\n" + first + "\t2\t24D91BA1\r\n");
+}
+
+TEST_F(DroppedFiles, RelativePathsAreBareNamesAndDirnameIsEmpty) {
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(tree);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        d.options.repeatText = "[%DIRNAME%][%DIR%][%PATH%][%LOCATION%]";
+        d.options.headerText = "head %DIRNAME%.";
+        d.options.footerText = "foot";
+        OnlyColumns(d, {IDC_MAIN_USE_TEMPLATE});
+        d.Click(IDC_MAIN_RELATIVE);
+        SetText(d, IDC_MAIN_OUTPUT, output);
+        Drop(d, {first, second});
+    });
+    EXPECT_EQ(ReadWholeFile(output), "head .\r\n[][][A.txt][" + tree / "b-folder\\" + "]\r\n" +
+                                         "[][][z.txt][" + tree / "表\\" + "]\r\nfoot\r\n");
+}
+
+TEST_F(DroppedFiles, AFolderIsOneDirectoryLineAndADotFolderNone) {
+    tree.WriteFile("photos\\inside.txt", "never listed");
+    tree.WriteFile(".hidden\\inside.txt", "never listed");
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(tree);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        OnlyColumns(d, {IDC_MAIN_ATTRIBUTES});
+        d.Click(IDC_MAIN_DIRECTORY_NAMES);  // off: a dropped folder is written all the same
+        d.Click(IDC_MAIN_RELATIVE);
+        SetText(d, IDC_MAIN_OUTPUT, output);
+        Drop(d, {tree / ".hidden", tree / "photos", tree / "gone.txt"});
+    });
+    EXPECT_EQ(ReadWholeFile(output), "photos\tD    \r\n");
+}
+
+TEST_F(DroppedFiles, TheFilterIsIgnoredAndItsListEmptied) {
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(tree);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        OnlyColumns(d, {});
+        d.Click(IDC_MAIN_RELATIVE);
+        d.Click(IDC_MAIN_FILTER);
+        SetText(d, IDC_MAIN_FILTER_TEXT, "*.doc");
+        d.job.filterList = {"left over"};
+        SetText(d, IDC_MAIN_OUTPUT, output);
+        Drop(d, {first, second});
+        EXPECT_TRUE(d.job.filterList.empty());
+        EXPECT_EQ(d.job.filter, 1);
+        EXPECT_EQ(d.options.filterText, "*.doc");
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT));  // unlocked by its rule
+    });
+    EXPECT_EQ(ReadWholeFile(output), "A.txt\r\nz.txt\r\n");
+}
+
+TEST_F(DroppedFiles, WithoutAnOutputPathTheDefaultFileIsWrittenWithoutAQuestion) {
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(tree);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        OnlyColumns(d, {});
+        SetText(d, IDC_MAIN_OUTPUT, " ");
+        Drop(d, {first, second});
+        EXPECT_EQ(d.job.outputPath, tree / "qmtest.txt");
+        EXPECT_EQ(d.job.result, 1);
+    });
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(ReadWholeFile(tree / "qmtest.txt"), second + "\r\n" + first + "\r\n");
+}
+
+TEST_F(DroppedFiles, PathsLongerThanTheOldBufferAreListedWhole) {
+    DeepFolder deep(tree.Path(), 300);
+    std::string longFile = deep.WriteFile("long.txt", "abc");
+    ASSERT_GE(longFile.size(), 300u);
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(tree);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        OnlyColumns(d, {IDC_MAIN_SIZE});
+        SetText(d, IDC_MAIN_OUTPUT, output);
+        Drop(d, {longFile, second});
+    });
+    EXPECT_EQ(ReadWholeFile(output), second + "\t1\r\n" + longFile + "\t3\r\n");
+}
+
+TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
+    MessageBoxRecorder boxes;
+    ScriptedMainDialog dialog(tree);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetText(d, IDC_MAIN_OUTPUT, tree / "missing\\out.txt");
+        CStringList paths{first, second};
+        d.ListDroppedFiles(paths);
+        EXPECT_EQ(paths.size(), 2u);
+        EXPECT_EQ(d.job.result, 0);
+        EXPECT_TRUE(d.IsItemEnabled(IDOK));
+    });
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "ファイルが作成できません");
+    EXPECT_EQ(boxes.boxes[0].type, UINT(MB_OK | MB_ICONERROR | MB_SETFOREGROUND));
+}
+
+bool HoldThread(LPTHREAD_START_ROUTINE, void*) { return true; }
+
+TEST_F(DroppedFiles, DropsDuringARunDoNothing) {
+    tree.MakeDir("data");
+    MessageBoxRecorder boxes;
+    ScriptedMainDialog dialog(tree);
+    dialog.startThread = HoldThread;  // the run never ends by itself
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetText(d, IDC_MAIN_FOLDER, tree / "data");
+        SetText(d, IDC_MAIN_OUTPUT, output);
+        d.Click(IDOK);
+        ASSERT_EQ(d.job.running, 1);
+        Drop(d, {first, second});
+        Drop(d, {tree / "b-folder"});
+        CStringList paths{first};
+        d.ListDroppedFiles(paths);
+        EXPECT_EQ(paths.size(), 1u);
+        char folder[MAX_PATH];
+        GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, folder, sizeof folder);
+        EXPECT_EQ(std::string(folder), tree / "data");
+        EXPECT_FALSE(d.IsItemEnabled(IDOK));
+    });
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(ReadWholeFile(output), "<missing>");
+}
+
+}  // namespace
