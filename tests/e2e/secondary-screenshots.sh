@@ -1,6 +1,7 @@
 #!/bin/sh
-# Pictures of the about box and the template dialog over the built program's main dialog,
-# saved as about-dialog.png and template-dialog.png in the build folder.
+# Pictures of the about box, the template dialog and the dropped-file choices over the built
+# program's main dialog, saved as about-dialog.png, template-dialog.png and choices-dialog.png
+# in the build folder.
 # Arguments: build folder, main dialog probe, secondary dialog probe.
 set -eu
 build=$1
@@ -13,15 +14,19 @@ wine "$work/quillmark.exe" &
 program=$!
 wine "$probe" rect >/dev/null
 
-shoot() {  # dialog command, picture name
-  wine "$secondary" "$1"
-  set -- $(wine "$secondary" front | tr -d '\r') "$2"
+shoot() {  # picture name, command that opens the dialog...
+  picture=$1
+  shift
+  wine "$secondary" "$@"
+  set -- $(wine "$secondary" front | tr -d '\r') "$picture"
   sleep 1  # let the controls paint
   import -window root -crop "${1}x${2}+${3}+${4}" +repage "$build/$5"
   wine "$secondary" close-front
   echo "saved $build/$5 (${1}x${2})"
 }
-shoot about about-dialog.png
-shoot template template-dialog.png
+shoot about-dialog.png about
+shoot template-dialog.png template
+echo sample >"$work/sample.txt"
+shoot choices-dialog.png drop "$(winepath -w "$work/sample.txt")"
 wine "$probe" close
 wait "$program"
