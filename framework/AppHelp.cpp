@@ -31,8 +31,7 @@ CString HelpFilePath() {
 
 void ShowAppHelp(ULONG_PTR data, UINT command) {
     HWND main = AppMainWindow();
-    if (main) SendMessageA(main, WM_CANCELMODE, 0, 0);
-    if (GetCapture()) ReleaseCapture();
+    if (main) SendMessageA(main, WM_CANCELMODE, 0, 0);  // ends a menu or mouse capture
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     BOOL started = CallEngine(main, HelpFilePath().c_str(), command, data);
     SetCursor(previous);
