@@ -1,7 +1,9 @@
 #include "engine/ListingWorker.h"
 
 #include <deque>
+#include <utility>
 
+#include "engine/DirectorySearch.h"
 #include "engine/OutputWriter.h"
 #include "engine/WildcardFilter.h"
 #include "framework/MessageBox.h"
@@ -20,26 +22,24 @@ bool IsWritten(const ListingJob& job, const WIN32_FIND_DATAA& entry) {
 }
 
 // Lists one directory's entries and queues its subdirectories. A directory that cannot be
-// searched contributes nothing.
+// searched (no access) contributes nothing; a long path is no reason (see DirectorySearch).
 void ListDirectory(const ListingJob& job, OutputWriter& writer, const CString& directory,
                    std::deque<CString>& queue) {
     writer.SetDirectory(directory);
+    DirectorySearch search(directory);
     WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((directory + "*.*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
+    while (search.Next(entry)) {
         // ".", ".." and hidden folders such as ".cache" are neither listed nor entered.
         if (IsDirectory(entry) && entry.cFileName[0] == '.') continue;
         if (IsWritten(job, entry)) writer.FormatEntry(entry);
-        if (job.subfolders && IsDirectory(entry)) queue.push_back(directory + entry.cFileName + "\\");
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
+        if (job.subfolders && IsDirectory(entry)) queue.push_back(directory + search.Name() + "\\");
+    }
 }
 
 void Walk(const ListingJob& job, OutputWriter& writer) {
     std::deque<CString> queue{job.folder};
     while (!queue.empty() && job.stopRequest == 0) {
-        const CString directory = queue.front();
+        const CString directory = std::move(queue.front());
         queue.pop_front();
         ListDirectory(job, writer, directory, queue);
     }

@@ -1,24 +1,41 @@
 #pragma once
-// The output file: created empty at the start of a run, written line by line at its end.
+// The output file: created empty at the start of a run, written at its end. Lines are gathered
+// into large pieces, so a million lines take a few dozen write calls; a piece always holds
+// whole lines, and a failed or short write takes the file back to the end of the last piece
+// written in full, so the file never ends inside a line.
 #include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
 
 #include "framework/Strings.h"
 
 class OutputFile {
 public:
-    OutputFile() = default;
+    // The write call; tests put a failing one in its place.
+    using WriteFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+
+    explicit OutputFile(WriteFunction write = ::WriteFile) : write_(write) {}
     ~OutputFile() { Close(); }
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
     // Creates (or empties) the file; false when it cannot be created.
     bool Create(const CString& path);
-    // Writes the line followed by CR LF; false unless every byte was written.
-    bool WriteLine(const CString& line);
-    void Close();
+    // Adds the line followed by CR LF; false once a write has failed (nothing more is written).
+    bool WriteLine(const char* text, size_t length);
+    // Writes what is gathered and closes the file; false when any write failed.
+    bool Close();
     bool IsOpen() const { return handle_ != nullptr; }
 
 private:
+    bool Flush();
+    bool WriteAll(const char* data, size_t size);
+    void CutBackToWritten();
+
+    WriteFunction write_;
     HANDLE handle_ = nullptr;
-    CString buffer_;  // line + CR LF, so each line goes out in one write
+    CString pending_;          // whole lines with their CR LF, not yet written
+    uint64_t written_ = 0;     // bytes of the file that hold whole lines
+    bool failed_ = false;
 };

@@ -73,8 +73,9 @@ int OutputWriter::AddHeaderAndFooter() {
 }
 
 int OutputWriter::WriteAndClose() {
-    const bool written = lines_.ForEachLine([this](const CString& line) { return file_.WriteLine(line); });
+    bool written =
+        lines_.ForEachLine([this](const char* text, size_t length) { return file_.WriteLine(text, length); });
     lines_.Clear();
-    file_.Close();
+    written = file_.Close() && written;
     return written ? 1 : 0;
 }

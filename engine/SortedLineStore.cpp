@@ -1,50 +1,28 @@
 #include "engine/SortedLineStore.h"
 
+#include "engine/InsertionSearch.h"
 #include "text/CodePageText.h"
 
-size_t SortedLineStore::InsertionIndex(const CString& line) const {
-    const CodePageText& cp = CodePageText::System();
-    if (lines_.empty()) return 0;
-    size_t lo = 0, hi = lines_.size() - 1, mid = hi / 2, offset = 0;
-    for (;;) {
-        const size_t previous = mid;
-        const int order = cp.Compare(line.c_str(), lines_[mid].c_str());
-        if (order == 0) break;
-        if (order > 0) {
-            offset = 1;
-            if (hi - mid == 1) {
-                lo = hi;
-                mid = hi;
-            } else {
-                lo = mid;
-                mid = (mid + hi) / 2;
-            }
-        } else {
-            offset = 0;
-            if (mid - lo == 1) {
-                hi = lo;
-                mid = lo;
-            } else {
-                hi = mid;
-                mid = (mid + lo) / 2;
-            }
-        }
-        if (mid == previous) break;
-    }
-    return mid + offset;
-}
-
 void SortedLineStore::InsertLine(const CString& line) {
-    lines_.insert(lines_.begin() + InsertionIndex(line), line);
+    const CodePageText& text = CodePageText::System();
+    const size_t n = lines_.Count();
+    // The order is a total preorder, so the search's outcome at any index follows from where
+    // the equal lines stand: the placement is the full search's, comparison for comparison.
+    const auto equal = EqualRangeNear(n, lastInsertion_,
+                                      [&](size_t i) { return text.Compare(line.c_str(), lines_.At(i)); });
+    lastInsertion_ = InsertionIndexFromRange(n, equal);
+    lines_.InsertAt(lastInsertion_, line.data(), line.size());
 }
 
-void SortedLineStore::AddFirst(const CString& line) { lines_.insert(lines_.begin(), line); }
+void SortedLineStore::AddFirst(const CString& line) { lines_.InsertAt(0, line.data(), line.size()); }
 
-void SortedLineStore::AddLast(const CString& line) { lines_.push_back(line); }
+void SortedLineStore::AddLast(const CString& line) { lines_.InsertAt(lines_.Count(), line.data(), line.size()); }
 
-bool SortedLineStore::ForEachLine(const std::function<bool(const CString&)>& visit) const {
-    for (const CString& line : lines_) {
-        if (!visit(line)) return false;
-    }
-    return true;
+bool SortedLineStore::ForEachLine(const std::function<bool(const char* text, size_t length)>& visit) const {
+    return lines_.ForEach(visit);
+}
+
+void SortedLineStore::Clear() {
+    lines_.Clear();
+    lastInsertion_ = 0;
 }

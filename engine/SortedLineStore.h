@@ -4,24 +4,25 @@
 #include <cstddef>
 #include <functional>
 
+#include "engine/LineSequence.h"
 #include "framework/Strings.h"
 
 class SortedLineStore {
 public:
     // Puts the line where a binary search over the current lines lands: after every line that
     // compares smaller, before every line that compares greater; among equal lines, where the
-    // search first meets one (that choice shows in the output, so it is kept exactly).
+    // search first meets one (that choice shows in the output, so it is kept exactly). The
+    // search runs on the range of equal lines, found near the previous insertion.
     void InsertLine(const CString& line);
     void AddFirst(const CString& line);
     void AddLast(const CString& line);
 
-    size_t Count() const { return lines_.size(); }
+    size_t Count() const { return lines_.Count(); }
     // Visits the lines in order until the visitor returns false; returns whether all were visited.
-    bool ForEachLine(const std::function<bool(const CString&)>& visit) const;
-    void Clear() { lines_.clear(); }
+    bool ForEachLine(const std::function<bool(const char* text, size_t length)>& visit) const;
+    void Clear();
 
 private:
-    size_t InsertionIndex(const CString& line) const;
-
-    CStringArray lines_;
+    LineSequence lines_;
+    size_t lastInsertion_ = 0;
 };

@@ -1,7 +1,6 @@
 #include "format/EntryFormatter.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "format/FileChecksum.h"
@@ -14,11 +13,19 @@ CString LocalDateText(const FILETIME& utc) {
     SYSTEMTIME st;
     if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st)) return CString();
     if (st.wYear > 9999) return CString();
-    char text[32];
-    std::snprintf(text, sizeof text, "%04u/%02u/%02u %02u:%02u:%02u", unsigned{st.wYear},
-                  unsigned{st.wMonth}, unsigned{st.wDay}, unsigned{st.wHour}, unsigned{st.wMinute},
-                  unsigned{st.wSecond});
-    return text;
+    // "%Y/%m/%d %H:%M:%S" by hand: this runs once per entry, and a formatted print costs more
+    // than the rest of the line.
+    char text[] = "0000/00/00 00:00:00";
+    auto put = [&text](size_t end, unsigned value, int digits) {
+        for (; digits > 0; --digits, value /= 10) text[--end] = static_cast<char>('0' + value % 10);
+    };
+    put(4, st.wYear, 4);
+    put(7, st.wMonth, 2);
+    put(10, st.wDay, 2);
+    put(13, st.wHour, 2);
+    put(16, st.wMinute, 2);
+    put(19, st.wSecond, 2);
+    return CString(text, sizeof text - 1);
 }
 
 CString AttributeLetters(DWORD attributes) {
@@ -40,7 +47,9 @@ CString SizeText(const WIN32_FIND_DATAA& entry) {
 }
 
 CString ListFormLine(const FormatSwitches& switches, const EntryTexts& texts) {
-    CString line = texts.path;
+    CString line;
+    line.reserve(texts.path.size() + 64);  // the columns fit without growing the line again
+    line = texts.path;
     auto column = [&line](const CString& text) { line += '\t'; line += text; };
     if (switches.size) column(texts.size);
     if (switches.date) column(texts.date);
@@ -61,10 +70,13 @@ CString FormatEntry(const FormatSwitches& switches, EntryTexts& texts, const WIN
     texts.size = SizeText(entry);
     texts.date = LocalDateText(entry.ftLastWriteTime);
     texts.attribute = AttributeLetters(entry.dwFileAttributes);
-    const CString fullPath = texts.location + texts.file;
-    if (switches.checksum || texts.checksumNeeded) texts.crc = FileChecksumText(fullPath);
-    if (switches.fileVersion || switches.productVersion || texts.versionNeeded)
-        ReadVersionFields(fullPath, texts.version, texts.productVersion);
+    const bool checksumNeeded = switches.checksum || texts.checksumNeeded;
+    const bool versionNeeded = switches.fileVersion || switches.productVersion || texts.versionNeeded;
+    if (checksumNeeded || versionNeeded) {  // most runs need neither: no full path per entry then
+        const CString fullPath = texts.location + texts.file;
+        if (checksumNeeded) texts.crc = FileChecksumText(fullPath);
+        if (versionNeeded) ReadVersionFields(fullPath, texts.version, texts.productVersion);
+    }
     if (switches.useTemplate) return ExpandTemplate(switches.repeatText, texts.placeholders);
     return ListFormLine(switches, texts);
 }

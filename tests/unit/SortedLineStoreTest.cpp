@@ -12,7 +12,7 @@ namespace {
 
 std::vector<std::string> Contents(const SortedLineStore& store) {
     std::vector<std::string> lines;
-    store.ForEachLine([&](const CString& line) { lines.push_back(line); return true; });
+    store.ForEachLine([&](const char* text, size_t length) { lines.emplace_back(text, length); return true; });
     return lines;
 }
 
@@ -58,7 +58,7 @@ TEST(SortedLineStore, HeaderAndFooterGoAroundTheSortedLines) {
     EXPECT_EQ((std::vector<std::string>{"zz header", "a", "b", "00 footer"}), Contents(store));
     EXPECT_EQ(4u, store.Count());
     int visited = 0;
-    EXPECT_FALSE(store.ForEachLine([&](const CString&) { return ++visited < 2; }));
+    EXPECT_FALSE(store.ForEachLine([&](const char*, size_t) { return ++visited < 2; }));
     EXPECT_EQ(2, visited) << "visiting stops at the first refusal";
 }
 

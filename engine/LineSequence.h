@@ -1,0 +1,50 @@
+#pragma once
+// A sequence of lines that can be read and inserted into at any index in logarithmic time:
+// chunks of line references, found through a Fenwick tree of the chunk sizes. The line bytes
+// are kept in large blocks, so a million short lines cost little more than their own bytes.
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+class LineSequence {
+public:
+    LineSequence() { Clear(); }
+
+    size_t Count() const { return count_; }
+    // The line's text, zero-terminated.
+    const char* At(size_t index) const { return RefAt(index).text; }
+    size_t LengthAt(size_t index) const { return RefAt(index).length; }
+    // index <= Count(); the lines from index on move up by one.
+    void InsertAt(size_t index, const char* text, size_t length);
+    void Clear();
+
+    // Calls visit(text, length) for every line in order while it returns true; returns whether
+    // every line was visited.
+    template <class Visit>
+    bool ForEach(Visit visit) const {
+        for (const std::vector<Ref>& chunk : chunks_)
+            for (const Ref& ref : chunk)
+                if (!visit(ref.text, ref.length)) return false;
+        return true;
+    }
+
+private:
+    struct Ref {
+        const char* text;
+        size_t length;
+    };
+    const Ref& RefAt(size_t index) const;
+    // The chunk holding the line at index; index becomes the position inside it.
+    size_t FindChunk(size_t& index) const;
+    void CountInTree(size_t chunk);
+    void RebuildTree();
+    const char* Keep(const char* text, size_t length);
+
+    std::vector<std::vector<Ref>> chunks_;
+    std::vector<size_t> tree_;  // Fenwick tree over the chunk sizes, 1-based
+    size_t treeTop_ = 1;        // the highest power of two below tree_.size()
+    size_t count_ = 0;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    size_t blockUsed_ = 0;
+    size_t blockSize_ = 0;
+};

@@ -1,0 +1,92 @@
+// The output file's writing: few write calls, and after a failed or short write only whole
+// lines in the file.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/OutputFile.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+int g_calls = 0;
+int g_failingCall = 0;  // this call writes half its bytes and then fails (0: none fails)
+bool g_reportError = false;  // the failing call returns FALSE, else it only comes back short
+
+BOOL WINAPI TestWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+    if (++g_calls != g_failingCall) return ::WriteFile(file, data, size, written, overlapped);
+    ::WriteFile(file, data, size / 2, written, overlapped);
+    return g_reportError ? FALSE : TRUE;
+}
+
+class OutputFileWrites : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_calls = 0;
+        g_failingCall = 0;
+        g_reportError = false;
+        // 30,000 lines of 50 to 120 bytes: about 2.5 MiB, several pieces.
+        for (int i = 0; i < 30000; ++i)
+            lines_.push_back("line " + std::to_string(i) + std::string(45 + i % 71, 'x'));
+    }
+
+    // Writes every line until one is refused; returns Close's result.
+    bool WriteAll(const std::string& path, size_t& accepted) {
+        OutputFile file(TestWrite);
+        EXPECT_TRUE(file.Create(path));
+        accepted = 0;
+        for (const std::string& line : lines_) {
+            if (!file.WriteLine(line.data(), line.size())) break;
+            ++accepted;
+        }
+        return file.Close();
+    }
+
+    std::string Joined() const {
+        std::string all;
+        for (const std::string& line : lines_) all += line + "\r\n";
+        return all;
+    }
+
+    TempFolder folder_;
+    std::vector<std::string> lines_;
+};
+
+TEST_F(OutputFileWrites, EveryLineArrivesInAFewLargeWrites) {
+    lines_.push_back(std::string(3 << 20, 'L'));  // one line larger than a piece
+    lines_.push_back("after the long line");
+    size_t accepted = 0;
+    EXPECT_TRUE(WriteAll(folder_ / "out.txt", accepted));
+    EXPECT_EQ(lines_.size(), accepted);
+    EXPECT_EQ(Joined(), ReadWholeFile(folder_ / "out.txt"));
+    EXPECT_LE(g_calls, 6) << "about one write per MiB";
+}
+
+TEST_F(OutputFileWrites, AFailedOrShortWriteLeavesWholeLinesOnly) {
+    for (bool reportError : {true, false}) {
+        SetUp();
+        g_failingCall = 2;
+        g_reportError = reportError;
+        size_t accepted = 0;
+        EXPECT_FALSE(WriteAll(folder_ / "out.txt", accepted)) << reportError;
+        EXPECT_LT(accepted, lines_.size()) << "no line is taken after the failure";
+        const std::string content = ReadWholeFile(folder_ / "out.txt");
+        ASSERT_GT(content.size(), 0u);
+        EXPECT_EQ(Joined().substr(0, content.size()), content);
+        EXPECT_EQ("\r\n", content.substr(content.size() - 2)) << "the file ends with a whole line";
+        EXPECT_EQ(2, g_calls) << "nothing is written after the failure";
+    }
+}
+
+TEST_F(OutputFileWrites, NothingWrittenBeforeTheFirstPieceFills) {
+    OutputFile file(TestWrite);
+    ASSERT_TRUE(file.Create(folder_ / "out.txt"));
+    ASSERT_TRUE(file.WriteLine("one", 3));
+    EXPECT_EQ(0, g_calls);
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ("one\r\n", ReadWholeFile(folder_ / "out.txt"));
+    EXPECT_FALSE(file.WriteLine("two", 3)) << "closed";
+}
+
+}  // namespace
