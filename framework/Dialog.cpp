@@ -1,14 +1,24 @@
 #include "framework/Dialog.h"
 
+#include "framework/MessageBox.h"
+
 CDialog::CDialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
 
 CDialog::~CDialog() = default;
 
 INT_PTR CDialog::DoModal() {
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent_,
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), Owner(),
                                      DialogProc, reinterpret_cast<LPARAM>(this));
     window_ = nullptr;
     return result;
+}
+
+HWND CDialog::Owner() const {
+    if (parent_) return parent_;
+    // Without a parent a secondary dialog is owned by the main window, so that it stays modal
+    // over it; the main dialog itself has none yet.
+    HWND main = AppMainWindow();
+    return IsWindow(main) ? main : nullptr;
 }
 
 void CDialog::UpdateData(bool reading) {

@@ -9,6 +9,7 @@
 
 class CDialog {
 public:
+    // parent null: owned by the application's main window when there is one.
     CDialog(UINT templateId, HWND parent);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
@@ -36,6 +37,9 @@ protected:
     // Every message; returns what the dialog procedure returns (TRUE = handled).
     // Overrides handle their own messages and pass the rest to this one.
     virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The value a handled message returns to its sender (most messages: the procedure's TRUE
+    // only says "handled").
+    void SetMessageResult(LRESULT result) const { SetWindowLongPtrA(window_, DWLP_MSGRESULT, result); }
     // Writes the fields into the controls; TRUE lets Windows focus the first tab stop.
     virtual BOOL OnInitDialog();
     // WM_COMMAND; returns true when handled. The base sends IDOK/IDCANCEL to OnOK/OnCancel and
@@ -50,6 +54,7 @@ protected:
     virtual void Exchange(DataExchange& dx);
 
 private:
+    HWND Owner() const;
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT templateId_;

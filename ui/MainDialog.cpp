@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/AppHelp.h"
 #include "framework/MessageBox.h"
 #include "ui/res/resource.h"
 
@@ -16,8 +17,8 @@ CMainDialog::~CMainDialog() = default;
 BOOL CMainDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetAppMainWindow(Window());
-    SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    AddSystemMenuEntries();
+    SetWindowIcons();
     LoadSettings();
     UpdateData(false);
     ApplyFilterState();
@@ -26,14 +27,6 @@ BOOL CMainDialog::OnInitDialog() {
     ApplyExpandState();
     HandleCommandLinePath();
     return TRUE;
-}
-
-INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DROPFILES) {
-        OnDropFiles(reinterpret_cast<HDROP>(wParam));
-        return TRUE;
-    }
-    return CDialog::OnMessage(message, wParam, lParam);
 }
 
 void CMainDialog::Exchange(DataExchange& dx) {
@@ -57,8 +50,37 @@ void CMainDialog::Exchange(DataExchange& dx) {
     dx.Check(IDC_MAIN_PRODUCT_VERSION, options.productVersion);
 }
 
+INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return TRUE;
+    case WM_SYSCOMMAND:
+        return OnSysCommand(wParam) ? TRUE : FALSE;
+    case WM_PAINT:
+        return OnPaint() ? TRUE : FALSE;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(icon);  // the minimised window is dragged with it
+    case WM_HELP:
+        ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam));
+        SetMessageResult(TRUE);
+        return TRUE;
+    default:
+        return CDialog::OnMessage(message, wParam, lParam);
+    }
+}
+
 bool CMainDialog::OnButtonClicked(WORD id) {
     switch (id) {
+    case IDC_MAIN_BROWSE_FOLDER:
+        OnBrowseFolder();
+        return true;
+    case IDC_MAIN_BROWSE_OUTPUT:
+        OnChooseOutput();
+        return true;
+    case IDC_MAIN_EDIT_TEMPLATE:
+        OnEditTemplate();
+        return true;
     case IDC_MAIN_EXPAND:
         ApplyExpandState();
         return true;

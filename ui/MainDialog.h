@@ -68,6 +68,14 @@ private:
     void OnDropFiles(HDROP drop);
     void HandleCommandLinePath();
     void MeasureGeometry();
+    void OnBrowseFolder();
+    void OnChooseOutput();
+    void OnEditTemplate();
+    // Window details: the system menu's help and about entries, icons, minimised painting.
+    void AddSystemMenuEntries();
+    void SetWindowIcons();
+    bool OnSysCommand(WPARAM command);
+    bool OnPaint();
     void OnCaseSwitch(WORD id);
     void OnCancelCommand();
 };

@@ -5,6 +5,12 @@
 
 // Dialog templates
 #define IDD_MAIN 102
+#define IDD_ABOUT 100
+#define IDD_TEMPLATE 131
+
+// System-menu commands (multiples of 16: the system keeps the low four bits)
+#define IDM_ABOUT 16
+#define IDM_HELP_CONTENTS 32
 
 // String table
 #define IDS_ABOUT_MENU 101
@@ -39,6 +45,11 @@
 #define IDC_MAIN_URL 1027
 #define IDC_MAIN_USE_TEMPLATE 1028
 #define IDC_MAIN_EDIT_TEMPLATE 1029
+
+// Template dialog edits
+#define IDC_TEMPLATE_HEADER 1030
+#define IDC_TEMPLATE_REPEAT 1031
+#define IDC_TEMPLATE_FOOTER 1032
 
 // Dropped-file choices dialog
 #define IDD_DROP 130

@@ -1,0 +1,45 @@
+#include "framework/AppHelp.h"
+
+#include "framework/MessageBox.h"
+#include "framework/ModuleText.h"
+
+namespace {
+
+HelpEngine& Engine() {
+    static HelpEngine engine;
+    return engine;
+}
+
+BOOL CallEngine(HWND window, const char* helpFile, UINT command, ULONG_PTR data) {
+    if (Engine()) return Engine()(window, helpFile, command, data);
+    return WinHelpA(window, helpFile, command, data);
+}
+
+}  // namespace
+
+CString HelpFilePath() {
+    CString path = ModuleFilePath();
+    // Double-byte aware: a second byte may equal '\' or '.'.
+    size_t dot = CString::npos;
+    for (const char* p = path.c_str(); *p; p = CharNextA(p)) {
+        if (*p == '\\') dot = CString::npos;
+        else if (*p == '.') dot = static_cast<size_t>(p - path.c_str());
+    }
+    if (dot != CString::npos) path.resize(dot);
+    return path + ".HLP";
+}
+
+void ShowAppHelp(ULONG_PTR data, UINT command) {
+    HWND main = AppMainWindow();
+    if (main) SendMessageA(main, WM_CANCELMODE, 0, 0);  // ends a menu or mouse capture
+    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    BOOL started = CallEngine(main, HelpFilePath().c_str(), command, data);
+    SetCursor(previous);
+    if (!started) AppMessageBox("ﾍﾙﾌﾟの起動に失敗しました。", MB_OK);
+}
+
+void ShowContextHelp(const HELPINFO& request) {
+    ShowAppHelp(static_cast<ULONG_PTR>(request.iCtrlId), HELP_CONTEXTPOPUP);
+}
+
+void SetHelpEngine(HelpEngine engine) { Engine() = std::move(engine); }

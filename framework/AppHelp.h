@@ -1,0 +1,20 @@
+#pragma once
+// The application's help: the help engine with the help file named after the executable.
+#include <windows.h>
+#include <functional>
+
+#include "framework/Strings.h"
+
+// Cancels any menu or mouse capture of the main window and, with the wait cursor, asks the
+// help engine for command with data. A failure of the engine is reported in a message box.
+void ShowAppHelp(ULONG_PTR data, UINT command);
+
+// WM_HELP of a dialog: the popup topic numbered by the control's id.
+void ShowContextHelp(const HELPINFO& request);
+
+// The help file: the executable's path with its extension replaced by ".HLP".
+CString HelpFilePath();
+
+// The engine (WinHelpA unless replaced; tests look at the calls). Null restores WinHelpA.
+using HelpEngine = std::function<BOOL(HWND window, const char* helpFile, UINT command, ULONG_PTR data)>;
+void SetHelpEngine(HelpEngine engine);

@@ -1,0 +1,133 @@
+// The folder and output buttons with the system's real dialogs, answered by a ModalDriver.
+#include <gtest/gtest.h>
+
+#include "ModalDriver.h"
+#include "ScriptedMainDialog.h"
+#include "ui/res/resource.h"
+
+namespace {
+
+// Controls of the system's file dialog.
+const int kFileTypeCombo = 0x470;   // cmb1
+const int kReadOnlyCheck = 0x410;   // chx1
+const int kFileNameCombo = 0x47c;   // cmb13
+const int kFileNameEdit = 0x480;    // edt1
+
+void SetFileName(HWND fileDialog, const std::string& name) {
+    HWND field = GetDlgItem(fileDialog, kFileNameCombo);
+    if (!field) field = GetDlgItem(fileDialog, kFileNameEdit);
+    SetWindowTextA(field, name.c_str());
+}
+
+std::string FileName(HWND fileDialog) {
+    return ItemText(fileDialog, GetDlgItem(fileDialog, kFileNameCombo) ? kFileNameCombo : kFileNameEdit);
+}
+
+std::string LongName(const std::string& path) {
+    char name[1024];
+    DWORD n = GetLongPathNameA(path.c_str(), name, sizeof name);
+    return n > 0 && n < sizeof name ? std::string(name, n) : path;
+}
+
+TEST(OutputButton, BuiltInFilterAndExtensionAndTheChosenPathLands) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        std::string typed = folder / "一覧";
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, typed.c_str());
+        ModalDriver driver(d.Window());
+        driver.Then([&](HWND f) {
+            EXPECT_EQ(ComboItems(GetDlgItem(f, kFileTypeCombo)),
+                      (std::vector<std::string>{"テキスト(*.TXT)", "HTMLドキュメント(*.HTM;*.HTML)", "すべて(*.*)"}));
+            EXPECT_EQ(SendMessageA(GetDlgItem(f, kFileTypeCombo), CB_GETCURSEL, 0, 0), 0);
+            HWND readOnly = GetDlgItem(f, kReadOnlyCheck);
+            EXPECT_TRUE(!readOnly || !IsWindowVisible(readOnly));
+            EXPECT_NE(FileName(f).find("一覧"), std::string::npos);
+            PostClick(f, IDOK);
+        });
+        d.Click(IDC_MAIN_BROWSE_OUTPUT);
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(LongName(d.options.outputPath.substr(0, d.options.outputPath.rfind('\\'))), LongName(folder.Path()));
+        EXPECT_EQ(d.options.outputPath.substr(d.options.outputPath.rfind('\\')), "\\一覧.txt");
+        char shown[600];
+        GetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, shown, sizeof shown);
+        EXPECT_EQ(d.options.outputPath, shown);
+    });
+}
+
+TEST(OutputButton, SettingsFileFilterReplacesTheListAndAnExistingFileAsksFirst) {
+    TempFolder folder;
+    // A list without its closing "||", and an extension of the user's own.
+    std::string ini = folder / "qmtest.ini";
+    WritePrivateProfileStringA("SAVEFILE", "FILTER", "CSV表(*.CSV)|*.CSV|ポ(*.PO)|*.PO", ini.c_str());
+    WritePrivateProfileStringA("SAVEFILE", "DEFAULT", "csv", ini.c_str());
+    std::string existing = folder.WriteFile("old.csv", "keep");
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, existing.c_str());
+        ModalDriver driver(d.Window());
+        HWND fileDialog = nullptr;
+        driver
+            .Then([&](HWND f) {
+                fileDialog = f;
+                EXPECT_EQ(ComboItems(GetDlgItem(f, kFileTypeCombo)), (std::vector<std::string>{"CSV表(*.CSV)", "ポ(*.PO)"}));
+                PostClick(f, IDOK);  // the existing file: a question comes first
+            })
+            .Then([&](HWND question) {
+                EXPECT_EQ(GetWindow(question, GW_OWNER), fileDialog);
+                PostClick(question, IDNO);  // declining keeps the file dialog open
+            })
+            .Then([&](HWND f) {
+                // Enabled again after the question: a new name without extension.
+                EXPECT_EQ(f, fileDialog);
+                SetFileName(f, folder / "新");
+                PostClick(f, IDOK);
+            });
+        d.Click(IDC_MAIN_BROWSE_OUTPUT);
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(d.options.outputPath.substr(d.options.outputPath.rfind('\\')), "\\新.csv");
+        EXPECT_EQ(ReadWholeFile(existing), "keep");
+    });
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
+    TempFolder folder;
+    std::string typed = folder.MakeDir("データ\\表");
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, typed.c_str());
+        ModalDriver driver(d.Window());
+        driver.Then([&](HWND b) {
+            EXPECT_EQ(GetWindow(b, GW_OWNER), d.Window());
+            PostClick(b, IDOK);  // whatever is selected now is what the dialog opened with
+        });
+        d.Click(IDC_MAIN_BROWSE_FOLDER);
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(LongName(d.options.folderText), LongName(typed));
+        char shown[600];
+        GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, shown, sizeof shown);
+        EXPECT_EQ(d.options.folderText, shown);
+    });
+}
+
+TEST(FolderButton, CancelKeepsTheTypedTextWhole) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        // Longer than a path buffer: handed to the browser whole and kept whole.
+        std::string typed = "C:\\" + std::string(300, 'x') + "\\ない";
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, typed.c_str());
+        ModalDriver driver(d.Window());
+        driver.Then([&](HWND b) { PostClick(b, IDCANCEL); });
+        d.Click(IDC_MAIN_BROWSE_FOLDER);
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(d.options.folderText, typed);
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), typed);
+    });
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+// The main dialog's system menu, about box, drag icon and help requests.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ModalDriver.h"
+#include "ScriptedMainDialog.h"
+#include "framework/AppHelp.h"
+#include "framework/ModuleText.h"
+#include "ui/res/resource.h"
+
+namespace {
+
+struct MenuItem {
+    UINT type;
+    UINT id;
+    std::string text;
+};
+
+MenuItem ItemAt(HMENU menu, int position) {
+    char text[128] = "";
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    GetMenuItemInfoA(menu, position, TRUE, &info);
+    return {info.fType, info.wID, text};
+}
+
+TEST(MainDialogWindow, SystemMenuEndsWithHelpAndAbout) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        HMENU menu = GetSystemMenu(d.Window(), FALSE);
+        int count = GetMenuItemCount(menu);
+        ASSERT_GE(count, 3);
+        EXPECT_TRUE(ItemAt(menu, count - 3).type & MFT_SEPARATOR);
+        MenuItem help = ItemAt(menu, count - 2), about = ItemAt(menu, count - 1);
+        EXPECT_EQ(help.text, "ヘルプ(&H)");
+        EXPECT_EQ(help.id, 32u);
+        EXPECT_EQ(about.text, "Quillmark のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+        EXPECT_EQ(about.id, 16u);
+        HICON dragIcon = reinterpret_cast<HICON>(SendMessageA(d.Window(), WM_QUERYDRAGICON, 0, 0));
+        EXPECT_NE(dragIcon, nullptr);
+        EXPECT_EQ(dragIcon, d.icon);
+    });
+}
+
+TEST(MainDialogWindow, AboutBoxOnCommand16WithAnyLowBitsAndEveryWayToClose) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        using Close = void (*)(HWND);
+        struct Case {
+            WPARAM command;
+            Close close;
+        };
+        std::vector<Case> cases = {
+            {16, [](HWND a) { PostClick(a, IDOK); }},
+            {16 | 0x7, [](HWND a) { PostMessageA(GetDlgItem(a, IDOK), WM_KEYDOWN, VK_ESCAPE, 1); }},
+            {16 | 0xF, [](HWND a) { PostMessageA(a, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        };
+        for (const Case& c : cases) {
+            ModalDriver driver(d.Window());
+            driver.Then([&](HWND a) {
+                EXPECT_EQ(GetWindow(a, GW_OWNER), d.Window());
+                EXPECT_FALSE(IsWindowEnabled(d.Window()));
+                char caption[64];
+                GetWindowTextA(a, caption, sizeof caption);
+                EXPECT_STREQ(caption, "Quillmarkのﾊﾞｰｼﾞｮﾝ情報");
+                HWND picture = FindWindowExA(a, nullptr, "Static", nullptr);
+                EXPECT_NE(SendMessageA(picture, STM_GETICON, 0, 0), 0);
+                HWND text = FindWindowExA(a, picture, "Static", nullptr);
+                char shown[64];
+                GetWindowTextA(text, shown, sizeof shown);
+                EXPECT_STREQ(shown, "ファイル列挙\x81\x40Quillmark Version 1.4");
+                c.close(a);
+            });
+            SendMessageA(d.Window(), WM_SYSCOMMAND, c.command, 0);
+            EXPECT_TRUE(driver.Finished()) << c.command;
+            EXPECT_TRUE(IsWindowEnabled(d.Window()));
+        }
+    });
+}
+
+struct HelpCall {
+    HWND window;
+    std::string file;
+    UINT command;
+    ULONG_PTR data;
+};
+
+class HelpRecorder {
+public:
+    explicit HelpRecorder(BOOL answer) {
+        SetHelpEngine([this, answer](HWND w, const char* file, UINT command, ULONG_PTR data) {
+            calls.push_back({w, file, command, data});
+            return answer;
+        });
+    }
+    ~HelpRecorder() { SetHelpEngine(nullptr); }
+    std::vector<HelpCall> calls;
+};
+
+void AskHelpOn(HWND dialog, int controlId) {
+    HELPINFO info = {sizeof info, HELPINFO_WINDOW, controlId, GetDlgItem(dialog, controlId), 0, {0, 0}};
+    EXPECT_EQ(SendMessageA(dialog, WM_HELP, 0, reinterpret_cast<LPARAM>(&info)), TRUE);
+}
+
+TEST(MainDialogWindow, HelpContentsAndControlPopupsGoToTheHelpFile) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        CString exe = ModuleFilePath();
+        std::string helpFile = exe.substr(0, exe.rfind('.')) + ".HLP";
+        HelpRecorder help(TRUE);
+        MessageBoxRecorder boxes;
+        SendMessageA(d.Window(), WM_SYSCOMMAND, 32 | 0x3, 0);
+        AskHelpOn(d.Window(), IDC_MAIN_OUTPUT);
+        ModalDriver driver(d.Window());
+        driver.Then([&](HWND t) {
+            AskHelpOn(t, IDC_TEMPLATE_REPEAT);
+            PostClick(t, IDCANCEL);
+        });
+        d.Click(IDC_MAIN_EDIT_TEMPLATE);
+        ASSERT_EQ(help.calls.size(), 3u);
+        for (const HelpCall& call : help.calls) {
+            EXPECT_EQ(call.window, d.Window());
+            EXPECT_EQ(call.file, helpFile);
+        }
+        EXPECT_EQ(help.calls[0].command, 3u);  // HELP_CONTENTS
+        EXPECT_EQ(help.calls[0].data, 0u);
+        EXPECT_EQ(help.calls[1].command, 8u);  // HELP_CONTEXTPOPUP
+        EXPECT_EQ(help.calls[1].data, static_cast<ULONG_PTR>(IDC_MAIN_OUTPUT));
+        EXPECT_EQ(help.calls[2].command, 8u);
+        EXPECT_EQ(help.calls[2].data, static_cast<ULONG_PTR>(IDC_TEMPLATE_REPEAT));
+        EXPECT_TRUE(boxes.boxes.empty());
+    });
+}
+
+TEST(MainDialogWindow, AFailedHelpStartIsReported) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        HelpRecorder help(FALSE);
+        MessageBoxRecorder boxes;
+        AskHelpOn(d.Window(), IDC_MAIN_FOLDER);
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].text, "ﾍﾙﾌﾟの起動に失敗しました。");
+        EXPECT_EQ(boxes.boxes[0].owner, d.Window());
+        EXPECT_EQ(boxes.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+    });
+}
+
+}  // namespace

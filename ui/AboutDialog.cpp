@@ -1,0 +1,5 @@
+#include "ui/AboutDialog.h"
+
+#include "ui/res/resource.h"
+
+CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUT, nullptr) {}

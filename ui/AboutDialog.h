@@ -1,0 +1,9 @@
+#pragma once
+// The version information box: the program's icon, its name and version.
+#include "framework/Dialog.h"
+
+class CAboutDialog : public CDialog {
+public:
+    // Owned by the application's main window.
+    CAboutDialog();
+};

@@ -1,0 +1,29 @@
+#pragma once
+// The shell's browse-for-folder dialog, opening with a given folder selected.
+#include <windows.h>
+#include <shlobj.h>
+
+#include "framework/Strings.h"
+
+class CFolderBrowser {
+public:
+    // initialFolder: preselected when the dialog opens (null or empty: none).
+    // title: instruction text above the tree (null or empty: none). Both are kept whole.
+    CFolderBrowser(const char* initialFolder, const char* title);
+    virtual ~CFolderBrowser();
+    CFolderBrowser(const CFolderBrowser&) = delete;
+    CFolderBrowser& operator=(const CFolderBrowser&) = delete;
+
+    // IDOK when a folder was chosen, IDCANCEL when the dialog was cancelled.
+    int Browse();
+    // The chosen folder after IDOK; empty after a cancel.
+    const CString& ResultPath() const { return resultPath_; }
+
+private:
+    static int CALLBACK SelectionCallback(HWND window, UINT message, LPARAM parameter, LPARAM data);
+
+    CString initialFolder_;
+    CString title_;
+    CString resultPath_;
+    BROWSEINFOA browse_ = {};
+};

@@ -1,0 +1,23 @@
+// Choosing the folder to list and the output file through the system's dialogs.
+#include "framework/FileDialog.h"
+#include "settings/SettingsFile.h"
+#include "ui/FolderBrowser.h"
+#include "ui/MainDialog.h"
+
+void CMainDialog::OnBrowseFolder() {
+    UpdateData(true);  // a folder typed but not confirmed is the one to preselect
+    CFolderBrowser browser(options.folderText.c_str(), nullptr);
+    if (browser.Browse() != IDOK) return;
+    options.folderText = browser.ResultPath();
+    UpdateData(false);
+}
+
+void CMainDialog::OnChooseOutput() {
+    UpdateData(true);
+    SaveFileChoices choices = ReadSaveFileChoices(settingsFilePath);
+    CFileDialog dialog(choices.defaultExtension, options.outputPath, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       choices.filter, Window());
+    if (dialog.DoModal() != IDOK) return;
+    options.outputPath = dialog.GetPathName();
+    UpdateData(false);
+}

@@ -1,0 +1,54 @@
+// The main dialog's window details: system-menu entries, icons, the minimised picture and help.
+#include "framework/AppHelp.h"
+#include "framework/ModuleText.h"
+#include "ui/AboutDialog.h"
+#include "ui/MainDialog.h"
+#include "ui/res/resource.h"
+
+void CMainDialog::AddSystemMenuEntries() {
+    HMENU menu = GetSystemMenu(Window(), FALSE);
+    if (!menu) return;
+    CString about = LoadResourceString(IDS_ABOUT_MENU);
+    CString help = LoadResourceString(IDS_HELP_MENU);
+    if (about.empty()) return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_HELP_CONTENTS, help.c_str());
+    AppendMenuA(menu, MF_STRING, IDM_ABOUT, about.c_str());
+}
+
+void CMainDialog::SetWindowIcons() {
+    SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+bool CMainDialog::OnSysCommand(WPARAM command) {
+    // The system keeps the four low bits for itself.
+    switch (command & 0xFFF0) {
+    case IDM_ABOUT: {
+        CAboutDialog about;
+        about.DoModal();
+        return true;
+    }
+    case IDM_HELP_CONTENTS:
+        ShowAppHelp(0, HELP_CONTENTS);
+        return true;
+    default:
+        return false;  // minimise, move, close and the rest: the window's own processing
+    }
+}
+
+bool CMainDialog::OnPaint() {
+    if (!IsIconic(Window())) return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Window(), &paint);
+    SendMessageA(Window(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    int iconWidth = GetSystemMetrics(SM_CXICON);
+    int iconHeight = GetSystemMetrics(SM_CYICON);
+    RECT client;
+    GetClientRect(Window(), &client);
+    int x = (client.right - client.left - iconWidth + 1) / 2;
+    int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    DrawIcon(dc, x, y, icon);
+    EndPaint(Window(), &paint);
+    return true;
+}

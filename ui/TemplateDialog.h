@@ -1,0 +1,18 @@
+#pragma once
+// Edits the three template texts: header, repeat text and footer.
+#include "framework/Dialog.h"
+#include "framework/Strings.h"
+
+class CTemplateDialog : public CDialog {
+public:
+    // Owned by the application's main window; the texts start empty and are filled by the caller.
+    CTemplateDialog();
+
+    CString footerText;
+    CString headerText;
+    CString repeatText;
+
+protected:
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Exchange(DataExchange& dx) override;
+};
