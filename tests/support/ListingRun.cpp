@@ -45,21 +45,6 @@ bool FinishNoticeWindow::WaitForNotice(DWORD timeoutMs) {
     return true;
 }
 
-MessageBoxRecorder::MessageBoxRecorder(int answer) {
-    SetMessageBoxHook([this, answer](HWND, const char* text, const char* caption, UINT type) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        boxes_.push_back({text, caption, type});
-        return answer;
-    });
-}
-
-MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHook(nullptr); }
-
-std::vector<RecordedBox> MessageBoxRecorder::Boxes() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return boxes_;
-}
-
 RunOutcome RunListing(ListingJob& job, DWORD timeoutMs) {
     FinishNoticeWindow window;
     MessageBoxRecorder recorder;

@@ -3,10 +3,10 @@
 // notice, and message boxes are recorded instead of shown.
 #include <windows.h>
 
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "MessageBoxRecorder.h"
 #include "engine/ListingJob.h"
 
 // A message-only window that counts WM_COMMAND notices with the finish command id.
@@ -27,24 +27,6 @@ private:
 
     HWND window_ = nullptr;
     int notices_ = 0;
-};
-
-struct RecordedBox {
-    std::string text;
-    std::string caption;
-    UINT type;
-};
-
-// Answers every message box with IDOK (or the given answer) and records it, while alive.
-class MessageBoxRecorder {
-public:
-    explicit MessageBoxRecorder(int answer = IDOK);
-    ~MessageBoxRecorder();
-    std::vector<RecordedBox> Boxes() const;
-
-private:
-    mutable std::mutex mutex_;
-    std::vector<RecordedBox> boxes_;
 };
 
 struct RunOutcome {

@@ -29,7 +29,7 @@ TEST(CommandLinePath, AMissingPathIsIgnoredSilently) {
     ScriptedMainDialog dialog(tree, tree / "nowhere.txt");
     dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(FolderText(d), ""); });
     EXPECT_EQ(driver.Openings(), 0);
-    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 TEST(CommandLinePath, ABareFileNameIsTakenFromTheCurrentFolder) {
@@ -62,7 +62,7 @@ TEST(CommandLinePath, ShowFileListsItAsADropWould) {
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
     EXPECT_EQ(driver.Openings(), 1);
-    EXPECT_TRUE(boxes.boxes.empty());  // no output path: the default file, opened unasked
+    EXPECT_TRUE(boxes.Boxes().empty());  // no output path: the default file, opened unasked
     std::string upper = list;
     CharUpperA(&upper[0]);
     EXPECT_EQ(ReadWholeFile(tree / "qmtest.txt").find(upper + "\t1\t"), 0u);

@@ -207,7 +207,7 @@ TEST_F(DroppedFile, EveryDropOpensClearAndShowFileListsTheFile) {
     });
     EXPECT_EQ(driver.Openings(), 2);
     EXPECT_EQ(clearOpenings, 2);
-    EXPECT_EQ(boxes.boxes.size(), 2u);  // the end-of-run question, each time
+    EXPECT_EQ(boxes.Boxes().size(), 2u);  // the end-of-run question, each time
 }
 
 }  // namespace

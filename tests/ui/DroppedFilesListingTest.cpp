@@ -44,8 +44,8 @@ TEST_F(DroppedFiles, AbsolutePathsKeepTheirOwnFoldersSortedAfterAQuestion) {
         EXPECT_EQ(d.job.running, 0);
         EXPECT_EQ(d.job.result, 1);
     });
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_EQ(boxes.boxes[0].text, "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
     EXPECT_EQ(ReadWholeFile(output), second + "\t1\tE8B7BE43\r\n" + first + "\t2\t24D91BA1\r\n");
 }
 
@@ -109,7 +109,7 @@ TEST_F(DroppedFiles, WithoutAnOutputPathTheDefaultFileIsWrittenWithoutAQuestion)
         EXPECT_EQ(d.job.outputPath, tree / "qmtest.txt");
         EXPECT_EQ(d.job.result, 1);
     });
-    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(ReadWholeFile(tree / "qmtest.txt"), second + "\r\n" + first + "\r\n");
 }
 
@@ -138,9 +138,9 @@ TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
         EXPECT_EQ(d.job.result, 0);
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_EQ(boxes.boxes[0].text, "ファイルが作成できません");
-    EXPECT_EQ(boxes.boxes[0].type, UINT(MB_OK | MB_ICONERROR | MB_SETFOREGROUND));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "ファイルが作成できません");
+    EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_OK | MB_ICONERROR | MB_SETFOREGROUND));
 }
 
 bool HoldThread(LPTHREAD_START_ROUTINE, void*) { return true; }
@@ -165,7 +165,7 @@ TEST_F(DroppedFiles, DropsDuringARunDoNothing) {
         EXPECT_EQ(std::string(folder), tree / "data");
         EXPECT_FALSE(d.IsItemEnabled(IDOK));
     });
-    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(ReadWholeFile(output), "<missing>");
 }
 

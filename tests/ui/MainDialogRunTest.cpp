@@ -23,10 +23,10 @@ TEST(MainDialogRun, MissingFolderIsReportedAndNothingStarts) {
     dialog.Run([&](ScriptedMainDialog& d) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "nowhere").c_str());
         d.Click(IDOK);
-        ASSERT_EQ(boxes.boxes.size(), 1u);
-        EXPECT_EQ(boxes.boxes[0].text, "対象フォルダにアクセスできません");
-        EXPECT_EQ(boxes.boxes[0].type, UINT(MB_OK | MB_ICONERROR));
-        EXPECT_EQ(boxes.boxes[0].owner, d.Window());
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, "対象フォルダにアクセスできません");
+        EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_OK | MB_ICONERROR));
+        EXPECT_EQ(boxes.Boxes()[0].owner, d.Window());
         EXPECT_EQ(d.job.owner, nullptr);
         EXPECT_EQ(d.job.running, 0);
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
@@ -66,11 +66,11 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         EXPECT_EQ(g_heldParameter, &d.job);
         StartThread(g_heldProcedure, g_heldParameter);  // the real worker, told to stop
         ASSERT_TRUE(PumpUntil([&] { return d.job.running == 0 && d.IsItemEnabled(IDOK); }));
-        PumpUntil([&] { return !boxes.boxes.empty(); }, 2000);
+        PumpUntil([&] { return !boxes.Boxes().empty(); }, 2000);
     });
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_EQ(boxes.boxes[0].text, "ユーザーの指示により停止しました");
-    EXPECT_EQ(boxes.boxes[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "ユーザーの指示により停止しました");
+    EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
     EXPECT_EQ(ReadWholeFile(folder / "一覧.txt"), "");  // stopped before any directory
 }
 
@@ -86,12 +86,12 @@ TEST(MainDialogRun, FinishedRunAsksBeforeOpeningAndUnlocks) {
         for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE}) d.Click(id);
         d.Click(IDC_MAIN_RELATIVE);
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return !boxes.boxes.empty(); }));
+        ASSERT_TRUE(PumpUntil([&] { return !boxes.Boxes().empty(); }));
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_EQ(boxes.boxes[0].text, "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
-    EXPECT_EQ(boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(ReadWholeFile(folder / "out.txt"), "a.txt\r\nb.txt\r\n");
 }
 
@@ -108,7 +108,7 @@ TEST(MainDialogRun, EmptyOutputWritesTheDefaultFileWithoutAsking) {
         EXPECT_EQ(d.job.outputPath, folder / "qmtest.txt");
         EXPECT_NE(ReadWholeFile(folder / "qmtest.txt").find("A.TXT"), std::string::npos);
     });
-    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 TEST(MainDialogRun, AFailedThreadStartUnlocksAndSaysSo) {
@@ -125,8 +125,8 @@ TEST(MainDialogRun, AFailedThreadStartUnlocksAndSaysSo) {
         d.Click(IDCANCEL);  // closes: nothing counts as running
     });
     EXPECT_EQ(result, IDCANCEL);
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_EQ(boxes.boxes[0].text, "ファイル列挙を開始できません");
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "ファイル列挙を開始できません");
 }
 
 }  // namespace

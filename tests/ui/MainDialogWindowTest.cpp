@@ -135,7 +135,7 @@ TEST(MainDialogWindow, HelpContentsAndControlPopupsGoToTheHelpFile) {
         EXPECT_EQ(help.calls[1].data, static_cast<ULONG_PTR>(IDC_MAIN_OUTPUT));
         EXPECT_EQ(help.calls[2].command, 8u);
         EXPECT_EQ(help.calls[2].data, static_cast<ULONG_PTR>(IDC_TEMPLATE_REPEAT));
-        EXPECT_TRUE(boxes.boxes.empty());
+        EXPECT_TRUE(boxes.Boxes().empty());
     });
 }
 
@@ -146,10 +146,10 @@ TEST(MainDialogWindow, AFailedHelpStartIsReported) {
         HelpRecorder help(FALSE);
         MessageBoxRecorder boxes;
         AskHelpOn(d.Window(), IDC_MAIN_FOLDER);
-        ASSERT_EQ(boxes.boxes.size(), 1u);
-        EXPECT_EQ(boxes.boxes[0].text, "ﾍﾙﾌﾟの起動に失敗しました。");
-        EXPECT_EQ(boxes.boxes[0].owner, d.Window());
-        EXPECT_EQ(boxes.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, "ﾍﾙﾌﾟの起動に失敗しました。");
+        EXPECT_EQ(boxes.Boxes()[0].owner, d.Window());
+        EXPECT_EQ(boxes.Boxes()[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
     });
 }
 

@@ -33,15 +33,6 @@ INT_PTR ScriptedMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
     return result;
 }
 
-MessageBoxRecorder::MessageBoxRecorder(int answerWith) : answer(answerWith) {
-    SetMessageBoxHook([this](HWND owner, const char* text, const char* caption, UINT type) {
-        boxes.push_back({owner, text, caption, type});
-        return answer;
-    });
-}
-
-MessageBoxRecorder::~MessageBoxRecorder() { SetMessageBoxHook(nullptr); }
-
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (!done()) {

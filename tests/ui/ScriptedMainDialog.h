@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/TempFolder.h"
+#include "support/MessageBoxRecorder.h"
 #include "ui/MainDialog.h"
 
 class ScriptedMainDialog : public CMainDialog {
@@ -27,23 +28,6 @@ public:
 private:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     Script script_;
-};
-
-// One message box that was asked for.
-struct ShownBox {
-    HWND owner;
-    std::string text;
-    std::string caption;
-    UINT type;
-};
-
-// Records every box while alive and answers it with `answer`.
-class MessageBoxRecorder {
-public:
-    explicit MessageBoxRecorder(int answer = IDOK);
-    ~MessageBoxRecorder();
-    std::vector<ShownBox> boxes;
-    int answer;
 };
 
 // Dispatches this thread's messages until done() holds or the time is up; returns done().
