@@ -35,11 +35,7 @@ TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
     // What the shell does: a DROPFILES block posted with WM_DROPFILES.
     ASSERT_TRUE(program.PostDrop(dialog, {first, second}));
 
-    HWND question = WaitForOwnedBox(dialog, "quillmark", kWait);
-    ASSERT_NE(question, nullptr);
-    EXPECT_EQ(BoxMessage(question), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
-    PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(question); }, kWait));
+    EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
 
     // First start: upper case, size, date and attributes; each path with its own folder.
     std::string listing = ReadWholeFile(output);

@@ -68,3 +68,12 @@ std::string BoxMessage(HWND box) {
     EnumChildWindows(box, KeepLongestStatic, reinterpret_cast<LPARAM>(&longest));
     return longest;
 }
+
+std::string AnswerOwnedBox(HWND owner, const std::string& caption, int answer, DWORD timeoutMs) {
+    HWND box = WaitForOwnedBox(owner, caption, timeoutMs);
+    if (!box) return "<no box>";
+    std::string message = BoxMessage(box);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    WaitUntil([box] { return !IsWindow(box); }, timeoutMs);
+    return message;
+}

@@ -10,5 +10,8 @@ HWND WaitForMainDialog(DWORD timeoutMs);
 HWND WaitForOwnedBox(HWND owner, const std::string& caption, DWORD timeoutMs);
 // The longest static text inside a message box (its message).
 std::string BoxMessage(HWND box);
+// Waits for a box owned by owner with the caption, answers it with the button answer and waits
+// until it has closed; returns its message, or "<no box>" when none appeared in time.
+std::string AnswerOwnedBox(HWND owner, const std::string& caption, int answer, DWORD timeoutMs);
 // Polls until done() or the time is up; returns done().
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "ProgramProcess.h"
 #include "ProgramWindows.h"
 #include "support/TempFolder.h"
 
@@ -12,43 +13,11 @@ const int kFolderEdit = 1001;
 const int kOutputEdit = 1004;
 const DWORD kWait = 20000;
 
-std::string BuiltProgram() {
-    // This test lives in the build folder's tests/ folder; the program one level up.
-    char path[MAX_PATH * 4];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string self(path, n);
-    std::string folder = self.substr(0, self.rfind('\\'));
-    return folder.substr(0, folder.rfind('\\')) + "\\quillmark.exe";
-}
-
 std::string Ini(const std::string& file, const char* section, const char* key) {
     char value[1024];
     GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
     return value;
 }
-
-class RunningProgram {
-public:
-    explicit RunningProgram(const std::string& exe) {
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        std::string commandLine = "\"" + exe + "\"";
-        started_ = CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &process_) != FALSE;
-    }
-    ~RunningProgram() {
-        if (!started_) return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
-        CloseHandle(process_.hProcess);
-        CloseHandle(process_.hThread);
-    }
-    bool Started() const { return started_; }
-    bool Exited(DWORD timeoutMs) const { return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0; }
-
-private:
-    PROCESS_INFORMATION process_ = {};
-    bool started_ = false;
-};
 
 void SetControlText(HWND dialog, int id, const std::string& text) {
     SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -59,13 +28,13 @@ void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id
 TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     TempFolder folder;
     std::string exe = folder / "quillmark.exe";
-    ASSERT_TRUE(CopyFileA(BuiltProgram().c_str(), exe.c_str(), FALSE)) << BuiltProgram();
+    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) << BuiltProgramPath();
     std::string data = folder.MakeDir("データ");
     folder.WriteFile("データ\\一.txt", "1");
     folder.WriteFile("データ\\sub\\two.txt", "22");
     std::string output = folder / "一覧.txt";
 
-    RunningProgram program(exe);
+    ProgramProcess program(exe, "");
     ASSERT_TRUE(program.Started());
     HWND dialog = WaitForMainDialog(kWait);
     ASSERT_NE(dialog, nullptr);
@@ -78,11 +47,7 @@ TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
 
     SetControlText(dialog, kOutputEdit, output);
     Press(dialog, IDOK);
-    HWND question = WaitForOwnedBox(dialog, "quillmark", kWait);
-    ASSERT_NE(question, nullptr);
-    EXPECT_EQ(BoxMessage(question), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
-    PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(question); }, kWait));
+    EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
 
     // Upper case, size, date and attributes are on at first start; sorted without regard to case.
     std::string listing = ReadWholeFile(output);
