@@ -13,9 +13,9 @@ bool IsDirectory(const WIN32_FIND_DATAA& entry) {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool IsWritten(const ListingJob& job, const WIN32_FIND_DATAA& entry) {
+bool IsWritten(const ListingJob& job, const WIN32_FIND_DATAA& entry, const CString& name) {
     if (IsDirectory(entry) && !job.directoryNames) return false;
-    return !job.filter || MatchesFilter(job.filterList, entry.cFileName);
+    return !job.filter || MatchesFilter(job.filterList, name.c_str());
 }
 
 // Lists one directory's entries and queues its subdirectories. A directory that cannot be
@@ -28,7 +28,7 @@ void ListDirectory(const ListingJob& job, OutputWriter& writer, const CString& d
     while (search.Next(entry)) {
         // ".", ".." and hidden folders such as ".cache" are neither listed nor entered.
         if (IsDirectory(entry) && entry.cFileName[0] == '.') continue;
-        if (IsWritten(job, entry)) writer.FormatEntry(entry);
+        if (IsWritten(job, entry, search.Name())) writer.FormatEntry(entry, search.Name());
         if (job.subfolders && IsDirectory(entry)) queue.push_back(directory + search.Name() + "\\");
     }
 }

@@ -60,8 +60,8 @@ int OutputWriter::SetDirectory(const CString& directory) {
     return 1;
 }
 
-int OutputWriter::FormatEntry(const WIN32_FIND_DATAA& entry) {
-    lines_.InsertLine(::FormatEntry(switches_, texts_, entry, lines_.Count()));
+int OutputWriter::FormatEntry(const WIN32_FIND_DATAA& entry, const CString& name) {
+    lines_.InsertLine(::FormatEntry(switches_, texts_, entry, name, lines_.Count()));
     return 1;
 }
 

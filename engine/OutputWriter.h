@@ -27,7 +27,8 @@ public:
     // The directory whose entries follow; it ends with "\".
     int SetDirectory(const CString& directory);
     // Formats one entry of the current directory and sorts its line in.
-    int FormatEntry(const WIN32_FIND_DATAA& entry);
+    // name: the entry's whole name (the record may hold only its start).
+    int FormatEntry(const WIN32_FIND_DATAA& entry, const CString& name);
     // Template mode: the expanded header goes first, the expanded footer last.
     int AddHeaderAndFooter();
     // Writes every line with CR LF and closes the file; 0 when a write failed.

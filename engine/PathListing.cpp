@@ -8,11 +8,6 @@
 
 namespace {
 
-// The find record of the path itself (not a pattern); false when it cannot be found.
-bool FindEntry(const CString& path, WIN32_FIND_DATAA& entry) {
-    DirectorySearch search(path);
-    return search.Next(entry);
-}
 
 bool IsHiddenFolder(const WIN32_FIND_DATAA& entry) {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && entry.cFileName[0] == '.';
@@ -20,9 +15,10 @@ bool IsHiddenFolder(const WIN32_FIND_DATAA& entry) {
 
 void ListOnePath(OutputWriter& writer, const CString& path) {
     writer.SetDirectory(DirectoryWithBackslash(path));
+    // The path itself (not a pattern); gone meanwhile, or not searchable: no line, no message.
+    DirectorySearch search(path);
     WIN32_FIND_DATAA entry;
-    // A path gone meanwhile, or not searchable, gives no line and no message.
-    if (FindEntry(path, entry) && !IsHiddenFolder(entry)) writer.FormatEntry(entry);
+    if (search.Next(entry) && !IsHiddenFolder(entry)) writer.FormatEntry(entry, search.Name());
 }
 
 }  // namespace

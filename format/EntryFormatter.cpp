@@ -64,8 +64,8 @@ CString ListFormLine(const FormatSwitches& switches, const EntryTexts& texts) {
 }  // namespace
 
 CString FormatEntry(const FormatSwitches& switches, EntryTexts& texts, const WIN32_FIND_DATAA& entry,
-                    size_t linesBefore) {
-    texts.file = entry.cFileName;
+                    const CString& name, size_t linesBefore) {
+    texts.file = name;
     texts.count = std::to_string(linesBefore + 1);
     MakePathText(texts.dir, texts.file, switches, texts.path);
     texts.size = SizeText(entry);

@@ -11,8 +11,9 @@
 // PRODUCTVERSION when needed) and returns its line: the list form (path and the switched-on
 // columns, tab-separated) or, in template mode, the expanded repeat text.
 // DIR and LOCATION must already hold the entry's directory; linesBefore gives COUNT.
+// name is the entry's whole name: the record's 260 bytes can hold only part of a long one.
 CString FormatEntry(const FormatSwitches& switches, EntryTexts& texts, const WIN32_FIND_DATAA& entry,
-                    size_t linesBefore);
+                    const CString& name, size_t linesBefore);
 
 // "%Y/%m/%d %H:%M:%S" of the time in local time; empty when it cannot be converted.
 // Written into date in place (once per entry: no new string each time).

@@ -1,4 +1,6 @@
 // The folder and output buttons with the system's real dialogs, answered by a ModalDriver.
+#include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "ModalDriver.h"
@@ -94,6 +96,36 @@ TEST(OutputButton, SettingsFileFilterReplacesTheListAndAnExistingFileAsksFirst) 
 
 namespace {
 
+// The text of the browse dialog's selected tree item, once it is `expected` (the shell may
+// select the preset folder a little after the dialog shows); empty when it never is.
+std::string AwaitTreeSelection(HWND browser, const std::string& expected) {
+    HWND tree = nullptr;
+    EnumChildWindows(browser, [](HWND child, LPARAM found) {
+        char className[32] = "";
+        GetClassNameA(child, className, sizeof className);
+        if (std::string(className) != WC_TREEVIEWA) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&tree));
+    const DWORD start = GetTickCount();
+    while (tree && GetTickCount() - start < 10000) {
+        char text[260] = "";
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = TreeView_GetSelection(tree);
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        if (item.hItem && TreeView_GetItem(tree, &item) && expected == text) return text;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+    return "";
+}
+
 TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
     TempFolder folder;
     std::string typed = folder.MakeDir("データ\\表");
@@ -103,7 +135,8 @@ TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
         ModalDriver driver(d.Window());
         driver.Then([&](HWND b) {
             EXPECT_EQ(GetWindow(b, GW_OWNER), d.Window());
-            PostClick(b, IDOK);  // whatever is selected now is what the dialog opened with
+            EXPECT_EQ(AwaitTreeSelection(b, "表"), "表") << "the typed folder is preselected";
+            PostClick(b, IDOK);
         });
         d.Click(IDC_MAIN_BROWSE_FOLDER);
         EXPECT_TRUE(driver.Finished());

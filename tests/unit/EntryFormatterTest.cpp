@@ -22,9 +22,23 @@ TEST(EntryFormatter, SizesBeyondTwoGibibytesAreTheFullUnsignedSize) {
     FormatSwitches switches;
     switches.size = 1;
     EntryTexts texts;
-    EXPECT_EQ("a\t2147483648", FormatEntry(switches, texts, Entry("a", 0, 0, 0x80000000u), 0));
-    EXPECT_EQ("a\t4294967301", FormatEntry(switches, texts, Entry("a", 0, 1, 5), 0));
-    EXPECT_EQ("a\t0", FormatEntry(switches, texts, Entry("a", 0, 0, 0), 0));
+    EXPECT_EQ("a\t2147483648", FormatEntry(switches, texts, Entry("a", 0, 0, 0x80000000u), "a", 0));
+    EXPECT_EQ("a\t4294967301", FormatEntry(switches, texts, Entry("a", 0, 1, 5), "a", 0));
+    EXPECT_EQ("a\t0", FormatEntry(switches, texts, Entry("a", 0, 0, 0), "a", 0));
+}
+
+TEST(EntryFormatter, ANameLongerThanTheFindRecordIsListedWhole) {
+    // 150 kanji: 300 bytes in code page 932, a legal name of 150 UTF-16 units on NTFS.
+    std::string name;
+    for (int i = 0; i < 150; ++i) name += "表";
+    name += ".txt";
+    WIN32_FIND_DATAA record = Entry("", 0, 0, 3);
+    std::memcpy(record.cFileName, name.data(), 258);  // what the record can hold of it
+    FormatSwitches switches;
+    switches.size = 1;
+    EntryTexts texts;
+    EXPECT_EQ(name + "\t3", FormatEntry(switches, texts, record, name, 0));
+    EXPECT_EQ(name, texts.file);
 }
 
 TEST(EntryFormatter, AttributeLettersInTheirFixedPositions) {
@@ -50,7 +64,7 @@ TEST(EntryFormatter, TextsAreFilledEvenWhenTheirColumnsAreOff) {
     EntryTexts texts;
     texts.dir = "sub\\";
     texts.location = "C:\\nowhere\\sub\\";
-    EXPECT_EQ("sub\\Name.TXT", FormatEntry(switches, texts, Entry("Name.TXT", 0x21, 0, 42), 6));
+    EXPECT_EQ("sub\\Name.TXT", FormatEntry(switches, texts, Entry("Name.TXT", 0x21, 0, 42), "Name.TXT", 6));
     EXPECT_EQ("Name.TXT", texts.file);
     EXPECT_EQ("7", texts.count);
     EXPECT_EQ("42", texts.size);
@@ -67,7 +81,7 @@ TEST(EntryFormatter, TemplateModeLineIsTheExpandedRepeatText) {
     switches.repeatText = "%count%: %PATH% (%File%) %DIR%";
     EntryTexts texts;
     texts.dir = "sub\\";
-    EXPECT_EQ("3: SUB\\AB.TXT (ab.txt) sub\\", FormatEntry(switches, texts, Entry("ab.txt", 0, 0, 1), 2));
+    EXPECT_EQ("3: SUB\\AB.TXT (ab.txt) sub\\", FormatEntry(switches, texts, Entry("ab.txt", 0, 0, 1), "ab.txt", 2));
 }
 
 }  // namespace

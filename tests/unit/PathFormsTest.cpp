@@ -37,7 +37,7 @@ Formed PathOf(const std::string& folder, int pathType, int form, const std::stri
     writer.SetDirectory(job.folder + below);
     WIN32_FIND_DATAA entry = {};
     std::strcpy(entry.cFileName, name);
-    writer.FormatEntry(entry);
+    writer.FormatEntry(entry, entry.cFileName);
     return {writer.Texts().path, job.folder, writer.Texts().file, writer.Texts().dir};
 }
 
@@ -97,7 +97,7 @@ TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
     relative.SetDirectory("C:\\work\\");
     WIN32_FIND_DATAA entry = {};
     std::strcpy(entry.cFileName, "a.txt");
-    relative.FormatEntry(entry);
+    relative.FormatEntry(entry, entry.cFileName);
     EXPECT_EQ("a.txt", relative.Texts().path);
     EXPECT_EQ("", relative.Texts().dirName);
 
@@ -105,7 +105,7 @@ TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
     OutputWriter absolute(job);
     absolute.Begin();
     absolute.SetDirectory("C:\\work\\");
-    absolute.FormatEntry(entry);
+    absolute.FormatEntry(entry, entry.cFileName);
     EXPECT_EQ("C:\\work\\a.txt", absolute.Texts().path);
 }
 
