@@ -41,13 +41,17 @@ void ParseTemplate(const CString& text, const std::function<void(const char*, si
 
 CString EnvironmentValue(const CString& name) {
     if (name.empty()) return CString();
-    std::vector<char> buffer(260);
-    for (;;) {
-        DWORD n = GetEnvironmentVariableA(name.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    // Most values fit the first try, which then costs no allocation (this runs per entry).
+    char first[260];
+    DWORD n = GetEnvironmentVariableA(name.c_str(), first, sizeof first);
+    if (n < sizeof first) return CString(first, n);
+    std::vector<char> buffer;
+    while (n >= buffer.size()) {  // n is the size needed, terminating zero included
+        buffer.resize(n);
+        n = GetEnvironmentVariableA(name.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) return CString();
-        if (n < buffer.size()) return CString(buffer.data(), n);
-        buffer.resize(n);  // n is the size needed, terminating zero included
     }
+    return CString(buffer.data(), n);
 }
 
 CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders) {
