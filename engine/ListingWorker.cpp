@@ -6,6 +6,7 @@
 #include "engine/DirectorySearch.h"
 #include "engine/OutputRun.h"
 #include "engine/WildcardFilter.h"
+#include "format/LongPath.h"
 
 namespace {
 
@@ -54,6 +55,6 @@ DWORD WINAPI ListingThreadProc(LPVOID parameter) {
 }
 
 int IsExistingFolder(const CString& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = PathAttributes(path);  // a deep folder is a folder too
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
 }

@@ -2,14 +2,7 @@
 
 #include <windows.h>
 
-#include "text/CodePageText.h"
-
 namespace {
-
-bool HasDevicePrefix(const std::string& path) {
-    return path.size() >= 4 && path[0] == '\\' && path[1] == '\\' &&
-           (path[2] == '?' || path[2] == '.') && path[3] == '\\';
-}
 
 bool HasDevicePrefix(const std::wstring& path) {
     return path.size() >= 4 && path[0] == L'\\' && path[1] == L'\\' &&
@@ -39,16 +32,6 @@ std::wstring FullWidePath(const std::wstring& path) {
 
 }  // namespace
 
-std::string LongPathForm(const std::string& fullPath) {
-    if (fullPath.size() < MAX_PATH || HasDevicePrefix(fullPath)) return fullPath;
-    std::string path = fullPath;
-    const CodePageText& text = CodePageText::System();
-    for (const char* p = path.c_str(); *p; p = text.Next(p))
-        if (*p == '/') path[p - path.c_str()] = '\\';
-    if (path.compare(0, 2, "\\\\") == 0) return "\\\\?\\UNC\\" + path.substr(2);
-    return "\\\\?\\" + path;
-}
-
 std::wstring WideFilePath(const std::string& fullPath) {
     std::wstring wide = Widen(fullPath);
     if (wide.empty() || HasDevicePrefix(wide)) return wide;
@@ -56,4 +39,9 @@ std::wstring WideFilePath(const std::string& fullPath) {
     if (full.size() < MAX_PATH || HasDevicePrefix(full)) return full;
     if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
+}
+
+unsigned long PathAttributes(const std::string& path) {
+    const std::wstring wide = WideFilePath(path);
+    return wide.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
 }

@@ -6,12 +6,10 @@
 // with the wide functions and WideFilePath.
 #include <string>
 
-// The path with "\\?\" (or "\\?\UNC\" for "\\server\share") in front when it is 260 bytes or
-// longer and has no such prefix yet; "/" becomes "\", since the prefix turns off that
-// translation. Shorter paths come back unchanged.
-std::string LongPathForm(const std::string& fullPath);
-
 // The ANSI path in the wide form for the wide file functions: converted from the ANSI code
 // page, made absolute and normalised (".", "..", "/"), prefixed when 260 units or longer.
 // Empty when the path cannot be converted.
 std::wstring WideFilePath(const std::string& fullPath);
+
+// GetFileAttributes at any length; INVALID_FILE_ATTRIBUTES when the path cannot be reached.
+unsigned long PathAttributes(const std::string& path);

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "engine/PathListing.h"
+#include "format/LongPath.h"
 #include "ui/DropDialog.h"
 #include "ui/DroppedPath.h"
 #include "ui/MainDialog.h"
@@ -47,7 +48,7 @@ void CMainDialog::OnDropFiles(HDROP drop) {
 
 BOOL CMainDialog::HandleSinglePath(const CString& path) {
     if (path.empty()) return TRUE;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = PathAttributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) return TRUE;  // gone, or out of reach: ignored
     UpdateData(true);  // keep whatever the user has typed
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {

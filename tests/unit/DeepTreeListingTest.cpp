@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "engine/ListingJob.h"
+#include "engine/ListingWorker.h"
 #include "format/Crc32.h"
 #include "format/LongPath.h"
+#include "support/DeepFolder.h"
 #include "support/ListingRun.h"
 #include "support/ReferenceLineStore.h"
 #include "support/TempFolder.h"
@@ -126,6 +128,16 @@ TEST_F(DeepTreeListing, ARelativeFolderTextStaysRelativeInTheOutput) {
     const std::string listing = Run("deep", 0);
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(ExpectedListing(tree_, "deep\\"), listing);
+}
+
+TEST(DeepFolderCheck, AFolderBeyond260BytesCanBeListed) {
+    TempFolder base;
+    DeepFolder deep(base.Path(), 300);
+    EXPECT_EQ(1, IsExistingFolder(deep.Path()));
+    const std::string file = deep.WriteFile("f.txt", "x");
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(0, IsExistingFolder(file));
+    EXPECT_EQ(0, IsExistingFolder(deep.Path() + "\\missing"));
 }
 
 }  // namespace
