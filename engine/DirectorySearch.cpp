@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "format/LongPath.h"
+#include "framework/LongPath.h"
 #include "text/CodePageText.h"
 
 namespace {

@@ -16,8 +16,6 @@ public:
     DirectorySearch(const DirectorySearch&) = delete;
     DirectorySearch& operator=(const DirectorySearch&) = delete;
 
-    // False when the directory cannot be searched (no access, missing).
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
     // The next entry; false when there is none left.
     bool Next(WIN32_FIND_DATAA& entry);
     // The last entry's whole name: a name of more than 259 bytes in the ANSI code page does

@@ -26,7 +26,6 @@ public:
     bool WriteLine(const char* text, size_t length);
     // Writes what is gathered and closes the file; false when any write failed.
     bool Close();
-    bool IsOpen() const { return handle_ != nullptr; }
 
 private:
     bool Flush();

@@ -3,11 +3,9 @@
 #include <windows.h>
 
 #include "engine/DirectorySearch.h"
-#include "engine/OutputRun.h"
 #include "text/CodePageText.h"
 
 namespace {
-
 
 bool IsHiddenFolder(const WIN32_FIND_DATAA& entry) {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && entry.cFileName[0] == '.';
@@ -32,13 +30,10 @@ CString DirectoryWithBackslash(const CString& path) {
     return path + "\\";
 }
 
-void ListPaths(ListingJob& job, CStringList& paths) {
-    RunOutput(job, [&paths](OutputWriter& writer) {
-        while (!paths.empty()) {
-            const CString path = paths.front();
-            paths.pop_front();
-            ListOnePath(writer, path);
-        }
-    });
-    job.running = 0;
+void ListPaths(OutputWriter& writer, CStringList& paths) {
+    while (!paths.empty()) {
+        const CString path = paths.front();
+        paths.pop_front();
+        ListOnePath(writer, path);
+    }
 }

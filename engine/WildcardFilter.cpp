@@ -42,7 +42,7 @@ bool CharacterMatches(const char* pattern, size_t patternLength, const char* nam
 // Decides the recursive definition (a "*" tries every later position of the name, from the
 // current one up to, not including, its end) bottom-up over character positions: the same
 // results in pattern length x name length steps, with no recursion to overflow the stack.
-int MatchWildcard(const char* pattern, const char* name) {
+bool MatchWildcard(const char* pattern, const char* name) {
     const std::vector<size_t> ps = CharacterStarts(pattern);
     const std::vector<size_t> ns = CharacterStarts(name);
     const size_t np = ps.size() - 1, nn = ns.size() - 1;
@@ -68,7 +68,7 @@ int MatchWildcard(const char* pattern, const char* name) {
         }
         next.swap(current);
     }
-    return next[0];
+    return next[0] != 0;
 }
 
 bool MatchesFilter(const CStringList& patterns, const char* name) {

@@ -7,9 +7,9 @@
 // The caller empties the list first when it wants only these.
 void SplitFilterText(const CString& filterText, CStringList& patterns);
 
-// 1 when the name matches the pattern, else 0. Both are compared as given (the caller
+// Whether the name matches the pattern. Both are compared as given (the caller
 // upper-cases them). A "*" that is not last must be followed by at least one name character.
-int MatchWildcard(const char* pattern, const char* name);
+bool MatchWildcard(const char* pattern, const char* name);
 
 // Whether any pattern matches the name, both upper-cased; an empty list admits nothing.
 bool MatchesFilter(const CStringList& patterns, const char* name);

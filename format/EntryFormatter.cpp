@@ -47,37 +47,37 @@ CString SizeText(const WIN32_FIND_DATAA& entry) {
     return std::to_string(size);
 }
 
-CString ListFormLine(const FormatSwitches& switches, const EntryTexts& texts) {
+CString ListFormLine(const ListingOptions& options, const EntryTexts& texts) {
     CString line;
     line.reserve(texts.path.size() + 64);  // the columns fit without growing the line again
     line = texts.path;
     auto column = [&line](const CString& text) { line += '\t'; line += text; };
-    if (switches.size) column(texts.size);
-    if (switches.date) column(texts.date);
-    if (switches.attributes) column(texts.attribute);
-    if (switches.checksum) column(texts.crc);
-    if (switches.fileVersion && !texts.version.empty()) column(texts.version);
-    if (switches.productVersion && !texts.productVersion.empty()) column(texts.productVersion);
+    if (options.size) column(texts.size);
+    if (options.date) column(texts.date);
+    if (options.attributes) column(texts.attribute);
+    if (options.checksum) column(texts.crc);
+    if (options.fileVersion && !texts.version.empty()) column(texts.version);
+    if (options.productVersion && !texts.productVersion.empty()) column(texts.productVersion);
     return line;
 }
 
 }  // namespace
 
-CString FormatEntry(const FormatSwitches& switches, EntryTexts& texts, const WIN32_FIND_DATAA& entry,
+CString FormatEntry(const ListingOptions& options, EntryTexts& texts, const WIN32_FIND_DATAA& entry,
                     const CString& name, size_t linesBefore) {
     texts.file = name;
     texts.count = std::to_string(linesBefore + 1);
-    MakePathText(texts.dir, texts.file, switches, texts.path);
+    MakePathText(texts.dir, texts.file, options, texts.path);
     texts.size = SizeText(entry);
     LocalDateText(entry.ftLastWriteTime, texts.date);
     texts.attribute = AttributeLetters(entry.dwFileAttributes);
-    const bool checksumNeeded = switches.checksum || texts.checksumNeeded;
-    const bool versionNeeded = switches.fileVersion || switches.productVersion || texts.versionNeeded;
+    const bool checksumNeeded = options.checksum || texts.checksumNeeded;
+    const bool versionNeeded = options.fileVersion || options.productVersion || texts.versionNeeded;
     if (checksumNeeded || versionNeeded) {  // most runs need neither: no full path per entry then
         const CString fullPath = texts.location + texts.file;
         if (checksumNeeded) texts.crc = FileChecksumText(fullPath);
         if (versionNeeded) ReadVersionFields(fullPath, texts.version, texts.productVersion);
     }
-    if (switches.useTemplate) return ExpandTemplate(switches.repeatText, texts.placeholders);
-    return ListFormLine(switches, texts);
+    if (options.useTemplate) return ExpandTemplate(options.repeatText, texts.placeholders);
+    return ListFormLine(options, texts);
 }

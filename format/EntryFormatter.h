@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "format/EntryTexts.h"
+#include "format/ListingOptions.h"
 #include "framework/Strings.h"
 
 // Fills the entry's texts (FILE, PATH, COUNT, SIZE, DATE, ATTRIBUTE, and CRC / VERSION /
@@ -12,7 +13,7 @@
 // columns, tab-separated) or, in template mode, the expanded repeat text.
 // DIR and LOCATION must already hold the entry's directory; linesBefore gives COUNT.
 // name is the entry's whole name: the record's 260 bytes can hold only part of a long one.
-CString FormatEntry(const FormatSwitches& switches, EntryTexts& texts, const WIN32_FIND_DATAA& entry,
+CString FormatEntry(const ListingOptions& options, EntryTexts& texts, const WIN32_FIND_DATAA& entry,
                     const CString& name, size_t linesBefore);
 
 // "%Y/%m/%d %H:%M:%S" of the time in local time; empty when it cannot be converted.

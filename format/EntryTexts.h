@@ -1,8 +1,6 @@
 #pragma once
-// The texts one run gives to its placeholders, the table that names them, and the switches
-// that shape an entry's line. Held by the output writer; filled by the entry formatter.
-#include <cstdint>
-
+// The texts one run gives to its placeholders and the table that names them. Held by the
+// output writer; filled by the entry formatter.
 #include "framework/Strings.h"
 
 struct EntryTexts {
@@ -29,25 +27,9 @@ struct EntryTexts {
     CMapStringToPtr placeholders;
 
     // Set from the repeat text: the template needs these even with their columns off.
-    int32_t checksumNeeded = 0;
-    int32_t versionNeeded = 0;
+    bool checksumNeeded = false;
+    bool versionNeeded = false;
 
 private:
     void RegisterPlaceholders();
-};
-
-// The run's choices that decide how an entry's texts and line are made.
-struct FormatSwitches {
-    int32_t pathType = 0;        // 0 absolute, 1 relative to the listed folder
-    int32_t upperCase = 0;
-    int32_t lowerCase = 0;
-    int32_t url = 0;
-    int32_t size = 0;
-    int32_t date = 0;
-    int32_t attributes = 0;
-    int32_t checksum = 0;
-    int32_t fileVersion = 0;
-    int32_t productVersion = 0;
-    int32_t useTemplate = 0;
-    CString repeatText;          // expanded once per entry in template mode
 };

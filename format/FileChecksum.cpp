@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "format/Crc32.h"
-#include "format/LongPath.h"
+#include "framework/LongPath.h"
 
 namespace {
 

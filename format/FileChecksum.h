@@ -1,6 +1,9 @@
 #pragma once
 // The checksum column of one file: "%08lX" of the CRC-32 of its whole content,
 // or "--------" when it cannot be opened or read in full.
+// The column's check box, its settings key and a template placeholder are named CRC16, a
+// name older than the column's value: stored settings and users' templates use that name, so
+// it stays, and CRC is its alias in templates. The value itself is a CRC-32 (see Crc32.h).
 #include <cstdint>
 #include <string>
 

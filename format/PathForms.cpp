@@ -26,9 +26,9 @@ CString MakeUrlForm(const CString& path, bool absolute) {
     return result;
 }
 
-void MakePathText(const CString& dir, const CString& name, const FormatSwitches& switches, CString& path) {
+void MakePathText(const CString& dir, const CString& name, const ListingOptions& options, CString& path) {
     path.assign(dir).append(name);  // in place: this runs once per entry
-    if (switches.url) path = MakeUrlForm(path, switches.pathType == 0);
-    if (switches.upperCase) CodePageText::System().ToUpper(path);
-    if (switches.lowerCase) CodePageText::System().ToLower(path);
+    if (options.url) path = MakeUrlForm(path, options.pathType == PathType::Absolute);
+    if (options.upperCase) CodePageText::System().ToUpper(path);
+    if (options.lowerCase) CodePageText::System().ToLower(path);
 }

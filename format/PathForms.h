@@ -1,6 +1,6 @@
 #pragma once
 // The forms an entry's path column can take: absolute or relative, URL form, upper or lower case.
-#include "format/EntryTexts.h"
+#include "format/ListingOptions.h"
 #include "framework/Strings.h"
 
 // Backslashes become "/". Absolute: "file://" is put in front and nothing else changes (not
@@ -11,4 +11,4 @@ CString MakeUrlForm(const CString& path, bool absolute);
 
 // The path column: directory text and name, then the URL form and the letter case the
 // switches ask for (lower case last, so it wins when both are set).
-void MakePathText(const CString& dir, const CString& name, const FormatSwitches& switches, CString& path);
+void MakePathText(const CString& dir, const CString& name, const ListingOptions& options, CString& path);

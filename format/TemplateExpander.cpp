@@ -74,7 +74,7 @@ bool UsesPlaceholder(const CString& text, const CString& upperName) {
     return used;
 }
 
-void SetNeededFlags(const CString& repeatText, int32_t& checksumNeeded, int32_t& versionNeeded) {
+void SetNeededFlags(const CString& repeatText, bool& checksumNeeded, bool& versionNeeded) {
     checksumNeeded = UsesPlaceholder(repeatText, "CRC") || UsesPlaceholder(repeatText, "CRC16");
     versionNeeded =
         UsesPlaceholder(repeatText, "VERSION") || UsesPlaceholder(repeatText, "PRODUCTVERSION");

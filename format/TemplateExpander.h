@@ -1,8 +1,6 @@
 #pragma once
 // Template texts: "%NAME%" stands for a placeholder text (names compared in upper case) or,
 // for any other name, the environment variable of that name; "%%" is one percent sign.
-#include <cstdint>
-
 #include "framework/Strings.h"
 
 // The text with every placeholder replaced. A name ends at the next "%", CR, LF or the end of
@@ -13,7 +11,7 @@ CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders)
 bool UsesPlaceholder(const CString& text, const CString& upperName);
 
 // Sets the flags that make a repeat text's checksum and version placeholders available.
-void SetNeededFlags(const CString& repeatText, int32_t& checksumNeeded, int32_t& versionNeeded);
+void SetNeededFlags(const CString& repeatText, bool& checksumNeeded, bool& versionNeeded);
 
 // The environment variable's value; empty when there is none.
 CString EnvironmentValue(const CString& name);

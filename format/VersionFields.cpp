@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "format/LongPath.h"
+#include "framework/LongPath.h"
 
 namespace {
 

@@ -17,17 +17,7 @@ BOOL CallEngine(HWND window, const char* helpFile, UINT command, ULONG_PTR data)
 
 }  // namespace
 
-CString HelpFilePath() {
-    CString path = ModuleFilePath();
-    // Double-byte aware: a second byte may equal '\' or '.'.
-    size_t dot = CString::npos;
-    for (const char* p = path.c_str(); *p; p = CharNextA(p)) {
-        if (*p == '\\') dot = CString::npos;
-        else if (*p == '.') dot = static_cast<size_t>(p - path.c_str());
-    }
-    if (dot != CString::npos) path.resize(dot);
-    return path + ".HLP";
-}
+CString HelpFilePath() { return PathWithoutExtension(ModuleFilePath()) + ".HLP"; }
 
 void ShowAppHelp(ULONG_PTR data, UINT command) {
     HWND main = AppMainWindow();

@@ -21,13 +21,9 @@ void DataExchange::Text(int id, CString& field) {
     field = text;
 }
 
-void DataExchange::Check(int id, int32_t& field) {
-    if (Reading()) {
-        field = static_cast<int32_t>(IsDlgButtonChecked(dialog_, id));
-        return;
-    }
-    if (field < 0 || field > 2) field = 0;
-    CheckDlgButton(dialog_, id, static_cast<UINT>(field));
+void DataExchange::Check(int id, bool& field) {
+    if (Reading()) field = IsDlgButtonChecked(dialog_, id) != BST_UNCHECKED;
+    else CheckDlgButton(dialog_, id, field ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void DataExchange::Radio(int firstId, int32_t& field) {

@@ -16,11 +16,18 @@ public:
 
     // Edit or static text of control id.
     void Text(int id, CString& field);
-    // Check state 0, 1 or 2 of a check box. Writing a value outside 0..2 sets the field to 0 first.
-    void Check(int id, int32_t& field);
+    // Whether a check box is checked (reading: any state but clear).
+    void Check(int id, bool& field);
     // Index of the checked radio button among the radios from firstId up to the next control
     // that starts a group; -1 when none is checked. Writing checks the one with that index.
     void Radio(int firstId, int32_t& field);
+    // The same for a field of an enumeration whose values are the radios' indices.
+    template <class Index>
+    void Radio(int firstId, Index& field) {
+        int32_t index = static_cast<int32_t>(field);
+        Radio(firstId, index);
+        if (Reading()) field = static_cast<Index>(index);
+    }
 
 private:
     HWND dialog_;

@@ -1,6 +1,6 @@
 #include "framework/MessageBox.h"
 
-#include <string>
+#include "framework/ModuleText.h"
 
 namespace {
 
@@ -19,18 +19,7 @@ int Show(HWND owner, const char* text, UINT type) {
 }  // namespace
 
 const char* ApplicationName() {
-    static const std::string name = [] {
-        char path[MAX_PATH * 4];
-        DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-        std::string full(path, n < sizeof path ? n : 0);
-        // Double-byte aware: a trail byte may equal '\' or '.'.
-        size_t nameStart = 0, dot = std::string::npos;
-        for (const char* p = full.c_str(); *p; p = CharNextA(p)) {
-            if (*p == '\\') { nameStart = p - full.c_str() + 1; dot = std::string::npos; }
-            else if (*p == '.') dot = p - full.c_str();
-        }
-        return full.substr(nameStart, dot == std::string::npos ? std::string::npos : dot - nameStart);
-    }();
+    static const CString name = ModuleBaseName();
     return name.c_str();
 }
 

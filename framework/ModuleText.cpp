@@ -13,6 +13,26 @@ CString ModuleFilePath() {
     }
 }
 
+CString PathWithoutExtension(const CString& path) {
+    const char* start = path.c_str();
+    size_t dot = CString::npos;
+    // CharNextA steps over both bytes of a character, whose second byte may equal '\' or '.'.
+    for (const char* p = start; *p; p = CharNextA(p)) {
+        if (*p == '\\' || *p == '/') dot = CString::npos;
+        else if (*p == '.' && p > start) dot = static_cast<size_t>(p - start);
+    }
+    return path.substr(0, dot);
+}
+
+CString ModuleBaseName() {
+    const CString base = PathWithoutExtension(ModuleFilePath());
+    size_t nameStart = 0;
+    for (const char* p = base.c_str(); *p; p = CharNextA(p)) {
+        if (*p == '\\' || *p == '/') nameStart = static_cast<size_t>(p - base.c_str()) + 1;
+    }
+    return base.substr(nameStart);
+}
+
 CString LoadResourceString(UINT id) {
     // The table holds UTF-16; asking for a pointer to it gives the length without a guess.
     const wchar_t* wide = nullptr;

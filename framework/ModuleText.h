@@ -6,5 +6,10 @@
 
 // The full path of the running executable (any length).
 CString ModuleFilePath();
+// The executable's file name without its extension: the application's name.
+CString ModuleBaseName();
+// The path without the extension of its file name: from its last "." that follows the last
+// "\" or "/" (never its first byte); the whole path when the name has none. Double-byte aware.
+CString PathWithoutExtension(const CString& path);
 // String table entry id of the executable, converted to the ANSI code page; empty if missing.
 CString LoadResourceString(UINT id);

@@ -4,10 +4,8 @@
 #include <list>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 using CString = std::string;
 using CStringList = std::list<CString>;
-using CStringArray = std::vector<CString>;
 // Placeholder name to the address of the text it stands for.
 using CMapStringToPtr = std::unordered_map<CString, const CString*>;

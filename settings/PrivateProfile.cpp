@@ -17,15 +17,10 @@ const size_t kLargestWholeValue = 16 * 1024 * 1024;
 // A cut at the buffer's end may split a double-byte character; its lone lead byte goes.
 void DropLoneLeadByte(CString& text) {
     const CodePageText& cp = CodePageText::System();
-    size_t i = 0;
-    while (i < text.size()) {
-        bool pair = cp.IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
-        if (!pair && i + 1 == text.size() && cp.IsLeadByte(static_cast<unsigned char>(text[i]))) {
-            text.pop_back();
-            return;
-        }
-        i += pair ? 2 : 1;
-    }
+    size_t last = 0;  // where the last character starts
+    for (size_t i = 0; i < text.size(); i += cp.CharSize(text, i)) last = i;
+    if (!text.empty() && last + 1 == text.size() && cp.IsLeadByte(static_cast<unsigned char>(text[last])))
+        text.pop_back();
 }
 
 // The profile reader trims blanks around a value and strips one pair of enclosing quotes.

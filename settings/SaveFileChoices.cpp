@@ -13,11 +13,9 @@ const size_t kExtensionBufferSize = 260;
 int TrailingSeparators(const CString& list) {
     const CodePageText& cp = CodePageText::System();
     int count = 0;
-    size_t i = 0;
-    while (i < list.size()) {
-        bool pair = cp.IsLeadByte(static_cast<unsigned char>(list[i])) && i + 1 < list.size();
-        count = (!pair && list[i] == '|') ? count + 1 : 0;
-        i += pair ? 2 : 1;
+    for (size_t i = 0, size = 0; i < list.size(); i += size) {
+        size = cp.CharSize(list, i);
+        count = (size == 1 && list[i] == '|') ? count + 1 : 0;
     }
     return count;
 }

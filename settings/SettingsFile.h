@@ -1,8 +1,11 @@
 #pragma once
-// The settings file beside the executable: where it is, and reading and writing the main
-// dialog's options through the private-profile functions.
+// The settings file beside the executable: where it is, and how each kind of value is kept
+// in it (switches and numbers in CONFIG, one-line texts in STRINGS, escaped template texts in
+// TEMPLATE, the Save-As choices in SAVEFILE). Which option lives under which key is the front
+// end's table.
+#include <cstdint>
+
 #include "framework/Strings.h"
-#include "settings/MainOptions.h"
 
 // The settings file path (".ini") and the default output path (".txt") derived from the
 // executable's full path; both empty when the path is empty.
@@ -12,20 +15,29 @@ struct SidePaths {
 };
 SidePaths DeriveSidePaths(const CString& executablePath);
 
-// The built-in HTML template texts (string table entries 103, 104, 105).
+// A CONFIG switch. It is kept as the check state of its box ("0" or "1"); a stored number
+// reads as on when a check box would show it checked (1, or 2: the indeterminate state, which
+// a two-state box shows checked), off for anything else (a number outside 0 to 2 clears the box).
+bool ReadSwitch(const CString& file, const char* key, bool defaultOn);
+void WriteSwitch(const CString& file, const char* key, bool on);
+// A CONFIG number, converted as strtol does (no digits: 0).
+int32_t ReadNumber(const CString& file, const char* key, int32_t defaultValue);
+void WriteNumber(const CString& file, const char* key, int32_t value);
+
+// A STRINGS text (at most 259 bytes are read, never half a double-byte character).
+CString ReadText(const CString& file, const char* key);
+void WriteText(const CString& file, const char* key, const CString& value);
+
+// The three template texts (TEMPLATE START, LOOP, END), unescaped.
 struct TemplateTexts {
     CString header;
     CString repeat;
     CString footer;
 };
-
-// Reads every CONFIG, STRINGS and TEMPLATE key into the options (defaults for missing keys);
-// the built-in texts are used when the three stored template texts are all empty.
-void LoadSettings(const CString& settingsFile, const TemplateTexts& builtIn, MainOptions& options);
-// The Save button: the options, the filter text and the escaped template texts.
-void SaveSettings(const CString& settingsFile, const MainOptions& options);
-// Closing: EXPAND, SUBDIR, DIRNAME and FILENAME only.
-void SaveClosingKeys(const CString& settingsFile, const MainOptions& options);
+// Each text read into a buffer of LENGTH bytes (default 4096, at least 260). When all three
+// are empty, the built-in texts; one stored text, even alone, means the user's own.
+TemplateTexts ReadTemplateTexts(const CString& file, const TemplateTexts& builtIn);
+void WriteTemplateTexts(const CString& file, const TemplateTexts& texts);
 
 // The Save-As dialog's filter list ("|"-separated, ending in "||") and default extension.
 struct SaveFileChoices {

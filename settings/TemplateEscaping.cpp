@@ -4,11 +4,6 @@
 
 namespace {
 
-bool StartsPair(const CString& text, size_t i) {
-    return CodePageText::System().IsLeadByte(static_cast<unsigned char>(text[i])) &&
-           i + 1 < text.size();
-}
-
 char UnescapedControl(char letter) {
     switch (letter) {
         case 'r': case 'R': return '\r';
@@ -21,10 +16,11 @@ char UnescapedControl(char letter) {
 }  // namespace
 
 CString EscapeTemplateText(const CString& text) {
+    const CodePageText& cp = CodePageText::System();
     CString result;
     result.reserve(text.size() * 2);
     for (size_t i = 0; i < text.size(); ++i) {
-        if (StartsPair(text, i)) {
+        if (cp.CharSize(text, i) == 2) {
             // The second byte may be 0x5C; it is part of the character, not a backslash.
             result.append(text, i, 2);
             ++i;
@@ -42,15 +38,16 @@ CString EscapeTemplateText(const CString& text) {
 }
 
 CString UnescapeTemplateText(const CString& text) {
+    const CodePageText& cp = CodePageText::System();
     CString result;
     result.reserve(text.size());
     size_t i = 0;
     while (i < text.size()) {
-        size_t length = StartsPair(text, i) ? 2 : 1;
+        size_t length = cp.CharSize(text, i);
         if (length == 1 && text[i] == '\\') {
             if (++i == text.size()) break;  // a trailing backslash stands for nothing
             char control = UnescapedControl(text[i]);
-            length = StartsPair(text, i) ? 2 : 1;
+            length = cp.CharSize(text, i);
             if (control != '\0') {
                 result += control;
                 ++i;

@@ -15,6 +15,10 @@ public:
     bool IsDoubleByteCodePage() const { return !upper_.empty(); }
     bool IsLeadByte(unsigned char b) const { return lead_[b]; }
 
+    // Bytes of the character at index: 2 for a lead byte with a byte after it, else 1.
+    size_t CharSize(const std::string& text, size_t index) const {
+        return lead_[static_cast<unsigned char>(text[index])] && index + 1 < text.size() ? 2 : 1;
+    }
     // Start of the next character; stays on the terminating zero (as CharNextA).
     const char* Next(const char* p) const;
     // Start of the character before p; start itself when p is at the start (as CharPrevA).

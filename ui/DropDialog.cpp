@@ -17,7 +17,7 @@ bool CDropDialog::OnButtonClicked(WORD id) {
         // Listing the file now leaves nothing for the other choices to change.
         UpdateData(true);
         if (showFile) {
-            extensionFilter = sameFolder = outputFile = 0;
+            extensionFilter = sameFolder = outputFile = false;
             UpdateData(false);
         }
         return true;
@@ -26,7 +26,7 @@ bool CDropDialog::OnButtonClicked(WORD id) {
     case IDC_DROP_OUTPUT_FILE:
         // Any change to the other choices means the file is not just to be shown.
         UpdateData(true);
-        showFile = 0;
+        showFile = false;
         UpdateData(false);
         return true;
     default:

@@ -3,7 +3,6 @@
 // output file, or list this one file now. The last excludes the other three. Every dialog
 // opens with all four boxes clear.
 #include <windows.h>
-#include <cstdint>
 
 #include "framework/Dialog.h"
 
@@ -11,11 +10,11 @@ class CDropDialog : public CDialog {
 public:
     explicit CDropDialog(HWND owner);
 
-    // Check states (0 clear, 1 checked), read when the dialog ends with OK.
-    int32_t extensionFilter = 0;  // check 1022
-    int32_t sameFolder = 0;       // check 1021
-    int32_t outputFile = 0;       // check 1023
-    int32_t showFile = 0;         // check 1025
+    // The choices, read when the dialog ends with OK.
+    bool extensionFilter = false;  // filter by the file's extension
+    bool sameFolder = false;       // list the file's folder
+    bool outputFile = false;       // make the file the output file
+    bool showFile = false;         // list this one file now
 
 protected:
     bool OnButtonClicked(WORD id) override;

@@ -2,10 +2,7 @@
 
 #include "framework/MessageBox.h"
 
-CFolderBrowser::CFolderBrowser(const char* initialFolder, const char* title)
-    : initialFolder_(initialFolder ? initialFolder : ""), title_(title ? title : "") {}
-
-CFolderBrowser::~CFolderBrowser() = default;
+CFolderBrowser::CFolderBrowser(const CString& initialFolder) : initialFolder_(initialFolder) {}
 
 int CFolderBrowser::Browse() {
     // The shell fills the display name and gives the path through buffers of its fixed size.
@@ -13,7 +10,7 @@ int CFolderBrowser::Browse() {
     browse_.hwndOwner = AppMainWindow();
     browse_.pidlRoot = nullptr;
     browse_.pszDisplayName = displayName;
-    browse_.lpszTitle = title_.empty() ? nullptr : title_.c_str();
+    browse_.lpszTitle = nullptr;
     browse_.ulFlags = BIF_RETURNONLYFSDIRS;
     browse_.lpfn = SelectionCallback;
     browse_.lParam = reinterpret_cast<LPARAM>(this);

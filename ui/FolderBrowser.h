@@ -7,10 +7,8 @@
 
 class CFolderBrowser {
 public:
-    // initialFolder: preselected when the dialog opens (null or empty: none).
-    // title: instruction text above the tree (null or empty: none). Both are kept whole.
-    CFolderBrowser(const char* initialFolder, const char* title);
-    virtual ~CFolderBrowser();
+    // initialFolder: preselected when the dialog opens (empty: none); kept whole.
+    explicit CFolderBrowser(const CString& initialFolder);
     CFolderBrowser(const CFolderBrowser&) = delete;
     CFolderBrowser& operator=(const CFolderBrowser&) = delete;
 
@@ -23,7 +21,6 @@ private:
     static int CALLBACK SelectionCallback(HWND window, UINT message, LPARAM parameter, LPARAM data);
 
     CString initialFolder_;
-    CString title_;
     CString resultPath_;
     BROWSEINFOA browse_ = {};
 };

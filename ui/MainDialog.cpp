@@ -30,7 +30,7 @@ BOOL CMainDialog::OnInitDialog() {
 }
 
 void CMainDialog::Exchange(DataExchange& dx) {
-    dx.Text(IDC_MAIN_FOLDER, options.folderText);
+    dx.Text(IDC_MAIN_FOLDER, options.folder);
     dx.Text(IDC_MAIN_OUTPUT, options.outputPath);
     dx.Check(IDC_MAIN_SUBFOLDERS, options.subfolders);
     dx.Check(IDC_MAIN_DATE, options.date);
@@ -42,7 +42,7 @@ void CMainDialog::Exchange(DataExchange& dx) {
     dx.Check(IDC_MAIN_UPPER_CASE, options.upperCase);
     dx.Check(IDC_MAIN_DIRECTORY_NAMES, options.directoryNames);
     dx.Text(IDC_MAIN_FILTER_TEXT, options.filterText);
-    dx.Check(IDC_MAIN_EXPAND, options.expand);
+    dx.Check(IDC_MAIN_EXPAND, expand);
     dx.Check(IDC_MAIN_LOWER_CASE, options.lowerCase);
     dx.Check(IDC_MAIN_URL, options.url);
     dx.Check(IDC_MAIN_USE_TEMPLATE, options.useTemplate);
@@ -110,9 +110,11 @@ void CMainDialog::OnOK() { Execute(); }
 void CMainDialog::OnCancel() { OnCancelCommand(); }
 
 void CMainDialog::OnCancelCommand() {
-    if (job.running) {
-        job.stopRequest = 1;  // the worker stops before its next directory
+    if (IsRunning()) {
+        run_->RequestStop();
         return;
     }
     SaveOnClose();
 }
+
+bool CMainDialog::StartRun(ListingRun& run) { return run.Start(Window(), IDC_MAIN_FINISH); }

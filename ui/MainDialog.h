@@ -3,13 +3,14 @@
 // Execute, Cancel (stop a run, or save and close), Save and the expand button.
 #include <windows.h>
 #include <shellapi.h>
-#include <cstdint>
 
-#include "engine/ListingJob.h"
+#include <cstdint>
+#include <memory>
+
+#include "engine/ListingRun.h"
+#include "format/ListingOptions.h"
 #include "framework/Dialog.h"
 #include "framework/Strings.h"
-#include "framework/Thread.h"
-#include "settings/MainOptions.h"
 
 class CMainDialog : public CDialog {
 public:
@@ -18,7 +19,8 @@ public:
     ~CMainDialog() override;
 
     // Fields bound to the controls, with the template texts (see Exchange).
-    MainOptions options;
+    ListingOptions options;
+    bool expand = false;         // the dialog shows the options below the filter
     CString commandLinePath;     // first command-line token, empty if none
     CString executablePath;
     CString defaultOutputPath;   // executable path with ".txt"; written when the output is empty
@@ -27,28 +29,29 @@ public:
     int32_t expandedHeight = 0;
     int32_t collapsedHeight = 0;
     HICON icon = nullptr;
-    ListingJob job;
-    // How the worker is started; a seam so that a failed start can be exercised.
-    bool (*startThread)(LPTHREAD_START_ROUTINE, void*) = StartThread;
 
-    // Locks (FALSE) or unlocks (TRUE) the controls around a run; Cancel is never touched.
-    void EnableControls(BOOL enable);
+    // Locks (false) or unlocks (true) the controls around a run; Cancel is never touched.
+    void EnableControls(bool enable);
     void ApplyFilterState();
     void ApplyExpandState();
     void ApplyTemplateState();
 
     // The OK command: starts a run on a worker thread, or does nothing while one is going.
     void Execute();
-    // The finish notice: unlocks, then reports a stop or offers to open the output.
+    // The finish notice: unlocks, then reports how the run ended or offers to open the output.
     void OnFinish();
+    // Whether a run (folder or dropped paths) is going.
+    bool IsRunning() const { return run_ && run_->IsRunning(); }
+    // The latest run, going or ended; null before the first.
+    const ListingRun* CurrentRun() const { return run_.get(); }
 
     void LoadSettings();
     void SaveSettings();
     void SaveOnClose();
 
     // One dropped path or the command-line path: a folder becomes the folder to list, a file
-    // opens the choices for it. FALSE when the user chose to list the file itself.
-    BOOL HandleSinglePath(const CString& path);
+    // opens the choices for it. False when the user chose to list the file itself.
+    bool HandleSinglePath(const CString& path);
     // Lists each path itself into the output file, synchronously, taking the paths out of
     // the list; does nothing while a run is going.
     void ListDroppedFiles(CStringList& paths);
@@ -60,11 +63,14 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void Exchange(DataExchange& dx) override;
+    // Starts the run on its worker thread, to report back with the finish button's command;
+    // false when it could not be started. Tests hold or fail the start here.
+    virtual bool StartRun(ListingRun& run);
 
 private:
-    // Copies the dialog's choices into the job, as every run starts; the folder and the
-    // filter list are the caller's.
-    void TakeSnapshot();
+    // The dialog's choices as a run takes them: the output field trimmed (in the field too),
+    // the default output file when it is empty.
+    ListingOptions Snapshot();
     void OnDropFiles(HDROP drop);
     void HandleCommandLinePath();
     void MeasureGeometry();
@@ -78,4 +84,6 @@ private:
     bool OnPaint();
     void OnCaseSwitch(WORD id);
     void OnCancelCommand();
+
+    std::unique_ptr<ListingRun> run_;
 };

@@ -6,9 +6,9 @@
 
 void CMainDialog::OnBrowseFolder() {
     UpdateData(true);  // a folder typed but not confirmed is the one to preselect
-    CFolderBrowser browser(options.folderText.c_str(), nullptr);
+    CFolderBrowser browser(options.folder);
     if (browser.Browse() != IDOK) return;
-    options.folderText = browser.ResultPath();
+    options.folder = browser.ResultPath();
     UpdateData(false);
 }
 

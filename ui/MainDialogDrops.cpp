@@ -2,8 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "engine/PathListing.h"
-#include "format/LongPath.h"
+#include "framework/LongPath.h"
 #include "ui/DropDialog.h"
 #include "ui/DroppedPath.h"
 #include "ui/MainDialog.h"
@@ -35,7 +34,7 @@ CString AbsoluteIfBare(const CString& path) {
 
 void CMainDialog::OnDropFiles(HDROP drop) {
     // A drop during a run changes nothing: the fields would change under locked controls.
-    if (!job.running) {
+    if (!IsRunning()) {
         const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
         if (count > 1 || (count == 1 && !HandleSinglePath(DroppedPath(drop, 0)))) {
             CStringList paths;
@@ -46,40 +45,39 @@ void CMainDialog::OnDropFiles(HDROP drop) {
     DragFinish(drop);
 }
 
-BOOL CMainDialog::HandleSinglePath(const CString& path) {
-    if (path.empty()) return TRUE;
+bool CMainDialog::HandleSinglePath(const CString& path) {
+    if (path.empty()) return true;
     const DWORD attributes = PathAttributes(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) return TRUE;  // gone, or out of reach: ignored
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;  // gone, or out of reach: ignored
     UpdateData(true);  // keep whatever the user has typed
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        options.folderText = path;
+        options.folder = path;
         UpdateData(false);
-        return TRUE;
+        return true;
     }
     CDropDialog choices(Window());
-    if (choices.DoModal() != IDOK) return TRUE;
-    if (choices.showFile) return FALSE;
+    if (choices.DoModal() != IDOK) return true;
+    if (choices.showFile) return false;
     if (choices.outputFile) options.outputPath = path;
     const DroppedFileParts parts = SplitDroppedFile(path);
-    if (choices.sameFolder) options.folderText = parts.folder;
+    if (choices.sameFolder) options.folder = parts.folder;
     if (choices.extensionFilter && parts.hasExtension) {
-        options.filter = 1;
+        options.filter = true;
         options.filterText = "*." + parts.extension;
         UpdateData(false);
         ApplyFilterState();
     }
     UpdateData(false);
-    return TRUE;
+    return true;
 }
 
 void CMainDialog::ListDroppedFiles(CStringList& paths) {
-    if (job.running) return;
+    if (IsRunning()) return;
     UpdateData(true);
-    TakeSnapshot();
-    job.folder.clear();       // each line carries its own folder; DIRNAME stays empty
-    job.filterList.clear();   // nothing is filtered
-    EnableControls(FALSE);
-    ListPaths(job, paths);
+    run_ = std::make_unique<ListingRun>(Snapshot(), paths);
+    EnableControls(false);
+    run_->RunHere();
+    paths = run_->Paths();  // the paths not listed: all of them when nothing could be written
     OnFinish();
 }
 

@@ -8,16 +8,24 @@ namespace {
 const int kColumnBoxes[] = {IDC_MAIN_SIZE,         IDC_MAIN_ATTRIBUTES, IDC_MAIN_FILE_VERSION,
                             IDC_MAIN_DATE,         IDC_MAIN_CHECKSUM,   IDC_MAIN_PRODUCT_VERSION};
 
-// Locked during a run. Cancel, the hidden finish button and the captioned frames never are.
-const int kRunLockedControls[] = {IDC_MAIN_FILTER_TEXT,     IDC_MAIN_UPPER_CASE, IDC_MAIN_DIRECTORY_NAMES,
-                                  IDC_MAIN_SAVE,            IDC_MAIN_USE_TEMPLATE, IDC_MAIN_EDIT_TEMPLATE,
-                                  IDC_MAIN_LOWER_CASE,      IDC_MAIN_URL,        IDOK};
+// Locked during a run, in this order. Cancel, the hidden finish button and the two captioned
+// frames never are; the filter's uncaptioned frame is.
+const int kRunLockedControls[] = {
+    IDC_MAIN_SUBFOLDERS,    IDC_MAIN_FOLDER,        IDC_MAIN_BROWSE_FOLDER,   IDC_MAIN_BROWSE_OUTPUT,
+    IDC_MAIN_OUTPUT,        IDC_MAIN_EXPAND,        IDC_MAIN_ABSOLUTE,        IDC_MAIN_RELATIVE,
+    IDC_MAIN_DATE,          IDC_MAIN_ATTRIBUTES,    IDC_MAIN_SIZE,            IDC_MAIN_CHECKSUM,
+    IDC_MAIN_FILE_VERSION,  IDC_MAIN_PRODUCT_VERSION, IDC_MAIN_FILTER_FRAME,  IDC_MAIN_FILTER,
+    IDC_MAIN_FILTER_TEXT,   IDC_MAIN_UPPER_CASE,    IDC_MAIN_DIRECTORY_NAMES, IDC_MAIN_SAVE,
+    IDC_MAIN_USE_TEMPLATE,  IDC_MAIN_EDIT_TEMPLATE, IDC_MAIN_LOWER_CASE,      IDC_MAIN_URL,
+    IDOK};
+
+// The collapsed window ends this many pixels below the top edge of the filter's frame.
+const int kCollapsedMarginBelowFrame = 5;
 
 }  // namespace
 
-void CMainDialog::EnableControls(BOOL enable) {
-    for (int id = IDC_MAIN_SUBFOLDERS; id <= IDC_MAIN_FILTER; ++id) EnableItem(id, enable != FALSE);
-    for (int id : kRunLockedControls) EnableItem(id, enable != FALSE);
+void CMainDialog::EnableControls(bool enable) {
+    for (int id : kRunLockedControls) EnableItem(id, enable);
     if (enable) {
         ApplyFilterState();
         ApplyTemplateState();
@@ -37,7 +45,7 @@ void CMainDialog::MeasureGeometry() {
     GetWindowRect(Item(IDC_MAIN_FILTER_FRAME), &frame);
     windowWidth = dialog.right - dialog.left;
     expandedHeight = dialog.bottom - dialog.top;
-    collapsedHeight = frame.top - dialog.top + 5;
+    collapsedHeight = frame.top - dialog.top + kCollapsedMarginBelowFrame;
 }
 
 void CMainDialog::ApplyExpandState() {

@@ -2,13 +2,14 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "engine/ListingWorker.h"
-#include "engine/WildcardFilter.h"
+#include "engine/FolderWalk.h"
 #include "framework/MessageBox.h"
 #include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 
 namespace {
+
+const UINT kFailureBoxType = MB_OK | MB_ICONERROR | MB_SETFOREGROUND;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -28,63 +29,44 @@ void TrimBlanks(CString& text) {
 }  // namespace
 
 void CMainDialog::Execute() {
-    if (job.running) return;
+    if (IsRunning()) return;
     UpdateData(true);
-    if (!IsExistingFolder(options.folderText)) {
-        DialogMessageBox(Window(), "対象フォルダにアクセスできません", MB_OK | MB_ICONERROR);
+    if (!IsExistingFolder(options.folder)) {
+        DialogMessageBox(Window(), kFolderUnreachableMessage, MB_OK | MB_ICONERROR);
         return;
     }
-    TakeSnapshot();
-    job.folder = options.folderText;
-    if (job.filter) {
-        job.filterList.clear();
-        SplitFilterText(options.filterText, job.filterList);
-    }
-    EnableControls(FALSE);
-    // Raised before the start so that Cancel in the meantime stops instead of closing.
-    job.running = 1;
-    if (!startThread(ListingThreadProc, &job)) {
-        job.running = 0;
-        EnableControls(TRUE);
+    run_ = std::make_unique<ListingRun>(Snapshot());
+    EnableControls(false);
+    if (!StartRun(*run_)) {
+        run_.reset();  // never started: nothing is going
+        EnableControls(true);
         DialogMessageBox(Window(), "ファイル列挙を開始できません", MB_OK | MB_ICONERROR);
     }
 }
 
-void CMainDialog::TakeSnapshot() {
-    job.lowerCase = options.lowerCase;
-    job.upperCase = options.upperCase;
-    job.directoryNames = options.directoryNames;
-    job.stopRequest = 0;
-    job.owner = Window();
-    job.url = options.url;
-    job.useTemplate = options.useTemplate;
+ListingOptions CMainDialog::Snapshot() {
     TrimBlanks(options.outputPath);
-    job.outputPath = options.outputPath.empty() ? defaultOutputPath : options.outputPath;
-    job.pathType = options.pathType;
-    job.subfolders = options.subfolders;
-    job.attributes = options.attributes;
-    job.checksum = options.checksum;
-    job.date = options.date;
-    job.fileVersion = options.fileVersion;
-    job.size = options.size;
-    job.productVersion = options.productVersion;
-    job.filter = options.filter;
-    job.headerText = options.headerText;
-    job.footerText = options.footerText;
-    job.repeatText = options.repeatText;
+    ListingOptions snapshot = options;
+    if (snapshot.outputPath.empty()) snapshot.outputPath = defaultOutputPath;
+    return snapshot;
 }
 
 void CMainDialog::OnFinish() {
-    EnableControls(TRUE);
-    if (job.stopRequest) {
-        AppMessageBox("ユーザーの指示により停止しました", MB_OK);
+    if (!run_) return;
+    run_->Wait();  // the notice comes just before the worker's last step
+    const RunResult result = run_->Result();
+    if (result == RunResult::CannotCreate || result == RunResult::WriteFailed)
+        AppMessageBox(ResultMessage(result), kFailureBoxType);
+    EnableControls(true);
+    if (run_->StopRequested()) {
+        AppMessageBox(ResultMessage(RunResult::Stopped), MB_OK);
         return;
     }
-    if (!job.result) return;  // the worker has shown its message
+    if (result != RunResult::Complete) return;
     if (!options.outputPath.empty()) {
         int answer = DialogMessageBox(Window(), "ファイル列挙が完了しました。\r\nいますぐ開きますか?",
                                       MB_YESNO | MB_ICONQUESTION);
         if (answer != IDYES) return;
     }
-    ShellExecuteA(Window(), "OPEN", job.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteA(Window(), "OPEN", run_->Job().options.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

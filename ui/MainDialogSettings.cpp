@@ -1,7 +1,7 @@
 // The main dialog's traffic with the settings file beside the executable.
-#include "settings/SettingsFile.h"
 #include "framework/ModuleText.h"
 #include "ui/MainDialog.h"
+#include "ui/OptionsSettings.h"
 #include "ui/res/resource.h"
 
 void CMainDialog::LoadSettings() {
@@ -12,7 +12,7 @@ void CMainDialog::LoadSettings() {
     builtIn.header = LoadResourceString(IDS_TEMPLATE_HEADER);
     builtIn.repeat = LoadResourceString(IDS_TEMPLATE_REPEAT);
     builtIn.footer = LoadResourceString(IDS_TEMPLATE_FOOTER);
-    ::LoadSettings(settingsFilePath, builtIn, options);
+    ::LoadSettings(settingsFilePath, builtIn, options, expand);
 }
 
 void CMainDialog::SaveSettings() {
@@ -22,7 +22,7 @@ void CMainDialog::SaveSettings() {
 
 void CMainDialog::SaveOnClose() {
     UpdateData(true);
-    SaveClosingKeys(settingsFilePath, options);
+    SaveClosingKeys(settingsFilePath, options, expand);
     // A scratch file: whatever wrote it, it goes with the dialog.
     DeleteFileA(defaultOutputPath.c_str());
     EndDialog(IDCANCEL);

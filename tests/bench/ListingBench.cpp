@@ -13,8 +13,7 @@
 #include <deque>
 #include <string>
 
-#include "engine/ListingJob.h"
-#include "engine/ListingWorker.h"
+#include "engine/ListingRun.h"
 
 namespace {
 
@@ -47,23 +46,24 @@ unsigned long long BareWalk(const std::string& folder) {
     return entries;
 }
 
-unsigned long long ListingRun(const std::string& mode, const std::string& folder, const std::string& output) {
-    ListingJob job;
-    job.folder = folder;
-    job.outputPath = output;
-    job.subfolders = 1;
-    job.pathType = 1;
-    job.size = 1;
-    job.date = 1;
-    job.attributes = 1;
+unsigned long long TimedRun(const std::string& mode, const std::string& folder, const std::string& output) {
+    ListingOptions options;
+    options.folder = folder;
+    options.outputPath = output;
+    options.subfolders = true;
+    options.pathType = PathType::Relative;
+    options.size = true;
+    options.date = true;
+    options.attributes = true;
     if (mode == "template") {
-        job.useTemplate = 1;
-        job.headerText = "<html>\r\n<head>\r\n<title> Quillmark OUTPUT</title>\r\n</head>\r\n<body>\r\n";
-        job.repeatText = "<p><a href=\"%PATH%\">%FILE% %SIZE%Bytes %DATE% %ATTRIBUTES%</a></p>";
-        job.footerText = "</body>\r\n</html>\r\n";
+        options.useTemplate = true;
+        options.headerText = "<html>\r\n<head>\r\n<title> Quillmark OUTPUT</title>\r\n</head>\r\n<body>\r\n";
+        options.repeatText = "<p><a href=\"%PATH%\">%FILE% %SIZE%Bytes %DATE% %ATTRIBUTES%</a></p>";
+        options.footerText = "</body>\r\n</html>\r\n";
     }
-    ListingThreadProc(&job);  // no owner window: the finish notice goes nowhere
-    if (job.result != 1) return 0;
+    ListingRun run(options);
+    run.RunHere();
+    if (run.Result() != RunResult::Complete) return 0;
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(output.c_str(), GetFileExInfoStandard, &data)) return 0;
     return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     QueryPerformanceFrequency(&frequency);
     const double processorStart = ProcessorSeconds();
     QueryPerformanceCounter(&start);
-    const unsigned long long amount = mode == "walk" ? BareWalk(argv[2]) : ListingRun(mode, argv[2], argv[3]);
+    const unsigned long long amount = mode == "walk" ? BareWalk(argv[2]) : TimedRun(mode, argv[2], argv[3]);
     QueryPerformanceCounter(&end);
     const double processor = ProcessorSeconds() - processorStart;
     PROCESS_MEMORY_COUNTERS memory = {};

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "format/LongPath.h"
+#include "framework/LongPath.h"
 
 DeepFolder::DeepFolder(const std::string& base, size_t minLength) : path_(base) {
     for (int level = 0; path_.size() < minLength; ++level) {

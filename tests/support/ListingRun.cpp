@@ -1,8 +1,6 @@
 #include "ListingRun.h"
 
-#include "engine/ListingWorker.h"
-#include "framework/MessageBox.h"
-#include "framework/Thread.h"
+#include "engine/ListingRun.h"
 
 namespace {
 const char kClassName[] = "QuillmarkTestFinishNotice";
@@ -23,7 +21,7 @@ FinishNoticeWindow::~FinishNoticeWindow() {
 }
 
 LRESULT CALLBACK FinishNoticeWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && LOWORD(wParam) == kFinishCommandId && HIWORD(wParam) == 0 && lParam == 0) {
+    if (message == WM_COMMAND && LOWORD(wParam) == kTestFinishCommand && HIWORD(wParam) == 0 && lParam == 0) {
         auto* self = reinterpret_cast<FinishNoticeWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
         if (self) ++self->notices_;
         return 0;
@@ -45,19 +43,20 @@ bool FinishNoticeWindow::WaitForNotice(DWORD timeoutMs) {
     return true;
 }
 
-RunOutcome RunListing(ListingJob& job, DWORD timeoutMs) {
+RunOutcome RunListing(ListingOptions& options, bool stopFirst, DWORD timeoutMs) {
     FinishNoticeWindow window;
     MessageBoxRecorder recorder;
-    job.owner = window.Handle();
     RunOutcome outcome;
-    job.running = 1;  // raised before the start, as the dialog does
-    if (!StartThread(ListingThreadProc, &job)) return outcome;
+    ListingRun run(options);
+    if (stopFirst) run.RequestStop();
+    if (!run.Start(window.Handle(), kTestFinishCommand)) return outcome;
     outcome.noticed = window.WaitForNotice(timeoutMs);
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (job.running != 0 && GetTickCount64() < deadline) Sleep(1);
+    while (run.IsRunning() && GetTickCount64() < deadline) Sleep(1);
     outcome.notices = window.Notices();
-    outcome.running = job.running;
-    outcome.result = job.result;
+    outcome.running = run.IsRunning();
+    outcome.result = run.Result();
     outcome.boxes = recorder.Boxes();
+    options = run.Job().options;
     return outcome;
 }

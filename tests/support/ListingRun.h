@@ -1,13 +1,17 @@
 #pragma once
 // Drives a real folder run in a test: a message-only window of the test receives the finish
-// notice, and message boxes are recorded instead of shown.
+// notice, and message boxes are recorded instead of shown (a run itself shows none).
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
 #include "MessageBoxRecorder.h"
-#include "engine/ListingJob.h"
+#include "engine/RunResult.h"
+#include "format/ListingOptions.h"
+
+// The command id the test window waits for.
+constexpr WORD kTestFinishCommand = 1016;
 
 // A message-only window that counts WM_COMMAND notices with the finish command id.
 class FinishNoticeWindow {
@@ -32,11 +36,12 @@ private:
 struct RunOutcome {
     bool noticed = false;      // the finish notice reached the owner window
     int notices = 0;
-    int32_t running = -1;      // the job's flags once the run has ended
-    int32_t result = -1;
+    bool running = true;       // the run's state once it has ended
+    RunResult result = RunResult::Complete;
     std::vector<RecordedBox> boxes;
 };
 
-// Starts the worker on the job (owner = a window of the test), waits for the finish notice
-// and for the running flag to drop.
-RunOutcome RunListing(ListingJob& job, DWORD timeoutMs = 20000);
+// Runs a folder run of the options on its worker thread and waits for the finish notice and
+// for the run to end. Afterwards the options hold what the run made of them (the folder ends
+// with "\"). stopFirst: the stop is requested before the run starts.
+RunOutcome RunListing(ListingOptions& options, bool stopFirst = false, DWORD timeoutMs = 20000);

@@ -41,8 +41,8 @@ TEST_F(DroppedFiles, AbsolutePathsKeepTheirOwnFoldersSortedAfterAQuestion) {
         SetText(d, IDC_MAIN_OUTPUT, output);
         Drop(d, {first, second});
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
-        EXPECT_EQ(d.job.running, 0);
-        EXPECT_EQ(d.job.result, 1);
+        EXPECT_FALSE(d.IsRunning());
+        EXPECT_EQ(d.CurrentRun()->Result(), RunResult::Complete);
     });
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
@@ -88,11 +88,10 @@ TEST_F(DroppedFiles, TheFilterIsIgnoredAndItsListEmptied) {
         d.Click(IDC_MAIN_RELATIVE);
         d.Click(IDC_MAIN_FILTER);
         SetText(d, IDC_MAIN_FILTER_TEXT, "*.doc");
-        d.job.filterList = {"left over"};
         SetText(d, IDC_MAIN_OUTPUT, output);
         Drop(d, {first, second});
-        EXPECT_TRUE(d.job.filterList.empty());
-        EXPECT_EQ(d.job.filter, 1);
+        EXPECT_TRUE(d.CurrentRun()->Job().filterList.empty());
+        EXPECT_TRUE(d.options.filter);
         EXPECT_EQ(d.options.filterText, "*.doc");
         EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT));  // unlocked by its rule
     });
@@ -106,8 +105,8 @@ TEST_F(DroppedFiles, WithoutAnOutputPathTheDefaultFileIsWrittenWithoutAQuestion)
         OnlyColumns(d, {});
         SetText(d, IDC_MAIN_OUTPUT, " ");
         Drop(d, {first, second});
-        EXPECT_EQ(d.job.outputPath, tree / "qmtest.txt");
-        EXPECT_EQ(d.job.result, 1);
+        EXPECT_EQ(d.CurrentRun()->Job().options.outputPath, tree / "qmtest.txt");
+        EXPECT_EQ(d.CurrentRun()->Result(), RunResult::Complete);
     });
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(ReadWholeFile(tree / "qmtest.txt"), second + "\r\n" + first + "\r\n");
@@ -135,7 +134,7 @@ TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
         CStringList paths{first, second};
         d.ListDroppedFiles(paths);
         EXPECT_EQ(paths.size(), 2u);
-        EXPECT_EQ(d.job.result, 0);
+        EXPECT_EQ(d.CurrentRun()->Result(), RunResult::CannotCreate);
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
     ASSERT_EQ(boxes.Boxes().size(), 1u);
@@ -143,18 +142,18 @@ TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
     EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_OK | MB_ICONERROR | MB_SETFOREGROUND));
 }
 
-bool HoldThread(LPTHREAD_START_ROUTINE, void*) { return true; }
+bool HoldStart(ListingRun&) { return true; }
 
 TEST_F(DroppedFiles, DropsDuringARunDoNothing) {
     tree.MakeDir("data");
     MessageBoxRecorder boxes;
     ScriptedMainDialog dialog(tree);
-    dialog.startThread = HoldThread;  // the run never ends by itself
+    dialog.startRun = HoldStart;  // the run never ends by itself
     dialog.Run([&](ScriptedMainDialog& d) {
         SetText(d, IDC_MAIN_FOLDER, tree / "data");
         SetText(d, IDC_MAIN_OUTPUT, output);
         d.Click(IDOK);
-        ASSERT_EQ(d.job.running, 1);
+        ASSERT_TRUE(d.IsRunning());
         Drop(d, {first, second});
         Drop(d, {tree / "b-folder"});
         CStringList paths{first};

@@ -147,10 +147,10 @@ TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
             EXPECT_TRUE(driver.Finished());
         }
         EXPECT_TRUE(preselected) << "the typed folder is preselected";
-        EXPECT_EQ(LongName(d.options.folderText), LongName(typed));
+        EXPECT_EQ(LongName(d.options.folder), LongName(typed));
         char shown[600];
         GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, shown, sizeof shown);
-        EXPECT_EQ(d.options.folderText, shown);
+        EXPECT_EQ(d.options.folder, shown);
     });
 }
 
@@ -165,7 +165,7 @@ TEST(FolderButton, CancelKeepsTheTypedTextWhole) {
         driver.Then([&](HWND b) { PostClick(b, IDCANCEL); });
         d.Click(IDC_MAIN_BROWSE_FOLDER);
         EXPECT_TRUE(driver.Finished());
-        EXPECT_EQ(d.options.folderText, typed);
+        EXPECT_EQ(d.options.folder, typed);
         EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), typed);
     });
 }

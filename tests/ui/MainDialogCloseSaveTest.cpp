@@ -8,13 +8,16 @@ namespace {
 
 TEST(MainDialogClose, CancelWhileRunningOnlyRequestsAStop) {
     TempFolder folder;
+    folder.MakeDir("data");
     ScriptedMainDialog dialog(folder);
+    dialog.startRun = [](ListingRun&) { return true; };  // held: it never ends by itself
     INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
-        d.job.running = 1;
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
+        d.Click(IDOK);
+        ASSERT_TRUE(d.IsRunning());
         d.Click(IDCANCEL);
-        EXPECT_EQ(d.job.stopRequest, 1);
+        EXPECT_TRUE(d.CurrentRun()->StopRequested());
         EXPECT_TRUE(IsWindowVisible(d.Window()));
-        d.job.running = 0;
     });
     EXPECT_EQ(result, IDABORT);  // still open when the script ended
     EXPECT_EQ(IniValue(folder / "qmtest.ini", "CONFIG", "EXPAND"), "<none>");

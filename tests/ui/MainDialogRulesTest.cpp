@@ -18,13 +18,13 @@ TEST(MainDialogExchange, FieldsToControlsAndBack) {
     TempFolder folder;
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
-        d.options.folderText = "D:\\ソフト\\表";
+        d.options.folder = "D:\\ソフト\\表";
         d.options.outputPath = "out.txt";
         d.options.filterText = "*.c;*.h";
-        d.options.pathType = 1;
-        d.options.url = 1;
-        d.options.subfolders = 0;
-        d.options.checksum = 3;  // outside 0..2: becomes 0
+        d.options.pathType = PathType::Relative;
+        d.options.url = true;
+        d.options.subfolders = false;
+        d.options.checksum = false;
         d.UpdateData(false);
         EXPECT_EQ(ControlText(d.Window(), IDC_MAIN_FOLDER), "D:\\ソフト\\表");
         EXPECT_EQ(ControlText(d.Window(), IDC_MAIN_FILTER_TEXT), "*.c;*.h");
@@ -33,20 +33,19 @@ TEST(MainDialogExchange, FieldsToControlsAndBack) {
         EXPECT_TRUE(d.IsChecked(IDC_MAIN_URL));
         EXPECT_FALSE(d.IsChecked(IDC_MAIN_SUBFOLDERS));
         EXPECT_FALSE(d.IsChecked(IDC_MAIN_CHECKSUM));
-        EXPECT_EQ(d.options.checksum, 0);
 
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, "C:\\出力\\一覧.txt");
         d.Click(IDC_MAIN_ABSOLUTE);
         d.Click(IDC_MAIN_PRODUCT_VERSION);
         d.UpdateData(true);
         EXPECT_EQ(d.options.outputPath, "C:\\出力\\一覧.txt");
-        EXPECT_EQ(d.options.pathType, 0);
-        EXPECT_EQ(d.options.productVersion, 1);
+        EXPECT_EQ(d.options.pathType, PathType::Absolute);
+        EXPECT_TRUE(d.options.productVersion);
 
-        // No radio checked reads as -1, and the check boxes after the group are not counted.
+        // No radio checked reads as unchosen, and the check boxes after the group are not counted.
         d.SetCheck(IDC_MAIN_ABSOLUTE, false);
         d.UpdateData(true);
-        EXPECT_EQ(d.options.pathType, -1);
+        EXPECT_EQ(d.options.pathType, PathType::Unchosen);
     });
 }
 
@@ -94,10 +93,10 @@ TEST(MainDialogRules, LockingForARunLeavesOnlyCancelUsable) {
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
         d.Click(IDC_MAIN_USE_TEMPLATE);
-        d.EnableControls(FALSE);
+        d.EnableControls(false);
         // The captioned frames (id -1) and the hidden finish button are never touched.
         EXPECT_EQ(EnabledChildren(d.Window()), (std::set<int>{IDCANCEL, IDC_MAIN_FINISH, IDC_STATIC}));
-        d.EnableControls(TRUE);
+        d.EnableControls(true);
         EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT));  // rules applied again
         EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_SIZE));
         EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_FILTER_FRAME));

@@ -6,15 +6,8 @@
 
 namespace {
 
-// A thread start that never starts: the dialog stays in its running state for inspection.
-LPTHREAD_START_ROUTINE g_heldProcedure = nullptr;
-void* g_heldParameter = nullptr;
-bool HoldThread(LPTHREAD_START_ROUTINE procedure, void* parameter) {
-    g_heldProcedure = procedure;
-    g_heldParameter = parameter;
-    return true;
-}
-bool FailThread(LPTHREAD_START_ROUTINE, void*) { return false; }
+// A run start that fails, as when no thread can be made.
+bool FailStart(ListingRun&) { return false; }
 
 TEST(MainDialogRun, MissingFolderIsReportedAndNothingStarts) {
     TempFolder folder;
@@ -27,8 +20,8 @@ TEST(MainDialogRun, MissingFolderIsReportedAndNothingStarts) {
         EXPECT_EQ(boxes.Boxes()[0].text, "対象フォルダにアクセスできません");
         EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_OK | MB_ICONERROR));
         EXPECT_EQ(boxes.Boxes()[0].owner, d.Window());
-        EXPECT_EQ(d.job.owner, nullptr);
-        EXPECT_EQ(d.job.running, 0);
+        EXPECT_EQ(d.CurrentRun(), nullptr);
+        EXPECT_FALSE(d.IsRunning());
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
 }
@@ -38,7 +31,11 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
     folder.WriteFile("data\\a.txt", "a");
     MessageBoxRecorder boxes;
     ScriptedMainDialog dialog(folder);
-    dialog.startThread = HoldThread;
+    ListingRun* held = nullptr;  // started for real only once the test has looked at it
+    dialog.startRun = [&](ListingRun& run) {
+        held = &run;
+        return true;
+    };
     dialog.Run([&](ScriptedMainDialog& d) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, ("  \t" + (folder / "一覧.txt") + " \r\n").c_str());
@@ -46,26 +43,26 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         d.Click(IDC_MAIN_FILTER);
         d.Click(IDC_MAIN_RELATIVE);
         d.Click(IDOK);
-        EXPECT_EQ(d.job.running, 1);
-        EXPECT_EQ(d.job.owner, d.Window());
-        EXPECT_EQ(d.job.folder, folder / "data");
+        ASSERT_NE(held, nullptr);
+        const ListingJob& job = held->Job();
+        EXPECT_TRUE(d.IsRunning());
+        EXPECT_EQ(job.options.folder, folder / "data");
         EXPECT_EQ(d.options.outputPath, folder / "一覧.txt");  // trimmed in the field itself
-        EXPECT_EQ(d.job.outputPath, folder / "一覧.txt");
-        EXPECT_EQ(d.job.pathType, 1);
-        EXPECT_EQ(d.job.filter, 1);
-        EXPECT_EQ(d.job.filterList, (CStringList{"*.txt", "*.doc"}));
-        EXPECT_EQ(d.job.repeatText, d.options.repeatText);
+        EXPECT_EQ(job.options.outputPath, folder / "一覧.txt");
+        EXPECT_EQ(job.options.pathType, PathType::Relative);
+        EXPECT_TRUE(job.options.filter);
+        EXPECT_EQ(job.filterList, (CStringList{"*.txt", "*.doc"}));
+        EXPECT_EQ(job.options.repeatText, d.options.repeatText);
         EXPECT_FALSE(d.IsItemEnabled(IDOK));
         EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_SAVE));
         EXPECT_TRUE(d.IsItemEnabled(IDCANCEL));
 
         d.Click(IDOK);  // a second OK while running does nothing
+        EXPECT_EQ(d.CurrentRun(), held);
         d.Click(IDCANCEL);
-        EXPECT_EQ(d.job.stopRequest, 1);
-        ASSERT_NE(g_heldProcedure, nullptr);
-        EXPECT_EQ(g_heldParameter, &d.job);
-        StartThread(g_heldProcedure, g_heldParameter);  // the real worker, told to stop
-        ASSERT_TRUE(PumpUntil([&] { return d.job.running == 0 && d.IsItemEnabled(IDOK); }));
+        EXPECT_TRUE(held->StopRequested());
+        ASSERT_TRUE(held->Start(d.Window(), IDC_MAIN_FINISH));  // the real worker, told to stop
+        ASSERT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
         PumpUntil([&] { return !boxes.Boxes().empty(); }, 2000);
     });
     ASSERT_EQ(boxes.Boxes().size(), 1u);
@@ -104,8 +101,8 @@ TEST(MainDialogRun, EmptyOutputWritesTheDefaultFileWithoutAsking) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, "   ");
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return d.job.running == 0 && d.IsItemEnabled(IDOK); }));
-        EXPECT_EQ(d.job.outputPath, folder / "qmtest.txt");
+        ASSERT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
+        EXPECT_EQ(d.CurrentRun()->Job().options.outputPath, folder / "qmtest.txt");
         EXPECT_NE(ReadWholeFile(folder / "qmtest.txt").find("A.TXT"), std::string::npos);
     });
     EXPECT_TRUE(boxes.Boxes().empty());
@@ -116,11 +113,11 @@ TEST(MainDialogRun, AFailedThreadStartUnlocksAndSaysSo) {
     folder.MakeDir("data");
     MessageBoxRecorder boxes;
     ScriptedMainDialog dialog(folder);
-    dialog.startThread = FailThread;
+    dialog.startRun = FailStart;
     INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
         d.Click(IDOK);
-        EXPECT_EQ(d.job.running, 0);
+        EXPECT_FALSE(d.IsRunning());
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
         d.Click(IDCANCEL);  // closes: nothing counts as running
     });

@@ -97,8 +97,8 @@ TEST(MainDialogStart, StoredChoicesReachTheControlsWithOutOfRangeValuesCleared) 
         GetDlgItemTextA(d.Window(), IDC_MAIN_FILTER_TEXT, text, sizeof text);
         EXPECT_STREQ(text, "*.txt;*.ソ");
     });
-    EXPECT_EQ(dialog.options.date, 0);  // written as 0 into the box, and into the field first
-    EXPECT_EQ(dialog.options.pathType, 5);
+    EXPECT_FALSE(dialog.options.date);
+    EXPECT_EQ(dialog.options.pathType, PathType::Unchosen);
     EXPECT_EQ(dialog.options.headerText, "<h1>\r\n");
     EXPECT_EQ(dialog.options.repeatText, "");  // one stored text: no built-in ones
     EXPECT_EQ(dialog.commandLinePath, "C:\\from the command line");

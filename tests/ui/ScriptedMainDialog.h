@@ -25,8 +25,12 @@ public:
     // The screen rectangle of the dialog window.
     RECT WindowRect() const;
 
+    // Starts runs in place of the worker start when set (to hold a run, or to fail its start).
+    std::function<bool(ListingRun&)> startRun;
+
 private:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool StartRun(ListingRun& run) override { return startRun ? startRun(run) : CMainDialog::StartRun(run); }
     Script script_;
 };
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "engine/ListingJob.h"
+#include "format/ListingOptions.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 #include "support/VersionFixtures.h"
@@ -34,10 +34,10 @@ private:
     HANDLE handle_;
 };
 
-void ListRelative(ListingJob& job, const std::string& folder, const std::string& output) {
+void ListRelative(ListingOptions& job, const std::string& folder, const std::string& output) {
     job.folder = folder;
     job.outputPath = output;
-    job.pathType = 1;
+    job.pathType = PathType::Relative;
     job.subfolders = 1;
 }
 
@@ -50,13 +50,13 @@ TEST(ChecksumRun, UnopenableEntriesAndTheOwnOutputFileGiveHyphens) {
     tree.MakeDir("list\\folder");
     WriterHandle held(tree.WriteFile("list\\held.txt", "123456789"));
     ASSERT_TRUE(held.IsOpen());
-    ListingJob job;
+    ListingOptions job;
     ListRelative(job, tree / "list", tree / "list\\out.txt");
     job.directoryNames = 1;
     job.size = 1;
     job.checksum = 1;
     RunOutcome outcome = RunListing(job);
-    EXPECT_EQ(1, outcome.result);
+    EXPECT_EQ(RunResult::Complete, outcome.result);
     EXPECT_EQ(Lines({"empty.txt\t0\t00000000", "folder\t0\t--------", "held.txt\t9\t--------",
                      "out.txt\t0\t--------", "sub\t0\t--------", "sub\\digits.txt\t9\tCBF43926"}),
               ReadWholeFile(tree / "list\\out.txt"));
@@ -69,7 +69,7 @@ TEST(ChecksumRun, NothingIsOpenedWhenNeitherSwitchNorRepeatTextNeedsIt) {
     WriterHandle held(tree.WriteFile("list\\held.dll", "MZ"));
     ASSERT_TRUE(held.IsOpen());
     for (int needed = 0; needed < 2; ++needed) {
-        ListingJob job;
+        ListingOptions job;
         ListRelative(job, tree / "list", tree / "out.txt");
         job.useTemplate = 1;
         job.repeatText = needed ? "%FILE% %CRC%" : "%FILE%";
@@ -86,7 +86,7 @@ TEST(VersionRun, ColumnsFromTheFixturesAndNoneForPlainFiles) {
     ASSERT_TRUE(CopyFileA(VersionFixturePath("version-1.4.dll").c_str(), (tree / "list\\a.dll").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(VersionFixturePath("version-5.0.dll").c_str(), (tree / "list\\b.dll").c_str(), FALSE));
     tree.WriteFile("list\\c.txt", "text");
-    ListingJob job;
+    ListingOptions job;
     ListRelative(job, tree / "list", tree / "out.txt");
     job.fileVersion = 1;
     job.productVersion = 1;
@@ -110,7 +110,7 @@ TEST(VersionRun, NotReadWhenNeitherSwitchNorRepeatTextNeedsIt) {
     tree.MakeDir("list");
     ASSERT_TRUE(CopyFileA(VersionFixturePath("version-5.0.dll").c_str(), (tree / "list\\b.dll").c_str(), FALSE));
     for (int needed = 0; needed < 2; ++needed) {
-        ListingJob job;
+        ListingOptions job;
         ListRelative(job, tree / "list", tree / "out.txt");
         job.useTemplate = 1;
         job.repeatText = needed ? "%FILE% %PRODUCTVERSION%" : "%FILE%";

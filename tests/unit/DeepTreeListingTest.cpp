@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/ListingJob.h"
-#include "engine/ListingWorker.h"
+#include "format/ListingOptions.h"
+#include "engine/FolderWalk.h"
 #include "format/Crc32.h"
-#include "format/LongPath.h"
+#include "framework/LongPath.h"
 #include "support/DeepFolder.h"
 #include "support/ListingRun.h"
 #include "support/ReferenceLineStore.h"
@@ -96,8 +96,8 @@ std::string ExpectedListing(const DeepTree& tree, const std::string& prefix) {
 
 class DeepTreeListing : public ::testing::Test {
 protected:
-    std::string Run(const std::string& folder, int pathType) {
-        ListingJob job;
+    std::string Run(const std::string& folder, PathType pathType) {
+        ListingOptions job;
         job.folder = folder;
         job.outputPath = temp_ / "out.txt";
         job.subfolders = 1;
@@ -106,7 +106,7 @@ protected:
         job.checksum = 1;
         job.pathType = pathType;
         const RunOutcome outcome = RunListing(job);
-        EXPECT_EQ(1, outcome.result);
+        EXPECT_EQ(RunResult::Complete, outcome.result);
         EXPECT_TRUE(outcome.boxes.empty());
         return ReadWholeFile(temp_ / "out.txt");
     }
@@ -117,15 +117,15 @@ protected:
 
 TEST_F(DeepTreeListing, EveryLevelIsListedInBothPathTypes) {
     ASSERT_GT(tree_.Root().size() + tree_.Levels().back().size(), 800u);
-    EXPECT_EQ(ExpectedListing(tree_, ""), Run(tree_.Root(), 1));
-    EXPECT_EQ(ExpectedListing(tree_, tree_.Root() + "\\"), Run(tree_.Root(), 0));
+    EXPECT_EQ(ExpectedListing(tree_, ""), Run(tree_.Root(), PathType::Relative));
+    EXPECT_EQ(ExpectedListing(tree_, tree_.Root() + "\\"), Run(tree_.Root(), PathType::Absolute));
 }
 
 TEST_F(DeepTreeListing, ARelativeFolderTextStaysRelativeInTheOutput) {
     char previous[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(temp_.Path().c_str()));
-    const std::string listing = Run("deep", 0);
+    const std::string listing = Run("deep", PathType::Absolute);
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(ExpectedListing(tree_, "deep\\"), listing);
 }
@@ -133,11 +133,11 @@ TEST_F(DeepTreeListing, ARelativeFolderTextStaysRelativeInTheOutput) {
 TEST(DeepFolderCheck, AFolderBeyond260BytesCanBeListed) {
     TempFolder base;
     DeepFolder deep(base.Path(), 300);
-    EXPECT_EQ(1, IsExistingFolder(deep.Path()));
+    EXPECT_TRUE(IsExistingFolder(deep.Path()));
     const std::string file = deep.WriteFile("f.txt", "x");
     ASSERT_FALSE(file.empty());
-    EXPECT_EQ(0, IsExistingFolder(file));
-    EXPECT_EQ(0, IsExistingFolder(deep.Path() + "\\missing"));
+    EXPECT_FALSE(IsExistingFolder(file));
+    EXPECT_FALSE(IsExistingFolder(deep.Path() + "\\missing"));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, DWORD sizeHigh, DWORD
 }
 
 TEST(EntryFormatter, SizesBeyondTwoGibibytesAreTheFullUnsignedSize) {
-    FormatSwitches switches;
+    ListingOptions switches;
     switches.size = 1;
     EntryTexts texts;
     EXPECT_EQ("a\t2147483648", FormatEntry(switches, texts, Entry("a", 0, 0, 0x80000000u), "a", 0));
@@ -34,7 +34,7 @@ TEST(EntryFormatter, ANameLongerThanTheFindRecordIsListedWhole) {
     name += ".txt";
     WIN32_FIND_DATAA record = Entry("", 0, 0, 3);
     std::memcpy(record.cFileName, name.data(), 258);  // what the record can hold of it
-    FormatSwitches switches;
+    ListingOptions switches;
     switches.size = 1;
     EntryTexts texts;
     EXPECT_EQ(name + "\t3", FormatEntry(switches, texts, record, name, 0));
@@ -60,7 +60,7 @@ TEST(EntryFormatter, DatesAreLocalWholeSecondsAndEmptyBeyondYear9999) {
 }
 
 TEST(EntryFormatter, TextsAreFilledEvenWhenTheirColumnsAreOff) {
-    FormatSwitches switches;
+    ListingOptions switches;
     EntryTexts texts;
     texts.dir = "sub\\";
     texts.location = "C:\\nowhere\\sub\\";
@@ -74,7 +74,7 @@ TEST(EntryFormatter, TextsAreFilledEvenWhenTheirColumnsAreOff) {
 }
 
 TEST(EntryFormatter, TemplateModeLineIsTheExpandedRepeatText) {
-    FormatSwitches switches;
+    ListingOptions switches;
     switches.useTemplate = 1;
     switches.size = 1;  // columns do not shape a template line
     switches.upperCase = 1;

@@ -6,7 +6,7 @@
 
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
-#include "engine/ListingJob.h"
+#include "format/ListingOptions.h"
 
 namespace {
 
@@ -36,10 +36,10 @@ protected:
         output = tree / "out.txt";
     }
 
-    RunOutcome Run(ListingJob& job) {
+    RunOutcome Run(ListingOptions& job, bool stopFirst = false) {
         job.folder = folder;
         job.outputPath = output;
-        return RunListing(job);
+        return RunListing(job, stopFirst);
     }
 
     TempFolder tree;
@@ -48,14 +48,14 @@ protected:
 };
 
 TEST_F(ListingTree, RelativeWalkOfTheWholeTreeIsSortedWithoutRegardToCase) {
-    ListingJob job;
-    job.pathType = 1;
+    ListingOptions job;
+    job.pathType = PathType::Relative;
     job.subfolders = 1;
     RunOutcome outcome = Run(job);
     EXPECT_TRUE(outcome.noticed);
     EXPECT_EQ(1, outcome.notices);
-    EXPECT_EQ(1, outcome.result);
-    EXPECT_EQ(0, outcome.running);
+    EXPECT_EQ(RunResult::Complete, outcome.result);
+    EXPECT_FALSE(outcome.running);
     EXPECT_TRUE(outcome.boxes.empty());
     EXPECT_EQ(Lines({".profile", "a b.txt", "a_b.txt", "ab.txt", "sub2.txt", "sub\\deeper\\d.txt",
                      "sub\\z.txt", "ＡＢ.txt", "表\\ソ.txt"}),
@@ -64,8 +64,8 @@ TEST_F(ListingTree, RelativeWalkOfTheWholeTreeIsSortedWithoutRegardToCase) {
 }
 
 TEST_F(ListingTree, DirectoryNamesAreListedButDotDirectoriesNever) {
-    ListingJob job;
-    job.pathType = 1;
+    ListingOptions job;
+    job.pathType = PathType::Relative;
     job.subfolders = 1;
     job.directoryNames = 1;
     Run(job);
@@ -75,22 +75,22 @@ TEST_F(ListingTree, DirectoryNamesAreListedButDotDirectoriesNever) {
 }
 
 TEST_F(ListingTree, WithoutSubfoldersOnlyTheTopLevelIsListed) {
-    ListingJob job;
-    job.pathType = 1;
+    ListingOptions job;
+    job.pathType = PathType::Relative;
     job.directoryNames = 1;
     Run(job);
     EXPECT_EQ(Lines({".profile", "a b.txt", "a_b.txt", "ab.txt", "sub", "sub2.txt", "ＡＢ.txt", "表"}),
               ReadWholeFile(output));
 
-    ListingJob filesOnly;
-    filesOnly.pathType = 1;
+    ListingOptions filesOnly;
+    filesOnly.pathType = PathType::Relative;
     Run(filesOnly);
     EXPECT_EQ(Lines({".profile", "a b.txt", "a_b.txt", "ab.txt", "sub2.txt", "ＡＢ.txt"}),
               ReadWholeFile(output));
 }
 
 TEST_F(ListingTree, AbsolutePathsStartWithTheFolderAsTyped) {
-    ListingJob job;
+    ListingOptions job;
     job.subfolders = 1;
     job.folder = folder + "\\";  // typed with its backslash: no second one is added
     job.outputPath = output;
@@ -105,8 +105,8 @@ TEST_F(ListingTree, AbsolutePathsStartWithTheFolderAsTyped) {
 
 TEST_F(ListingTree, UpperCasedPathsKeepTheSameOrder) {
     tree.WriteFile("list\\sub\\AB.TXT", "");  // sorts between SUB2.TXT and the deeper folder
-    ListingJob job;
-    job.pathType = 1;
+    ListingOptions job;
+    job.pathType = PathType::Relative;
     job.subfolders = 1;
     job.upperCase = 1;
     Run(job);
@@ -117,43 +117,40 @@ TEST_F(ListingTree, UpperCasedPathsKeepTheSameOrder) {
 
 TEST_F(ListingTree, StopRequestedBeforeTheWalkLeavesAnEmptiedFile) {
     tree.WriteFile("out.txt", "content of an earlier run");
-    ListingJob job;
+    ListingOptions job;
     job.subfolders = 1;
-    job.stopRequest = 1;
-    RunOutcome outcome = Run(job);
+    RunOutcome outcome = Run(job, true);
     EXPECT_TRUE(outcome.noticed);
-    EXPECT_EQ(1, outcome.result);
-    EXPECT_EQ(0, outcome.running);
-    EXPECT_EQ(1, job.stopRequest);
+    EXPECT_EQ(RunResult::Stopped, outcome.result);
+    EXPECT_FALSE(outcome.running);
     EXPECT_EQ("", ReadWholeFile(output));
 }
 
 TEST(ListingRun, EmptyFolderGivesAnEmptyFile) {
     TempFolder tree;
     tree.MakeDir("empty\\.git");
-    ListingJob job;
+    ListingOptions job;
     job.folder = tree / "empty";
     job.outputPath = tree / "out.txt";
     job.subfolders = 1;
     job.directoryNames = 1;
     RunOutcome outcome = RunListing(job);
-    EXPECT_EQ(1, outcome.result);
+    EXPECT_EQ(RunResult::Complete, outcome.result);
     EXPECT_EQ("", ReadWholeFile(job.outputPath));
 }
 
 TEST(ListingRun, OutputInAMissingFolderIsReportedAndNothingIsWalked) {
     TempFolder tree;
     tree.WriteFile("a.txt", "a");
-    ListingJob job;
+    ListingOptions job;
     job.folder = tree.Path();
     job.outputPath = tree / "missing\\out.txt";
     RunOutcome outcome = RunListing(job);
     EXPECT_TRUE(outcome.noticed);
-    EXPECT_EQ(0, outcome.result);
-    EXPECT_EQ(0, outcome.running);
-    ASSERT_EQ(1u, outcome.boxes.size());
-    EXPECT_EQ("ファイルが作成できません", outcome.boxes[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR | MB_SETFOREGROUND), outcome.boxes[0].type);
+    EXPECT_EQ(RunResult::CannotCreate, outcome.result);
+    EXPECT_FALSE(outcome.running);
+    EXPECT_TRUE(outcome.boxes.empty()) << "the run reports; its front end tells the user";
+    EXPECT_STREQ("ファイルが作成できません", ResultMessage(outcome.result));
     EXPECT_EQ("<missing>", ReadWholeFile(job.outputPath));
 }
 
@@ -163,25 +160,24 @@ TEST(ListingRun, AFailedWriteIsReported) {
     if (GetFileAttributesA("Z:\\dev") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "needs Wine";
     TempFolder tree;
     tree.WriteFile("a.txt", "a");
-    ListingJob job;
+    ListingOptions job;
     job.folder = tree.Path();
     job.outputPath = fullDevice;
     RunOutcome outcome = RunListing(job);
     EXPECT_TRUE(outcome.noticed);
-    EXPECT_EQ(0, outcome.result);
-    EXPECT_EQ(0, outcome.running);
-    ASSERT_EQ(1u, outcome.boxes.size());
-    EXPECT_EQ("書き込み中にエラーが発生しました", outcome.boxes[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR | MB_SETFOREGROUND), outcome.boxes[0].type);
+    EXPECT_EQ(RunResult::WriteFailed, outcome.result);
+    EXPECT_FALSE(outcome.running);
+    EXPECT_TRUE(outcome.boxes.empty());
+    EXPECT_STREQ("書き込み中にエラーが発生しました", ResultMessage(outcome.result));
 }
 
 TEST(ListingRun, TheOwnOutputFileInTheTreeIsListedEmpty) {
     TempFolder tree;
     tree.WriteFile("out.txt", "will be emptied before the walk");
-    ListingJob job;
+    ListingOptions job;
     job.folder = tree.Path();
     job.outputPath = tree / "out.txt";
-    job.pathType = 1;
+    job.pathType = PathType::Relative;
     job.size = 1;
     job.checksum = 1;
     RunListing(job);
@@ -198,11 +194,11 @@ protected:
         ASSERT_TRUE(SetLastWriteTime(tree / "list\\sub", 1999, 12, 31, 15, 0, 0));
     }
 
-    std::string Run(void (*configure)(ListingJob&)) {
-        ListingJob job;
+    std::string Run(void (*configure)(ListingOptions&)) {
+        ListingOptions job;
         job.folder = tree / "list";
         job.outputPath = tree / "out.txt";
-        job.pathType = 1;
+        job.pathType = PathType::Relative;
         job.subfolders = 1;
         configure(job);
         RunListing(job);
@@ -215,14 +211,14 @@ protected:
 
 TEST_F(ColumnRun, EachColumnInItsFixedPlace) {
     // The date is local time: the tests run with the zone fixed at UTC+9.
-    EXPECT_EQ(Lines({"sub\\digits.txt"}), Run([](ListingJob&) {}));
-    EXPECT_EQ(Lines({"sub\\digits.txt\t9"}), Run([](ListingJob& j) { j.size = 1; }));
-    EXPECT_EQ(Lines({"sub\\digits.txt\t2001/02/03 13:05:06"}), Run([](ListingJob& j) { j.date = 1; }));
-    EXPECT_EQ(Lines({"sub\\digits.txt\t  A  "}), Run([](ListingJob& j) { j.attributes = 1; }));
-    EXPECT_EQ(Lines({"sub\\digits.txt\tCBF43926"}), Run([](ListingJob& j) { j.checksum = 1; }));
+    EXPECT_EQ(Lines({"sub\\digits.txt"}), Run([](ListingOptions&) {}));
+    EXPECT_EQ(Lines({"sub\\digits.txt\t9"}), Run([](ListingOptions& j) { j.size = 1; }));
+    EXPECT_EQ(Lines({"sub\\digits.txt\t2001/02/03 13:05:06"}), Run([](ListingOptions& j) { j.date = 1; }));
+    EXPECT_EQ(Lines({"sub\\digits.txt\t  A  "}), Run([](ListingOptions& j) { j.attributes = 1; }));
+    EXPECT_EQ(Lines({"sub\\digits.txt\tCBF43926"}), Run([](ListingOptions& j) { j.checksum = 1; }));
     // A text file has no version resource: switched-on version columns are left out entirely.
     EXPECT_EQ(Lines({"sub\\digits.txt\t9\t2001/02/03 13:05:06\t  A  \tCBF43926"}),
-              Run([](ListingJob& j) {
+              Run([](ListingOptions& j) {
                   j.size = j.date = j.attributes = j.checksum = j.fileVersion = j.productVersion = 1;
               }));
 }
@@ -230,7 +226,7 @@ TEST_F(ColumnRun, EachColumnInItsFixedPlace) {
 TEST_F(ColumnRun, DirectoryEntriesHaveTheirOwnColumns) {
     EXPECT_EQ(Lines({"sub\t0\t2000/01/01 00:00:00\tD    \t--------",
                      "sub\\digits.txt\t9\t2001/02/03 13:05:06\t  A  \tCBF43926"}),
-              Run([](ListingJob& j) { j.directoryNames = j.size = j.date = j.attributes = j.checksum = 1; }));
+              Run([](ListingOptions& j) { j.directoryNames = j.size = j.date = j.attributes = j.checksum = 1; }));
 }
 
 }  // namespace

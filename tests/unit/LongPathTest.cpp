@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "format/LongPath.h"
+#include "framework/LongPath.h"
 
 TEST(LongPath, WidePathIsFullNormalisedAndPrefixedWhenLong) {
     EXPECT_EQ(L"C:\\a\\b.txt", WideFilePath("C:\\a\\.\\x\\..\\b.txt"));

@@ -23,22 +23,23 @@ struct Formed {
 
 // The path column of one entry in the given directory below the folder, through the writer
 // the run uses (no file is touched: no checksum or version is asked for).
+// pathType: 0 absolute, 1 relative (the radios' indices).
 Formed PathOf(const std::string& folder, int pathType, int form, const std::string& below,
               const char* name) {
     ListingJob job;
-    job.folder = folder;
-    job.outputPath = "unused.txt";
-    job.pathType = pathType;
-    job.url = (form & kUrl) != 0;
-    job.upperCase = (form & kUpper) != 0;
-    job.lowerCase = (form & kLower) != 0;
+    job.options.folder = folder;
+    job.options.outputPath = "unused.txt";
+    job.options.pathType = static_cast<PathType>(pathType);
+    job.options.url = (form & kUrl) != 0;
+    job.options.upperCase = (form & kUpper) != 0;
+    job.options.lowerCase = (form & kLower) != 0;
     OutputWriter writer(job);
     writer.Begin();
-    writer.SetDirectory(job.folder + below);
+    writer.SetDirectory(job.options.folder + below);
     WIN32_FIND_DATAA entry = {};
     std::strcpy(entry.cFileName, name);
     writer.FormatEntry(entry, entry.cFileName);
-    return {writer.Texts().path, job.folder, writer.Texts().file, writer.Texts().dir};
+    return {writer.Texts().path, job.options.folder, writer.Texts().file, writer.Texts().dir};
 }
 
 std::string Path(const std::string& folder, int pathType, int form, const char* name = "a b.txt") {
@@ -90,10 +91,10 @@ TEST(PathForms, UncFolderGivesFourSlashes) {
 
 TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
     ListingJob job;
-    job.pathType = 1;
+    job.options.pathType = PathType::Relative;
     OutputWriter relative(job);
     relative.Begin();
-    EXPECT_EQ("", job.folder);
+    EXPECT_EQ("", job.options.folder);
     relative.SetDirectory("C:\\work\\");
     WIN32_FIND_DATAA entry = {};
     std::strcpy(entry.cFileName, "a.txt");
@@ -101,7 +102,7 @@ TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
     EXPECT_EQ("a.txt", relative.Texts().path);
     EXPECT_EQ("", relative.Texts().dirName);
 
-    job.pathType = 0;
+    job.options.pathType = PathType::Absolute;
     OutputWriter absolute(job);
     absolute.Begin();
     absolute.SetDirectory("C:\\work\\");
@@ -131,12 +132,12 @@ TEST(MakeUrlForm, RelativeEscapesOnlyControlBytesAndSpaces) {
 TEST(PathForms, ARealRunInUrlFormWithAJapaneseFolder) {
     TempFolder tree;
     tree.WriteFile("表\\ソ\\a b.txt", "");
-    ListingJob job;
+    ListingOptions job;
     job.folder = tree / "表";
     job.outputPath = tree / "out.txt";
     job.subfolders = 1;
     job.url = 1;
-    job.pathType = 1;
+    job.pathType = PathType::Relative;
     RunListing(job);
     EXPECT_EQ("ソ/a%20b.txt\r\n", ReadWholeFile(job.outputPath));
     EXPECT_EQ(tree / "表\\", job.folder);

@@ -1,4 +1,4 @@
-#include "settings/SettingsFile.h"
+#include "ui/OptionsSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,31 +8,33 @@ namespace {
 
 const TemplateTexts kBuiltIn = {"<html>\r\n", "<p>%FILE%</p>", "</html>\r\n"};
 
-MainOptions Load(const CString& file) {
-    MainOptions options;
-    options.subfolders = options.size = 7;  // must be overwritten
-    LoadSettings(file, kBuiltIn, options);
+// The options as loaded, with the expand switch.
+struct Loaded : ListingOptions {
+    bool expand = true;
+};
+
+Loaded Load(const CString& file) {
+    Loaded options;
+    options.subfolders = options.size = false;  // must be overwritten
+    LoadSettings(file, kBuiltIn, options, options.expand);
     return options;
 }
 
-MainOptions LoadText(const TempFolder& folder, const CString& content) {
+Loaded LoadText(const TempFolder& folder, const CString& content) {
     return Load(folder.WriteFile("q.ini", content));
 }
 
 TEST(LoadSettings, WithoutAFileGivesTheFreshDialog) {
     TempFolder folder;
-    MainOptions loaded = Load(folder / "none.ini");
-    MainOptions fresh;
-    EXPECT_EQ(1, loaded.subfolders);
-    EXPECT_EQ(1, loaded.size);
-    EXPECT_EQ(fresh.date, loaded.date);
-    EXPECT_EQ(fresh.attributes, loaded.attributes);
-    EXPECT_EQ(fresh.directoryNames, loaded.directoryNames);
-    EXPECT_EQ(1, loaded.upperCase);
-    EXPECT_EQ(0, loaded.lowerCase + loaded.url + loaded.checksum + loaded.fileVersion +
-                     loaded.productVersion + loaded.filter + loaded.useTemplate + loaded.expand +
-                     loaded.pathType);
-    EXPECT_EQ("", loaded.folderText + loaded.outputPath + loaded.filterText);
+    Loaded loaded = Load(folder / "none.ini");
+    for (bool on : {loaded.subfolders, loaded.size, loaded.date, loaded.attributes, loaded.directoryNames,
+                    loaded.upperCase})
+        EXPECT_TRUE(on);
+    for (bool off : {loaded.lowerCase, loaded.url, loaded.checksum, loaded.fileVersion, loaded.productVersion,
+                     loaded.filter, loaded.useTemplate, loaded.expand})
+        EXPECT_FALSE(off);
+    EXPECT_EQ(PathType::Absolute, loaded.pathType);
+    EXPECT_EQ("", loaded.folder + loaded.outputPath + loaded.filterText);
     EXPECT_EQ(kBuiltIn.header, loaded.headerText);
     EXPECT_EQ(kBuiltIn.repeat, loaded.repeatText);
     EXPECT_EQ(kBuiltIn.footer, loaded.footerText);
@@ -41,37 +43,37 @@ TEST(LoadSettings, WithoutAFileGivesTheFreshDialog) {
 
 TEST(LoadSettings, ReadsEveryKeyAsStored) {
     TempFolder folder;
-    MainOptions o = LoadText(folder,
+    Loaded o = LoadText(folder,
         "[CONFIG]\r\nOUTDIR=0\r\nUPPER=2\r\nURL=1\r\nPATHTYPE=5\r\nSIZE=abc\r\nDATE=0\r\n"
         "ATTR=\r\nCRC16=1\r\nVERSION=1\r\nVERSIONP= 2x\r\nFILTER=1\r\nEXPAND=1\r\nSUBDIR=0\r\n"
         "TEMPLATE=-1\r\n[STRINGS]\r\nFILTER=*.txt;*.表\r\nFILENAME=C:\\out\\ソ.txt\r\n"
         "DIRNAME=D:\\データ\r\n[TEMPLATE]\r\nSTART=head\\r\\n\r\n");
-    EXPECT_EQ(0, o.directoryNames);
-    EXPECT_EQ(0, o.upperCase);
-    EXPECT_EQ(1, o.lowerCase);
-    EXPECT_EQ(1, o.url);
-    EXPECT_EQ(5, o.pathType);
-    EXPECT_EQ(0, o.size);
-    EXPECT_EQ(0, o.date);
-    EXPECT_EQ(0, o.attributes);
-    EXPECT_EQ(1, o.checksum);
-    EXPECT_EQ(1, o.fileVersion);
-    EXPECT_EQ(2, o.productVersion);
-    EXPECT_EQ(1, o.filter);
-    EXPECT_EQ(1, o.expand);
-    EXPECT_EQ(0, o.subfolders);
-    EXPECT_EQ(-1, o.useTemplate);
+    EXPECT_FALSE(o.directoryNames);
+    EXPECT_FALSE(o.upperCase);
+    EXPECT_TRUE(o.lowerCase);
+    EXPECT_TRUE(o.url);
+    EXPECT_EQ(PathType::Unchosen, o.pathType) << "5 checks neither radio";
+    EXPECT_FALSE(o.size);
+    EXPECT_FALSE(o.date);
+    EXPECT_FALSE(o.attributes);
+    EXPECT_TRUE(o.checksum);
+    EXPECT_TRUE(o.fileVersion);
+    EXPECT_TRUE(o.productVersion) << "2 is a checked box's state too";
+    EXPECT_TRUE(o.filter);
+    EXPECT_TRUE(o.expand);
+    EXPECT_FALSE(o.subfolders);
+    EXPECT_FALSE(o.useTemplate) << "-1 is outside the check states: clear";
     EXPECT_EQ("*.txt;*.表", o.filterText);
     EXPECT_EQ("C:\\out\\ソ.txt", o.outputPath);
-    EXPECT_EQ("D:\\データ", o.folderText);
+    EXPECT_EQ("D:\\データ", o.folder);
     EXPECT_EQ("head\r\n", o.headerText) << "START alone: no built-in text";
     EXPECT_EQ("", o.repeatText);
     EXPECT_EQ("", o.footerText);
 
-    MainOptions neither = LoadText(folder, "[CONFIG]\r\nUPPER=3\r\nSIZE=\r\n");
-    EXPECT_EQ(0, neither.upperCase + neither.lowerCase + neither.size);
-    EXPECT_EQ(0, LoadText(folder, "[CONFIG]\r\nSIZE=0\r\n").size);
-    MainOptions allEmpty = LoadText(folder, "[TEMPLATE]\r\nSTART=\r\nEND=\r\nLOOP=\r\n");
+    Loaded neither = LoadText(folder, "[CONFIG]\r\nUPPER=3\r\nSIZE=\r\nDATE=3\r\n");
+    EXPECT_FALSE(neither.upperCase || neither.lowerCase || neither.size || neither.date);
+    EXPECT_FALSE(LoadText(folder, "[CONFIG]\r\nSIZE=0\r\n").size);
+    Loaded allEmpty = LoadText(folder, "[TEMPLATE]\r\nSTART=\r\nEND=\r\nLOOP=\r\n");
     EXPECT_EQ(kBuiltIn.repeat, allEmpty.repeatText);
 }
 
@@ -93,7 +95,7 @@ TEST(LoadSettings, CutsValuesToTheirBuffersWithoutSplittingACharacter) {
     for (int i = 0; i < 200; ++i) kanji += "表";
     EXPECT_EQ(kanji.substr(0, 258), LoadText(folder, TemplateFile("100", kanji)).headerText);
     EXPECT_EQ(kanji.substr(0, 258),
-              LoadText(folder, "[STRINGS]\r\nDIRNAME=" + kanji + "\r\n").folderText);
+              LoadText(folder, "[STRINGS]\r\nDIRNAME=" + kanji + "\r\n").folder);
     EXPECT_EQ(CString(259, 'b'),
               LoadText(folder, "[STRINGS]\r\nFILTER=" + CString(400, 'b') + "\r\n").filterText);
 }
@@ -101,13 +103,13 @@ TEST(LoadSettings, CutsValuesToTheirBuffersWithoutSplittingACharacter) {
 TEST(SaveSettings, WritesTheOptionKeysOnlyAndKeepsOthers) {
     TempFolder folder;
     CString file = folder.WriteFile("q.ini", "[CONFIG]\r\nMINE=keep\r\nEXPAND=1\r\n");
-    MainOptions options;
-    options.upperCase = 0;
-    options.lowerCase = 1;
-    options.pathType = -1;
+    ListingOptions options;
+    options.upperCase = false;
+    options.lowerCase = true;
+    options.pathType = PathType::Unchosen;
     options.filterText = "*.c;*.h";
     options.headerText = "<html>\r\n\t表ソ\\";
-    options.folderText = "not saved here";
+    options.folder = "not saved here";
     SaveSettings(file, options);
     CString content = ReadWholeFile(file);
     EXPECT_NE(CString::npos, content.find("MINE=keep"));
@@ -117,36 +119,36 @@ TEST(SaveSettings, WritesTheOptionKeysOnlyAndKeepsOthers) {
     for (const char* absent : {"SUBDIR", "DIRNAME", "FILENAME", "LENGTH", "EXPAND=0"})
         EXPECT_EQ(CString::npos, content.find(absent)) << absent;
 
-    options.upperCase = options.lowerCase = 0;
+    options.upperCase = options.lowerCase = false;
     SaveSettings(file, options);
-    EXPECT_EQ(0, Load(file).lowerCase + Load(file).upperCase);
+    EXPECT_FALSE(Load(file).lowerCase || Load(file).upperCase);
     EXPECT_NE(CString::npos, ReadWholeFile(file).find("UPPER=0"));
 }
 
 TEST(SaveSettings, RoundTripKeepsEveryByte) {
     TempFolder folder;
     CString file = folder / "round.ini";
-    MainOptions saved;
-    saved.subfolders = 0;
-    saved.expand = 1;
-    saved.size = 0;
-    saved.pathType = 1;
-    saved.useTemplate = 1;
-    saved.folderText = "C:\\表示\\ソフト";
+    Loaded saved;
+    saved.subfolders = false;
+    saved.expand = true;
+    saved.size = false;
+    saved.pathType = PathType::Relative;
+    saved.useTemplate = true;
+    saved.folder = "C:\\表示\\ソフト";
     saved.outputPath = "C:\\出力.txt";
     saved.filterText = "*.表;*.ソ";
     saved.headerText = "  <html>\r\n\t\\表\\ソ\\\r\n";
     saved.repeatText = "\"%PATH%\"";
     saved.footerText = "</html> ";
     SaveSettings(file, saved);
-    SaveClosingKeys(file, saved);
-    MainOptions loaded = Load(file);
+    SaveClosingKeys(file, saved, saved.expand);
+    Loaded loaded = Load(file);
     EXPECT_EQ(saved.subfolders, loaded.subfolders);
     EXPECT_EQ(saved.expand, loaded.expand);
     EXPECT_EQ(saved.size, loaded.size);
     EXPECT_EQ(saved.pathType, loaded.pathType);
     EXPECT_EQ(saved.useTemplate, loaded.useTemplate);
-    EXPECT_EQ(saved.folderText, loaded.folderText);
+    EXPECT_EQ(saved.folder, loaded.folder);
     EXPECT_EQ(saved.outputPath, loaded.outputPath);
     EXPECT_EQ(saved.filterText, loaded.filterText);
     EXPECT_EQ(saved.headerText, loaded.headerText);
@@ -164,9 +166,10 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
 TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
     TempFolder folder;
     CString file = folder / "close.ini";
-    MainOptions options;
-    options.folderText = "C:\\a";
-    SaveClosingKeys(file, options);
+    ListingOptions options;
+    options.subfolders = true;
+    options.folder = "C:\\a";
+    SaveClosingKeys(file, options, false);
     EXPECT_EQ("[CONFIG]\r\nEXPAND=0\r\nSUBDIR=1\r\n[STRINGS]\r\nDIRNAME=C:\\a\r\nFILENAME=\r\n",
               ReadWholeFile(file));
 }

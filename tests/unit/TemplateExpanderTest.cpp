@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/ListingJob.h"
+#include "format/ListingOptions.h"
 #include "format/EntryTexts.h"
 #include "format/TemplateExpander.h"
 #include "support/ListingRun.h"
@@ -53,29 +53,29 @@ TEST_F(Expansion, OtherNamesComeFromTheEnvironmentWhateverTheirLength) {
 }
 
 TEST(TemplateNeeds, FlagsFollowThePlaceholdersInAnyCase) {
-    int32_t checksum = -1, version = -1;
+    bool checksum = false, version = true;
     SetNeededFlags("%CRC%", checksum, version);
-    EXPECT_EQ(1, checksum);
-    EXPECT_EQ(0, version);
+    EXPECT_TRUE(checksum);
+    EXPECT_FALSE(version);
     SetNeededFlags("x %Crc16% y", checksum, version);
-    EXPECT_EQ(1, checksum);
+    EXPECT_TRUE(checksum);
     SetNeededFlags("%ProductVersion%", checksum, version);
-    EXPECT_EQ(0, checksum);
-    EXPECT_EQ(1, version);
+    EXPECT_FALSE(checksum);
+    EXPECT_TRUE(version);
     SetNeededFlags("%version%", checksum, version);
-    EXPECT_EQ(1, version);
+    EXPECT_TRUE(version);
     SetNeededFlags("%%CRC%% %FILE% CRC VERSION", checksum, version);
-    EXPECT_EQ(0, checksum) << "literal percent signs do not make a placeholder";
-    EXPECT_EQ(0, version);
+    EXPECT_FALSE(checksum) << "literal percent signs do not make a placeholder";
+    EXPECT_FALSE(version);
 }
 
 class TemplateRun : public ::testing::Test {
 protected:
-    RunOutcome Run(ListingJob& job, const std::string& folder) {
+    RunOutcome Run(ListingOptions& job, const std::string& folder, bool stopFirst = false) {
         job.folder = folder;
         job.outputPath = tree / "out.txt";
         job.useTemplate = 1;
-        return RunListing(job);
+        return RunListing(job, stopFirst);
     }
     std::string Output() { return ReadWholeFile(tree / "out.txt"); }
 
@@ -86,7 +86,7 @@ TEST_F(TemplateRun, TheBuiltInHtmlPage) {
     SetEnvironmentVariableA("ATTRIBUTES", nullptr);
     const std::string file = tree.WriteFile("list\\a.txt", std::string(123, 'x'));
     ASSERT_TRUE(SetLastWriteTime(file, 2010, 6, 30, 20, 0, 1));
-    ListingJob job;
+    ListingOptions job;
     job.headerText = kHtmlHeader;
     job.repeatText = kHtmlRepeat;
     job.footerText = kHtmlFooter;
@@ -100,9 +100,9 @@ TEST_F(TemplateRun, CountFollowsTheWalkAndTheFooterSeesTheLastEntry) {
     tree.WriteFile("list\\z.txt", "");
     tree.WriteFile("list\\sub\\a.txt", "");
     tree.WriteFile("list\\sub\\deeper\\m.txt", "");
-    ListingJob job;
+    ListingOptions job;
     job.subfolders = 1;
-    job.pathType = 1;
+    job.pathType = PathType::Relative;
     job.headerText = "%DIRNAME%";
     job.repeatText = "%FILE% %COUNT%";
     job.footerText = "%COUNT% in %OUTFILE%, last %PATH%";
@@ -114,7 +114,7 @@ TEST_F(TemplateRun, CountFollowsTheWalkAndTheFooterSeesTheLastEntry) {
 
 TEST_F(TemplateRun, ChecksumPlaceholderInAnyCaseComputesIt) {
     tree.WriteFile("list\\digits.txt", "123456789");
-    ListingJob job;
+    ListingOptions job;
     job.repeatText = "%FILE% %Crc%";
     Run(job, tree / "list");
     EXPECT_EQ("\r\ndigits.txt CBF43926\r\n\r\n", Output()) << "empty header and footer stay lines";
@@ -122,23 +122,22 @@ TEST_F(TemplateRun, ChecksumPlaceholderInAnyCaseComputesIt) {
 
 TEST_F(TemplateRun, NoEntriesGiveHeaderAndFooterOnly) {
     tree.MakeDir("empty");
-    ListingJob job;
+    ListingOptions job;
     job.headerText = "H%COUNT%%FILE%";
     job.repeatText = "%FILE%";
     job.footerText = "F";
     RunOutcome outcome = Run(job, tree / "empty");
-    EXPECT_EQ(1, outcome.result);
+    EXPECT_EQ(RunResult::Complete, outcome.result);
     EXPECT_EQ("H\r\nF\r\n", Output());
 }
 
 TEST_F(TemplateRun, AStoppedRunStillHasHeaderAndFooter) {
     tree.WriteFile("list\\a.txt", "");
-    ListingJob job;
+    ListingOptions job;
     job.headerText = "<h>";
     job.repeatText = "%FILE%";
     job.footerText = "<f>";
-    job.stopRequest = 1;
-    Run(job, tree / "list");
+    Run(job, tree / "list", true);
     EXPECT_EQ("<h>\r\n<f>\r\n", Output());
 }
 

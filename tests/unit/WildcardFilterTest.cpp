@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/ListingJob.h"
+#include "format/ListingOptions.h"
 #include "engine/WildcardFilter.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
@@ -89,15 +89,15 @@ protected:
         tree.WriteFile("list\\old.log\\deep.c", "");
     }
 
-    std::string Run(const std::string& filterText, int directoryNames) {
-        ListingJob job;
+    std::string Run(const std::string& filterText, bool directoryNames) {
+        ListingOptions job;
         job.folder = tree / "list";
         job.outputPath = tree / "out.txt";
-        job.pathType = 1;
+        job.pathType = PathType::Relative;
         job.subfolders = 1;
         job.directoryNames = directoryNames;
         job.filter = 1;
-        SplitFilterText(filterText, job.filterList);
+        job.filterText = filterText;
         RunListing(job);
         return ReadWholeFile(job.outputPath);
     }
@@ -106,23 +106,23 @@ protected:
 };
 
 TEST_F(FilterRun, DirectoriesAreFilteredByNameButAlwaysEntered) {
-    EXPECT_EQ("notes.Log\r\nold.log\r\nREADME.TXT\r\nsrc\\inner.txt\r\n", Run("*.txt;*.log", 1));
-    EXPECT_EQ("notes.Log\r\nREADME.TXT\r\nsrc\\inner.txt\r\n", Run("*.txt;*.log", 0));
-    EXPECT_EQ("old.log\\deep.c\r\n", Run("*.c; *.h", 0));
-    EXPECT_EQ("main.h\r\nold.log\\deep.c\r\n", Run("*.c;*.h", 0));
-    EXPECT_EQ("Makefile\r\n", Run("make*", 1));
+    EXPECT_EQ("notes.Log\r\nold.log\r\nREADME.TXT\r\nsrc\\inner.txt\r\n", Run("*.txt;*.log", true));
+    EXPECT_EQ("notes.Log\r\nREADME.TXT\r\nsrc\\inner.txt\r\n", Run("*.txt;*.log", false));
+    EXPECT_EQ("old.log\\deep.c\r\n", Run("*.c; *.h", false));
+    EXPECT_EQ("main.h\r\nold.log\\deep.c\r\n", Run("*.c;*.h", false));
+    EXPECT_EQ("Makefile\r\n", Run("make*", true));
 }
 
 TEST_F(FilterRun, AnEmptyFilterListsNothingButStillWalksEverything) {
-    EXPECT_EQ("", Run("", 1));
-    EXPECT_EQ("", Run(";", 1));
+    EXPECT_EQ("", Run("", true));
+    EXPECT_EQ("", Run(";", true));
 
     TempFolder nested;
     nested.WriteFile("list\\a\\b\\c.txt", "");
-    ListingJob job;
+    ListingOptions job;
     job.folder = nested / "list";
     job.outputPath = nested / "out.txt";
-    job.pathType = 1;
+    job.pathType = PathType::Relative;
     job.subfolders = 1;
     job.filter = 1;
     job.useTemplate = 1;

@@ -1,12 +1,11 @@
-#include "engine/ListingWorker.h"
+#include "engine/FolderWalk.h"
 
 #include <deque>
 #include <utility>
 
 #include "engine/DirectorySearch.h"
-#include "engine/OutputRun.h"
 #include "engine/WildcardFilter.h"
-#include "format/LongPath.h"
+#include "framework/LongPath.h"
 
 namespace {
 
@@ -15,8 +14,8 @@ bool IsDirectory(const WIN32_FIND_DATAA& entry) {
 }
 
 bool IsWritten(const ListingJob& job, const WIN32_FIND_DATAA& entry, const CString& name) {
-    if (IsDirectory(entry) && !job.directoryNames) return false;
-    return !job.filter || MatchesFilter(job.filterList, name.c_str());
+    if (IsDirectory(entry) && !job.options.directoryNames) return false;
+    return !job.options.filter || MatchesFilter(job.filterList, name.c_str());
 }
 
 // Lists one directory's entries and queues its subdirectories. A directory that cannot be
@@ -30,31 +29,22 @@ void ListDirectory(const ListingJob& job, OutputWriter& writer, const CString& d
         // ".", ".." and hidden folders such as ".cache" are neither listed nor entered.
         if (IsDirectory(entry) && entry.cFileName[0] == '.') continue;
         if (IsWritten(job, entry, search.Name())) writer.FormatEntry(entry, search.Name());
-        if (job.subfolders && IsDirectory(entry)) queue.push_back(directory + search.Name() + "\\");
+        if (job.options.subfolders && IsDirectory(entry)) queue.push_back(directory + search.Name() + "\\");
     }
 }
 
-void Walk(const ListingJob& job, OutputWriter& writer) {
-    std::deque<CString> queue{job.folder};
-    while (!queue.empty() && job.stopRequest == 0) {
+}  // namespace
+
+void WalkFolder(const ListingJob& job, OutputWriter& writer, const std::atomic<bool>& stopRequest) {
+    std::deque<CString> queue{job.options.folder};
+    while (!queue.empty() && !stopRequest) {
         const CString directory = std::move(queue.front());
         queue.pop_front();
         ListDirectory(job, writer, directory, queue);
     }
 }
 
-}  // namespace
-
-DWORD WINAPI ListingThreadProc(LPVOID parameter) {
-    ListingJob& job = *static_cast<ListingJob*>(parameter);
-    RunOutput(job, [&job](OutputWriter& writer) { Walk(job, writer); });
-    // The owner may release the job as soon as the flag drops: nothing touches it afterwards.
-    PostMessageA(job.owner, WM_COMMAND, kFinishCommandId, 0);
-    job.running = 0;
-    return 0;
-}
-
-int IsExistingFolder(const CString& path) {
+bool IsExistingFolder(const CString& path) {
     const DWORD attributes = PathAttributes(path);  // a deep folder is a folder too
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -1,4 +1,4 @@
-#include "format/LongPath.h"
+#include "framework/LongPath.h"
 
 #include <windows.h>
 

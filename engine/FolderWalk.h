@@ -1,0 +1,15 @@
+#pragma once
+// The walk of a folder run: the job's folder breadth-first, every accepted entry to the
+// output writer.
+#include <atomic>
+
+#include "engine/ListingJob.h"
+#include "engine/OutputWriter.h"
+#include "framework/Strings.h"
+
+// Lists the job's folder (and its subfolders when asked) into the writer. A stop request
+// takes effect before the next directory.
+void WalkFolder(const ListingJob& job, OutputWriter& writer, const std::atomic<bool>& stopRequest);
+
+// Whether the path names an existing folder (of any length).
+bool IsExistingFolder(const CString& path);

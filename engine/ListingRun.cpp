@@ -1,0 +1,44 @@
+#include "engine/ListingRun.h"
+
+#include <utility>
+
+#include "engine/FolderWalk.h"
+#include "engine/OutputRun.h"
+#include "engine/PathListing.h"
+
+ListingRun::ListingRun(const ListingOptions& options) : job_(options) {}
+
+ListingRun::ListingRun(const ListingOptions& options, CStringList paths)
+    : job_(options), paths_(std::move(paths)), listsPaths_(true) {
+    job_.options.folder.clear();  // each line carries its own folder; DIRNAME stays empty
+    job_.filterList.clear();      // nothing is filtered
+}
+
+ListingRun::~ListingRun() {
+    RequestStop();
+    Wait();
+}
+
+bool ListingRun::Start(HWND notifyWindow, WORD finishCommand) {
+    const bool started = thread_.Start([this, notifyWindow, finishCommand] {
+        Work();
+        if (notifyWindow) PostMessageA(notifyWindow, WM_COMMAND, MAKEWPARAM(finishCommand, 0), 0);
+        running_ = false;
+    });
+    if (!started) running_ = false;
+    return started;
+}
+
+void ListingRun::RunHere() {
+    Work();
+    running_ = false;
+}
+
+void ListingRun::Work() {
+    RunResult result = WriteListing(job_, [this](OutputWriter& writer) {
+        if (listsPaths_) ListPaths(writer, paths_);
+        else WalkFolder(job_, writer, stopRequest_);
+    });
+    if (result == RunResult::Complete && stopRequest_) result = RunResult::Stopped;
+    result_ = result;
+}

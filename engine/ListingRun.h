@@ -1,0 +1,61 @@
+#pragma once
+// One listing from start to end: the job it lists, the thread it runs on, the stop request
+// and the result. A front end makes a run from the user's options, starts it, may ask it to
+// stop, and reads the result once it has ended; the run shows nothing itself.
+//
+// A folder run walks options.folder; a path run lists each given path itself (the folder is
+// then ignored, nothing is filtered or descended).
+#include <windows.h>
+
+#include <atomic>
+
+#include "engine/ListingJob.h"
+#include "engine/RunResult.h"
+#include "format/ListingOptions.h"
+#include "framework/Strings.h"
+#include "framework/WorkerThread.h"
+
+class ListingRun {
+public:
+    // A folder run. options.outputPath must name the file to write.
+    explicit ListingRun(const ListingOptions& options);
+    // A path run over the given paths, in this order.
+    ListingRun(const ListingOptions& options, CStringList paths);
+    // Asks a run still going to stop, and waits for it.
+    ~ListingRun();
+    ListingRun(const ListingRun&) = delete;
+    ListingRun& operator=(const ListingRun&) = delete;
+
+    // Runs on a worker thread. When it has ended, WM_COMMAND with finishCommand (notification
+    // code 0, lParam 0) is posted to notifyWindow, if there is one. False when no thread could
+    // be started; the run then counts as never started.
+    bool Start(HWND notifyWindow, WORD finishCommand);
+    // Runs on the calling thread and returns when it has ended.
+    void RunHere();
+    // Takes effect before the next directory; the output then holds what was found so far.
+    void RequestStop() { stopRequest_ = true; }
+    // Returns once a started run has ended (its finish notice posted).
+    void Wait() { thread_.Wait(); }
+
+    // From the run's making until it has ended (its finish notice posted) or failed to start:
+    // a stop asked for in between is a stop of this run.
+    bool IsRunning() const { return running_; }
+    bool StopRequested() const { return stopRequest_; }
+    // How it ended; read it once IsRunning() is false.
+    RunResult Result() const { return result_; }
+    // The job as the run holds it (the folder ends with "\" once the run has begun).
+    const ListingJob& Job() const { return job_; }
+    // The paths of a path run not yet listed: all of them when the output could not be created.
+    const CStringList& Paths() const { return paths_; }
+
+private:
+    void Work();
+
+    ListingJob job_;
+    CStringList paths_;
+    bool listsPaths_ = false;
+    std::atomic<bool> running_{true};
+    std::atomic<bool> stopRequest_{false};
+    std::atomic<RunResult> result_{RunResult::Complete};
+    WorkerThread thread_;
+};

@@ -1,0 +1,32 @@
+#pragma once
+// Everything the user chooses for a listing, in one record: the dialog edits it, the settings
+// file stores it, and a run takes a copy of it. A fresh record has every switch off; the
+// defaults of a first start are the settings file's.
+#include "framework/Strings.h"
+
+// Which radio of the path form is chosen. Unchosen (neither radio checked) forms paths as
+// Relative does; it is kept so that the dialog and the settings file show it as it is.
+enum class PathType { Unchosen = -1, Absolute = 0, Relative = 1 };
+
+struct ListingOptions {
+    CString folder;          // the folder to list; a run makes it end with "\"
+    CString outputPath;      // the file to write; in a run never empty (the default output then)
+    CString filterText;      // ";"-separated wildcard patterns
+    CString headerText;      // template text before the entries
+    CString repeatText;      // template text expanded once per entry
+    CString footerText;      // template text after the entries
+    PathType pathType = PathType::Absolute;
+    bool subfolders = false;
+    bool directoryNames = false;  // directory entries are listed too
+    bool filter = false;          // only entries matching filterText are listed
+    bool size = false;
+    bool date = false;
+    bool attributes = false;
+    bool checksum = false;
+    bool fileVersion = false;
+    bool productVersion = false;
+    bool url = false;
+    bool upperCase = false;
+    bool lowerCase = false;       // wins when both cases are set
+    bool useTemplate = false;
+};

@@ -1,0 +1,22 @@
+#include "framework/WorkerThread.h"
+
+#include <utility>
+
+bool WorkerThread::Start(std::function<void()> work) {
+    if (handle_) return false;
+    work_ = std::move(work);
+    handle_ = CreateThread(nullptr, 0, Entry, this, 0, nullptr);
+    return handle_ != nullptr;
+}
+
+void WorkerThread::Wait() {
+    if (!handle_) return;
+    WaitForSingleObject(handle_, INFINITE);
+    CloseHandle(handle_);
+    handle_ = nullptr;
+}
+
+DWORD WINAPI WorkerThread::Entry(LPVOID self) {
+    static_cast<WorkerThread*>(self)->work_();
+    return 0;
+}

@@ -1,0 +1,75 @@
+#include "ui/OptionsSettings.h"
+
+#include <cstdint>
+
+namespace {
+
+// UPPER holds both case switches: 1 upper case, 2 lower case, anything else neither.
+const int32_t kUpperCase = 1;
+const int32_t kLowerCase = 2;
+
+int32_t CaseNumber(const ListingOptions& options) {
+    if (options.upperCase) return kUpperCase;
+    if (options.lowerCase) return kLowerCase;
+    return 0;
+}
+
+// PATHTYPE is the index of the checked radio; any other number checks neither.
+PathType PathTypeOf(int32_t number) {
+    if (number == static_cast<int32_t>(PathType::Absolute)) return PathType::Absolute;
+    if (number == static_cast<int32_t>(PathType::Relative)) return PathType::Relative;
+    return PathType::Unchosen;
+}
+
+}  // namespace
+
+void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand) {
+    options.directoryNames = ReadSwitch(file, "OUTDIR", true);
+    const int32_t caseNumber = ReadNumber(file, "UPPER", kUpperCase);
+    options.upperCase = caseNumber == kUpperCase;
+    options.lowerCase = caseNumber == kLowerCase;
+    options.url = ReadSwitch(file, "URL", false);
+    options.pathType = PathTypeOf(ReadNumber(file, "PATHTYPE", 0));
+    options.size = ReadSwitch(file, "SIZE", true);
+    options.date = ReadSwitch(file, "DATE", true);
+    options.attributes = ReadSwitch(file, "ATTR", true);
+    options.checksum = ReadSwitch(file, "CRC16", false);
+    options.fileVersion = ReadSwitch(file, "VERSION", false);
+    options.productVersion = ReadSwitch(file, "VERSIONP", false);
+    options.filter = ReadSwitch(file, "FILTER", false);
+    expand = ReadSwitch(file, "EXPAND", false);
+    options.subfolders = ReadSwitch(file, "SUBDIR", true);
+    options.useTemplate = ReadSwitch(file, "TEMPLATE", false);
+
+    options.filterText = ReadText(file, "FILTER");
+    options.outputPath = ReadText(file, "FILENAME");
+    const TemplateTexts texts = ReadTemplateTexts(file, builtIn);
+    options.headerText = texts.header;
+    options.repeatText = texts.repeat;
+    options.footerText = texts.footer;
+    options.folder = ReadText(file, "DIRNAME");
+}
+
+void SaveSettings(const CString& file, const ListingOptions& options) {
+    WriteSwitch(file, "OUTDIR", options.directoryNames);
+    WriteSwitch(file, "TEMPLATE", options.useTemplate);
+    WriteNumber(file, "UPPER", CaseNumber(options));
+    WriteSwitch(file, "URL", options.url);
+    WriteNumber(file, "PATHTYPE", static_cast<int32_t>(options.pathType));
+    WriteSwitch(file, "SIZE", options.size);
+    WriteSwitch(file, "DATE", options.date);
+    WriteSwitch(file, "ATTR", options.attributes);
+    WriteSwitch(file, "CRC16", options.checksum);
+    WriteSwitch(file, "VERSION", options.fileVersion);
+    WriteSwitch(file, "VERSIONP", options.productVersion);
+    WriteSwitch(file, "FILTER", options.filter);
+    WriteText(file, "FILTER", options.filterText);
+    WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
+}
+
+void SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand) {
+    WriteSwitch(file, "EXPAND", expand);
+    WriteSwitch(file, "SUBDIR", options.subfolders);
+    WriteText(file, "DIRNAME", options.folder);
+    WriteText(file, "FILENAME", options.outputPath);
+}

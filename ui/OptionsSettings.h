@@ -1,0 +1,15 @@
+#pragma once
+// Which option lives under which key of the settings file, the first start's defaults, and
+// which keys each moment writes: Save the options, closing the folder, output, subfolder and
+// expand choices.
+#include "format/ListingOptions.h"
+#include "framework/Strings.h"
+#include "settings/SettingsFile.h"
+
+// Every CONFIG, STRINGS and TEMPLATE key; a missing key gives its default. expand: whether
+// the dialog opens expanded.
+void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand);
+// The Save button: the switches, the filter text and the template texts.
+void SaveSettings(const CString& file, const ListingOptions& options);
+// Closing: EXPAND, SUBDIR, DIRNAME and FILENAME only.
+void SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand);
