@@ -9,42 +9,67 @@
 
 namespace {
 
-bool IsDirectory(const WIN32_FIND_DATAA& entry) {
+// A directory still to list: its text for the output and its real path, both ending in "\".
+struct Directory {
+    CString text;
+    std::wstring realPath;
+};
+
+bool IsDirectory(const WIN32_FIND_DATAW& entry) {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool IsWritten(const ListingJob& job, const WIN32_FIND_DATAA& entry, const CString& name) {
-    if (IsDirectory(entry) && !job.options.directoryNames) return false;
-    return !job.options.filter || MatchesFilter(job.filterList, name.c_str());
-}
+class FolderWalk {
+public:
+    FolderWalk(const ListingJob& job, OutputWriter& writer)
+        : job_(job), writer_(writer), encoding_(writer.Encoding()), filter_(job.filterList, encoding_) {}
 
-// Lists one directory's entries and queues its subdirectories. A directory that cannot be
-// searched (no access) contributes nothing; a long path is no reason (see DirectorySearch).
-void ListDirectory(const ListingJob& job, OutputWriter& writer, const CString& directory,
-                   std::deque<CString>& queue) {
-    writer.SetDirectory(directory);
-    DirectorySearch search(directory + "*.*");
-    WIN32_FIND_DATAA entry;
-    while (search.Next(entry)) {
-        // ".", ".." and hidden folders such as ".cache" are neither listed nor entered.
-        if (IsDirectory(entry) && entry.cFileName[0] == '.') continue;
-        if (IsWritten(job, entry, search.Name())) writer.FormatEntry(entry, search.Name());
-        if (job.options.subfolders && IsDirectory(entry)) queue.push_back(directory + search.Name() + "\\");
+    void Run(const std::atomic<bool>& stopRequest) {
+        std::deque<Directory> queue;
+        queue.push_back({writer_.Texts().dirName, ExtendedPath(job_.options.folder)});
+        while (!queue.empty() && !stopRequest) {
+            const Directory directory = std::move(queue.front());
+            queue.pop_front();
+            List(directory, queue);
+        }
     }
-}
+
+private:
+    bool IsWritten(const WIN32_FIND_DATAW& entry, const CString& name) const {
+        if (IsDirectory(entry) && !job_.options.directoryNames) return false;
+        return !job_.options.filter || filter_.Matches(name);
+    }
+
+    // Lists one directory's entries and queues its subdirectories. A directory that cannot be
+    // searched (no access) contributes nothing.
+    void List(const Directory& directory, std::deque<Directory>& queue) {
+        writer_.SetDirectory(directory.text, directory.realPath);
+        DirectorySearch search(directory.realPath + L"*");
+        WIN32_FIND_DATAW entry;
+        while (search.Next(entry)) {
+            // ".", ".." and hidden folders such as ".cache" are neither listed nor entered.
+            if (IsDirectory(entry) && entry.cFileName[0] == L'.') continue;
+            encoding_.FromWide(entry.cFileName, std::wcslen(entry.cFileName), name_);
+            if (IsWritten(entry, name_)) writer_.FormatEntry(entry, name_);
+            if (job_.options.subfolders && IsDirectory(entry))
+                queue.push_back({directory.text + name_ + "\\", directory.realPath + entry.cFileName + L"\\"});
+        }
+    }
+
+    const ListingJob& job_;
+    OutputWriter& writer_;
+    const TextEncoding& encoding_;
+    WildcardFilter filter_;
+    CString name_;  // the current entry's name in the output's encoding
+};
 
 }  // namespace
 
 void WalkFolder(const ListingJob& job, OutputWriter& writer, const std::atomic<bool>& stopRequest) {
-    std::deque<CString> queue{job.options.folder};
-    while (!queue.empty() && !stopRequest) {
-        const CString directory = std::move(queue.front());
-        queue.pop_front();
-        ListDirectory(job, writer, directory, queue);
-    }
+    FolderWalk(job, writer).Run(stopRequest);
 }
 
-bool IsExistingFolder(const CString& path) {
-    const DWORD attributes = PathAttributes(path);  // a deep folder is a folder too
+bool IsExistingFolder(const std::wstring& path) {
+    const DWORD attributes = PathAttributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -1,13 +1,19 @@
 #pragma once
-// What one run lists: the user's options frozen at its start, and the filter patterns split
-// from them. A run owns its job; during the run only the run changes it (the folder's "\").
+// What one run lists: the user's options frozen at its start, with the texts made ready for
+// the output's encoding, and the filter patterns split from them. A run owns its job; during
+// the run only the run changes it (the folder's "\").
 #include "format/ListingOptions.h"
 #include "framework/Strings.h"
+#include "text/TextEncoding.h"
 
 struct ListingJob {
     ListingJob() = default;
-    // Takes the options and, when the filter is on, splits its text into the patterns.
+    // Takes the options; the template texts and the patterns (split when the filter is on)
+    // are converted into the output's encoding.
     explicit ListingJob(const ListingOptions& chosen);
+
+    // The output's encoding: UTF-8 or the system's code page.
+    const TextEncoding& Encoding() const;
 
     ListingOptions options;
     CStringList filterList;  // the patterns, in the order typed

@@ -8,7 +8,7 @@
 
 ListingRun::ListingRun(const ListingOptions& options) : job_(options) {}
 
-ListingRun::ListingRun(const ListingOptions& options, CStringList paths)
+ListingRun::ListingRun(const ListingOptions& options, PathList paths)
     : job_(options), paths_(std::move(paths)), listsPaths_(true) {
     job_.options.folder.clear();  // each line carries its own folder; DIRNAME stays empty
     job_.filterList.clear();      // nothing is filtered

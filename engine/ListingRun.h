@@ -10,6 +10,7 @@
 #include <atomic>
 
 #include "engine/ListingJob.h"
+#include "engine/PathListing.h"
 #include "engine/RunResult.h"
 #include "format/ListingOptions.h"
 #include "framework/Strings.h"
@@ -20,7 +21,7 @@ public:
     // A folder run. options.outputPath must name the file to write.
     explicit ListingRun(const ListingOptions& options);
     // A path run over the given paths, in this order.
-    ListingRun(const ListingOptions& options, CStringList paths);
+    ListingRun(const ListingOptions& options, PathList paths);
     // Asks a run still going to stop, and waits for it.
     ~ListingRun();
     ListingRun(const ListingRun&) = delete;
@@ -46,13 +47,13 @@ public:
     // The job as the run holds it (the folder ends with "\" once the run has begun).
     const ListingJob& Job() const { return job_; }
     // The paths of a path run not yet listed: all of them when the output could not be created.
-    const CStringList& Paths() const { return paths_; }
+    const PathList& Paths() const { return paths_; }
 
 private:
     void Work();
 
     ListingJob job_;
-    CStringList paths_;
+    PathList paths_;
     bool listsPaths_ = false;
     std::atomic<bool> running_{true};
     std::atomic<bool> stopRequest_{false};

@@ -1,5 +1,7 @@
 #include "engine/OutputFile.h"
 
+#include "framework/LongPath.h"
+
 namespace {
 
 // Lines are written out once this much has gathered.
@@ -9,9 +11,9 @@ const DWORD kMaxWrite = 0x40000000u;
 
 }  // namespace
 
-bool OutputFile::Create(const CString& path) {
+bool OutputFile::Create(const std::wstring& path) {
     Close();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileW(CreationPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     handle_ = file == INVALID_HANDLE_VALUE ? nullptr : file;
     written_ = 0;
@@ -21,11 +23,16 @@ bool OutputFile::Create(const CString& path) {
 }
 
 bool OutputFile::WriteLine(const char* text, size_t length) {
-    if (!handle_ || failed_) return false;
-    if (!pending_.empty() && pending_.size() + length + 2 > kPieceBytes && !Flush()) return false;
-    pending_.append(text, length);
+    if (!WriteBytes(text, length)) return false;
     pending_ += "\r\n";
     return pending_.size() < kPieceBytes || Flush();
+}
+
+bool OutputFile::WriteBytes(const char* data, size_t length) {
+    if (!handle_ || failed_) return false;
+    if (!pending_.empty() && pending_.size() + length + 2 > kPieceBytes && !Flush()) return false;
+    pending_.append(data, length);
+    return true;
 }
 
 bool OutputFile::Flush() {

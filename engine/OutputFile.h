@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "framework/Strings.h"
 
@@ -21,9 +22,11 @@ public:
     OutputFile& operator=(const OutputFile&) = delete;
 
     // Creates (or empties) the file; false when it cannot be created.
-    bool Create(const CString& path);
+    bool Create(const std::wstring& path);
     // Adds the line followed by CR LF; false once a write has failed (nothing more is written).
     bool WriteLine(const char* text, size_t length);
+    // Adds bytes that are no line of their own (the byte-order mark before the first line).
+    bool WriteBytes(const char* data, size_t length);
     // Writes what is gathered and closes the file; false when any write failed.
     bool Close();
 

@@ -1,59 +1,57 @@
 #include "engine/OutputWriter.h"
 
-#include "format/EntryFormatter.h"
 #include "format/TemplateExpander.h"
-#include "text/CodePageText.h"
 
 namespace {
 
-// Double-byte aware: a folder ending in a character whose trail byte is 0x5C (such as 表)
-// does not end with a separator.
-bool EndsWithBackslash(const CString& text) {
-    const char* start = text.c_str();
-    const char* last = CodePageText::System().Prev(start, start + text.size());
-    return last + 1 == start + text.size() && *last == '\\';
-}
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 }  // namespace
 
+OutputWriter::OutputWriter(ListingJob& job) : job_(job), encoding_(job.Encoding()), lines_(encoding_) {}
+
 void OutputWriter::Begin() {
-    CString& folder = job_.options.folder;
+    std::wstring& folder = job_.options.folder;
     baseLength_ = 0;
     texts_.dirName.clear();
     if (!folder.empty()) {
-        if (!EndsWithBackslash(folder)) folder += '\\';
-        baseLength_ = folder.size();
-        texts_.dirName = folder;
+        if (folder.back() != L'\\') folder += L'\\';
+        encoding_.FromWide(folder.data(), folder.size(), texts_.dirName);
+        baseLength_ = texts_.dirName.size();
     }
-    texts_.outFile = job_.options.outputPath;
+    encoding_.FromWide(job_.options.outputPath.data(), job_.options.outputPath.size(), texts_.outFile);
     texts_.checksumNeeded = false;
     texts_.versionNeeded = false;
     if (job_.options.useTemplate)
-        SetNeededFlags(job_.options.repeatText, texts_.checksumNeeded, texts_.versionNeeded);
+        SetNeededFlags(job_.options.repeatText, encoding_, texts_.checksumNeeded, texts_.versionNeeded);
+    formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_);
 }
 
 bool OutputWriter::Open() { return file_.Create(job_.options.outputPath); }
 
-void OutputWriter::SetDirectory(const CString& directory) {
+void OutputWriter::SetDirectory(const CString& directory, const std::wstring& realPath) {
     texts_.location = directory;
+    texts_.locationPath = realPath;
     if (job_.options.pathType == PathType::Absolute) texts_.dir = directory;
     else if (texts_.dirName.empty()) texts_.dir.clear();
     else texts_.dir = directory.substr(baseLength_ < directory.size() ? baseLength_ : directory.size());
 }
 
-void OutputWriter::FormatEntry(const WIN32_FIND_DATAA& entry, const CString& name) {
-    lines_.InsertLine(::FormatEntry(job_.options, texts_, entry, name, lines_.Count()));
+void OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name) {
+    lines_.InsertLine(formatter_->Format(entry, name, lines_.Count()));
 }
 
 void OutputWriter::AddHeaderAndFooter() {
     if (!job_.options.useTemplate) return;
-    lines_.AddFirst(ExpandTemplate(job_.options.headerText, texts_.placeholders));
-    lines_.AddLast(ExpandTemplate(job_.options.footerText, texts_.placeholders));
+    lines_.AddFirst(ExpandTemplate(job_.options.headerText, texts_.placeholders, encoding_));
+    lines_.AddLast(ExpandTemplate(job_.options.footerText, texts_.placeholders, encoding_));
 }
 
 bool OutputWriter::WriteAndClose() {
-    bool written =
-        lines_.ForEachLine([this](const char* text, size_t length) { return file_.WriteLine(text, length); });
+    bool written = !job_.options.utf8 || file_.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
+    written = written && lines_.ForEachLine([this](const char* text, size_t length) {
+        return file_.WriteLine(text, length);
+    });
     lines_.Clear();
     return file_.Close() && written;
 }

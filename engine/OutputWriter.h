@@ -5,14 +5,19 @@
 // WriteAndClose.
 #include <windows.h>
 
+#include <memory>
+#include <string>
+
 #include "engine/ListingJob.h"
 #include "engine/OutputFile.h"
 #include "engine/SortedLineStore.h"
+#include "format/EntryFormatter.h"
 #include "format/EntryTexts.h"
+#include "text/TextEncoding.h"
 
 class OutputWriter {
 public:
-    explicit OutputWriter(ListingJob& job) : job_(job) {}
+    explicit OutputWriter(ListingJob& job);
     OutputWriter(const OutputWriter&) = delete;
     OutputWriter& operator=(const OutputWriter&) = delete;
 
@@ -21,21 +26,26 @@ public:
     void Begin();
     // Creates the output file empty; false when it cannot be created.
     bool Open();
-    // The directory whose entries follow; it ends with "\".
-    void SetDirectory(const CString& directory);
-    // Formats one entry of the current directory and sorts its line in.
-    // name: the entry's whole name (the record may hold only its start).
-    void FormatEntry(const WIN32_FIND_DATAA& entry, const CString& name);
+    // The directory whose entries follow: its text in the output's encoding and its real path
+    // (see framework/LongPath.h), both ending with "\".
+    void SetDirectory(const CString& directory, const std::wstring& realPath);
+    // Formats one entry of the current directory and sorts its line in. name: the entry's
+    // name in the output's encoding.
+    void FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name);
     // Template mode: the expanded header goes first, the expanded footer last.
     void AddHeaderAndFooter();
-    // Writes every line with CR LF and closes the file; false when a write failed.
+    // Writes every line with CR LF (UTF-8: after the byte-order mark) and closes the file;
+    // false when a write failed.
     bool WriteAndClose();
 
     const EntryTexts& Texts() const { return texts_; }
+    const TextEncoding& Encoding() const { return encoding_; }
 
 private:
     ListingJob& job_;
+    const TextEncoding& encoding_;
     EntryTexts texts_;
+    std::unique_ptr<EntryFormatter> formatter_;  // made by Begin, once the flags are known
     SortedLineStore lines_;
     size_t baseLength_ = 0;
     OutputFile file_;

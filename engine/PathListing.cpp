@@ -2,37 +2,39 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 #include "engine/DirectorySearch.h"
-#include "text/CodePageText.h"
+#include "framework/LongPath.h"
 
 namespace {
 
-bool IsHiddenFolder(const WIN32_FIND_DATAA& entry) {
-    return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && entry.cFileName[0] == '.';
+bool IsHiddenFolder(const WIN32_FIND_DATAW& entry) {
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && entry.cFileName[0] == L'.';
 }
 
-void ListOnePath(OutputWriter& writer, const CString& path) {
-    writer.SetDirectory(DirectoryWithBackslash(path));
+void ListOnePath(OutputWriter& writer, const std::wstring& path) {
+    const std::wstring directory = DirectoryWithBackslash(path);
+    writer.SetDirectory(writer.Encoding().FromWide(directory), ExtendedPath(directory));
     // The path itself (not a pattern); gone meanwhile, or not searchable: no line, no message.
-    DirectorySearch search(path);
-    WIN32_FIND_DATAA entry;
-    if (search.Next(entry) && !IsHiddenFolder(entry)) writer.FormatEntry(entry, search.Name());
+    DirectorySearch search(ExtendedPath(path));
+    WIN32_FIND_DATAW entry;
+    if (search.Next(entry) && !IsHiddenFolder(entry))
+        writer.FormatEntry(entry, writer.Encoding().FromWide(std::wstring(entry.cFileName)));
 }
 
 }  // namespace
 
-CString DirectoryWithBackslash(const CString& path) {
-    const CodePageText& text = CodePageText::System();
-    const char* start = path.c_str();
-    for (const char* p = text.Prev(start, start + path.size()); p > start; p = text.Prev(start, p)) {
-        if (*p == '\\') return CString(start, p + 1);
-    }
-    return path + "\\";
+std::wstring DirectoryWithBackslash(const std::wstring& path) {
+    const size_t last = path.rfind(L'\\');
+    // The first character is never taken for the separator.
+    if (last == std::wstring::npos || last == 0) return path + L"\\";
+    return path.substr(0, last + 1);
 }
 
-void ListPaths(OutputWriter& writer, CStringList& paths) {
+void ListPaths(OutputWriter& writer, PathList& paths) {
     while (!paths.empty()) {
-        const CString path = paths.front();
+        const std::wstring path = paths.front();
         paths.pop_front();
         ListOnePath(writer, path);
     }

@@ -1,15 +1,13 @@
 #include "engine/SortedLineStore.h"
 
 #include "engine/InsertionSearch.h"
-#include "text/CodePageText.h"
 
 void SortedLineStore::InsertLine(const CString& line) {
-    const CodePageText& text = CodePageText::System();
     const size_t n = lines_.Count();
     // The order is a total preorder, so the search's outcome at any index follows from where
     // the equal lines stand: the placement is the full search's, comparison for comparison.
     const auto equal = EqualRangeNear(n, lastInsertion_,
-                                      [&](size_t i) { return text.Compare(line.c_str(), lines_.At(i)); });
+                                      [&](size_t i) { return encoding_.Compare(line.c_str(), lines_.At(i)); });
     lastInsertion_ = InsertionIndexFromRange(n, equal);
     lines_.InsertAt(lastInsertion_, line.data(), line.size());
 }

@@ -6,9 +6,13 @@
 
 #include "engine/LineSequence.h"
 #include "framework/Strings.h"
+#include "text/TextEncoding.h"
 
 class SortedLineStore {
 public:
+    // Lines are compared by the encoding's order.
+    explicit SortedLineStore(const TextEncoding& encoding) : encoding_(encoding) {}
+
     // Puts the line where a binary search over the current lines lands: after every line that
     // compares smaller, before every line that compares greater; among equal lines, where the
     // search first meets one (that choice shows in the output, so it is kept exactly). The
@@ -23,6 +27,7 @@ public:
     void Clear();
 
 private:
+    const TextEncoding& encoding_;
     LineSequence lines_;
     size_t lastInsertion_ = 0;
 };

@@ -23,12 +23,11 @@ void SplitFilterText(const CString& filterText, CStringList& patterns) {
 namespace {
 
 // Byte offsets where each character starts, plus the end offset.
-std::vector<size_t> CharacterStarts(const char* text) {
-    const CodePageText& cp = CodePageText::System();
+std::vector<size_t> CharacterStarts(const char* text, const TextEncoding& encoding) {
     std::vector<size_t> starts;
     const char* p = text;
-    for (; *p; p = cp.Next(p)) starts.push_back(p - text);
-    starts.push_back(p - text);
+    for (; *p; p = encoding.Next(p)) starts.push_back(static_cast<size_t>(p - text));
+    starts.push_back(static_cast<size_t>(p - text));
     return starts;
 }
 
@@ -42,9 +41,9 @@ bool CharacterMatches(const char* pattern, size_t patternLength, const char* nam
 // Decides the recursive definition (a "*" tries every later position of the name, from the
 // current one up to, not including, its end) bottom-up over character positions: the same
 // results in pattern length x name length steps, with no recursion to overflow the stack.
-bool MatchWildcard(const char* pattern, const char* name) {
-    const std::vector<size_t> ps = CharacterStarts(pattern);
-    const std::vector<size_t> ns = CharacterStarts(name);
+bool MatchWildcard(const char* pattern, const char* name, const TextEncoding& encoding) {
+    const std::vector<size_t> ps = CharacterStarts(pattern, encoding);
+    const std::vector<size_t> ns = CharacterStarts(name, encoding);
     const size_t np = ps.size() - 1, nn = ns.size() - 1;
     // next[j]: does the pattern from character i+1 on match the name from character j on.
     std::vector<char> next(nn + 1, 0), current(nn + 1, 0);
@@ -71,14 +70,16 @@ bool MatchWildcard(const char* pattern, const char* name) {
     return next[0] != 0;
 }
 
-bool MatchesFilter(const CStringList& patterns, const char* name) {
-    const CodePageText& cp = CodePageText::System();
-    for (const CString& pattern : patterns) {
-        CString upperPattern = pattern;
-        CString upperName = name;
-        cp.ToUpper(upperPattern);
-        cp.ToUpper(upperName);
-        if (MatchWildcard(upperPattern.c_str(), upperName.c_str())) return true;
-    }
+WildcardFilter::WildcardFilter(const CStringList& patterns, const TextEncoding& encoding)
+    : encoding_(encoding), upperPatterns_(patterns) {
+    for (CString& pattern : upperPatterns_) encoding_.ToUpper(pattern);
+}
+
+bool WildcardFilter::Matches(const CString& name) const {
+    if (upperPatterns_.empty()) return false;
+    upperName_.assign(name);
+    encoding_.ToUpper(upperName_);
+    for (const CString& pattern : upperPatterns_)
+        if (MatchWildcard(pattern.c_str(), upperName_.c_str(), encoding_)) return true;
     return false;
 }

@@ -1,15 +1,27 @@
 #pragma once
 // The filter: ";"-separated wildcard patterns ("*" any run of characters, "?" one character),
-// matched against entry names without regard to letter case, double-byte aware.
+// matched against entry names without regard to letter case, character by character in the
+// output's encoding.
 #include "framework/Strings.h"
+#include "text/TextEncoding.h"
 
-// Appends the patterns of a filter text in order; empty pieces give none, nothing is trimmed.
-// The caller empties the list first when it wants only these.
+// Appends the patterns of a filter text (in the ANSI code page) in order; empty pieces give
+// none, nothing is trimmed. The caller empties the list first when it wants only these.
 void SplitFilterText(const CString& filterText, CStringList& patterns);
 
-// Whether the name matches the pattern. Both are compared as given (the caller
-// upper-cases them). A "*" that is not last must be followed by at least one name character.
-bool MatchWildcard(const char* pattern, const char* name);
+// Whether the name matches the pattern. Both are compared as given (the caller upper-cases
+// them). A "*" that is not last must be followed by at least one name character.
+bool MatchWildcard(const char* pattern, const char* name, const TextEncoding& encoding);
 
-// Whether any pattern matches the name, both upper-cased; an empty list admits nothing.
-bool MatchesFilter(const CStringList& patterns, const char* name);
+// The patterns of one run, upper-cased once.
+class WildcardFilter {
+public:
+    WildcardFilter(const CStringList& patterns, const TextEncoding& encoding);
+    // Whether any pattern matches the name; an empty list admits nothing.
+    bool Matches(const CString& name) const;
+
+private:
+    const TextEncoding& encoding_;
+    CStringList upperPatterns_;
+    mutable CString upperName_;  // reused: one name at a time
+};

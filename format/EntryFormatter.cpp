@@ -42,42 +42,48 @@ CString AttributeLetters(DWORD attributes) {
 namespace {
 
 // The whole 64-bit size: the low word alone would misstate files of 4 GiB and more.
-CString SizeText(const WIN32_FIND_DATAA& entry) {
+CString SizeText(const WIN32_FIND_DATAW& entry) {
     uint64_t size = (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
     return std::to_string(size);
 }
 
-CString ListFormLine(const ListingOptions& options, const EntryTexts& texts) {
-    CString line;
-    line.reserve(texts.path.size() + 64);  // the columns fit without growing the line again
-    line = texts.path;
-    auto column = [&line](const CString& text) { line += '\t'; line += text; };
-    if (options.size) column(texts.size);
-    if (options.date) column(texts.date);
-    if (options.attributes) column(texts.attribute);
-    if (options.checksum) column(texts.crc);
-    if (options.fileVersion && !texts.version.empty()) column(texts.version);
-    if (options.productVersion && !texts.productVersion.empty()) column(texts.productVersion);
-    return line;
-}
-
 }  // namespace
 
-CString FormatEntry(const ListingOptions& options, EntryTexts& texts, const WIN32_FIND_DATAA& entry,
-                    const CString& name, size_t linesBefore) {
-    texts.file = name;
-    texts.count = std::to_string(linesBefore + 1);
-    MakePathText(texts.dir, texts.file, options, texts.path);
-    texts.size = SizeText(entry);
-    LocalDateText(entry.ftLastWriteTime, texts.date);
-    texts.attribute = AttributeLetters(entry.dwFileAttributes);
-    const bool checksumNeeded = options.checksum || texts.checksumNeeded;
-    const bool versionNeeded = options.fileVersion || options.productVersion || texts.versionNeeded;
+EntryFormatter::EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts)
+    : options_(options),
+      encoding_(encoding),
+      texts_(texts),
+      repeat_(options.useTemplate ? options.repeatText : CString(), texts.placeholders, encoding) {}
+
+void EntryFormatter::MakeListLine() {
+    line_.assign(texts_.path);
+    auto column = [this](const CString& text) {
+        line_ += '\t';
+        line_ += text;
+    };
+    if (options_.size) column(texts_.size);
+    if (options_.date) column(texts_.date);
+    if (options_.attributes) column(texts_.attribute);
+    if (options_.checksum) column(texts_.crc);
+    if (options_.fileVersion && !texts_.version.empty()) column(texts_.version);
+    if (options_.productVersion && !texts_.productVersion.empty()) column(texts_.productVersion);
+}
+
+const CString& EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore) {
+    texts_.file = name;
+    texts_.count = std::to_string(linesBefore + 1);
+    MakePathText(texts_.dir, texts_.file, options_, encoding_, texts_.path);
+    texts_.size = SizeText(entry);
+    LocalDateText(entry.ftLastWriteTime, texts_.date);
+    texts_.attribute = AttributeLetters(entry.dwFileAttributes);
+    const bool checksumNeeded = options_.checksum || texts_.checksumNeeded;
+    const bool versionNeeded = options_.fileVersion || options_.productVersion || texts_.versionNeeded;
     if (checksumNeeded || versionNeeded) {  // most runs need neither: no full path per entry then
-        const CString fullPath = texts.location + texts.file;
-        if (checksumNeeded) texts.crc = FileChecksumText(fullPath);
-        if (versionNeeded) ReadVersionFields(fullPath, texts.version, texts.productVersion);
+        const std::wstring fullPath = texts_.locationPath + entry.cFileName;
+        if (checksumNeeded) texts_.crc = FileChecksumText(fullPath);
+        if (versionNeeded) ReadVersionFields(fullPath, texts_.version, texts_.productVersion);
     }
-    if (options.useTemplate) return ExpandTemplate(options.repeatText, texts.placeholders);
-    return ListFormLine(options, texts);
+    if (options_.useTemplate) repeat_.ExpandInto(line_);
+    else MakeListLine();
+    return line_;
 }

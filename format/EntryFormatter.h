@@ -6,15 +6,33 @@
 
 #include "format/EntryTexts.h"
 #include "format/ListingOptions.h"
+#include "format/TemplateExpander.h"
 #include "framework/Strings.h"
+#include "text/TextEncoding.h"
 
-// Fills the entry's texts (FILE, PATH, COUNT, SIZE, DATE, ATTRIBUTE, and CRC / VERSION /
-// PRODUCTVERSION when needed) and returns its line: the list form (path and the switched-on
-// columns, tab-separated) or, in template mode, the expanded repeat text.
-// DIR and LOCATION must already hold the entry's directory; linesBefore gives COUNT.
-// name is the entry's whole name: the record's 260 bytes can hold only part of a long one.
-CString FormatEntry(const ListingOptions& options, EntryTexts& texts, const WIN32_FIND_DATAA& entry,
-                    const CString& name, size_t linesBefore);
+// Formats the entries of one run: the options and the encoding are the run's, the texts the
+// run's placeholder texts. The repeat text is taken apart once, when it is made.
+class EntryFormatter {
+public:
+    EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts);
+
+    // Fills the entry's texts (FILE, PATH, COUNT, SIZE, DATE, ATTRIBUTE, and CRC / VERSION /
+    // PRODUCTVERSION when needed) and returns its line: the list form (path and the switched-on
+    // columns, tab-separated) or, in template mode, the expanded repeat text. The line stays
+    // valid until the next call.
+    // DIR, LOCATION and locationPath must already hold the entry's directory; name is the
+    // entry's name in the output's encoding; linesBefore gives COUNT.
+    const CString& Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore);
+
+private:
+    void MakeListLine();
+
+    const ListingOptions& options_;
+    const TextEncoding& encoding_;
+    EntryTexts& texts_;
+    TemplateText repeat_;
+    CString line_;
+};
 
 // "%Y/%m/%d %H:%M:%S" of the time in local time; empty when it cannot be converted.
 // Written into date in place (once per entry: no new string each time).

@@ -29,8 +29,8 @@ bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc) {
 
 }  // namespace
 
-bool FileCrc32(const std::string& fullPath, uint32_t& crc) {
-    const std::wstring path = WideFilePath(fullPath);
+bool FileCrc32(const std::wstring& fullPath, uint32_t& crc) {
+    const std::wstring path = ExtendedPath(fullPath);
     if (path.empty()) return false;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -46,7 +46,7 @@ bool FileCrc32(const std::string& fullPath, uint32_t& crc) {
     return ok;
 }
 
-std::string FileChecksumText(const std::string& fullPath) {
+std::string FileChecksumText(const std::wstring& fullPath) {
     uint32_t crc = 0;
     if (!FileCrc32(fullPath, crc)) return "--------";
     char text[9];

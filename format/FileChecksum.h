@@ -7,9 +7,10 @@
 #include <cstdint>
 #include <string>
 
-std::string FileChecksumText(const std::string& fullPath);
+// fullPath: the real path (see framework/LongPath.h).
+std::string FileChecksumText(const std::wstring& fullPath);
 
 // The CRC-32 of a file's whole content, read in blocks (any size, bounded memory). False
 // when the file cannot be opened for reading with read sharing only (so a file another
 // handle holds open for writing fails), is not a plain disk file, or cannot be read in full.
-bool FileCrc32(const std::string& fullPath, uint32_t& crc);
+bool FileCrc32(const std::wstring& fullPath, uint32_t& crc);

@@ -2,6 +2,8 @@
 // Everything the user chooses for a listing, in one record: the dialog edits it, the settings
 // file stores it, and a run takes a copy of it. A fresh record has every switch off; the
 // defaults of a first start are the settings file's.
+#include <string>
+
 #include "framework/Strings.h"
 
 // Which radio of the path form is chosen. Unchosen (neither radio checked) forms paths as
@@ -9,8 +11,10 @@
 enum class PathType { Unchosen = -1, Absolute = 0, Relative = 1 };
 
 struct ListingOptions {
-    CString folder;          // the folder to list; a run makes it end with "\"
-    CString outputPath;      // the file to write; in a run never empty (the default output then)
+    // Paths as the file system names them (UTF-16), so that no name is lost on the way.
+    std::wstring folder;     // the folder to list; a run makes it end with "\"
+    std::wstring outputPath; // the file to write; in a run never empty (the default output then)
+    // Texts in the ANSI code page, as the settings file keeps them.
     CString filterText;      // ";"-separated wildcard patterns
     CString headerText;      // template text before the entries
     CString repeatText;      // template text expanded once per entry
@@ -29,4 +33,5 @@ struct ListingOptions {
     bool upperCase = false;
     bool lowerCase = false;       // wins when both cases are set
     bool useTemplate = false;
+    bool utf8 = false;            // the output is UTF-8 (with a byte-order mark), not the code page
 };

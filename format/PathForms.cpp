@@ -2,15 +2,12 @@
 
 #include <cstdio>
 
-#include "text/CodePageText.h"
-
-CString MakeUrlForm(const CString& path, bool absolute) {
-    const CodePageText& cp = CodePageText::System();
+CString MakeUrlForm(const CString& path, bool absolute, const TextEncoding& encoding) {
     CString result = absolute ? "file://" : "";
     result.reserve(result.size() + path.size());
     const char* p = path.c_str();
     while (*p) {
-        const char* next = cp.Next(p);
+        const char* next = encoding.Next(p);
         unsigned char byte = static_cast<unsigned char>(*p);
         if (next - p == 1 && byte == '\\') {
             result += '/';
@@ -26,9 +23,10 @@ CString MakeUrlForm(const CString& path, bool absolute) {
     return result;
 }
 
-void MakePathText(const CString& dir, const CString& name, const ListingOptions& options, CString& path) {
+void MakePathText(const CString& dir, const CString& name, const ListingOptions& options,
+                  const TextEncoding& encoding, CString& path) {
     path.assign(dir).append(name);  // in place: this runs once per entry
-    if (options.url) path = MakeUrlForm(path, options.pathType == PathType::Absolute);
-    if (options.upperCase) CodePageText::System().ToUpper(path);
-    if (options.lowerCase) CodePageText::System().ToLower(path);
+    if (options.url) path = MakeUrlForm(path, options.pathType == PathType::Absolute, encoding);
+    if (options.upperCase) encoding.ToUpper(path);
+    if (options.lowerCase) encoding.ToLower(path);
 }

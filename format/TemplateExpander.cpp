@@ -3,24 +3,23 @@
 #include <windows.h>
 
 #include <functional>
-#include <vector>
-
-#include "text/CodePageText.h"
+#include <string>
 
 namespace {
 
 // Walks a template once, handing literal runs and upper-cased placeholder names to the caller.
-void ParseTemplate(const CString& text, const std::function<void(const char*, size_t)>& literal,
+void ParseTemplate(const CString& text, const TextEncoding& encoding,
+                   const std::function<void(const char*, size_t)>& literal,
                    const std::function<void(const CString&)>& placeholder) {
-    const CodePageText& cp = CodePageText::System();
     const char* p = text.c_str();
     const char* end = p + text.size();
     while (p < end && *p) {
         if (*p != '%') {
-            // A trail byte is never "%", so the run up to the next "%" holds whole characters.
+            // A character's later bytes are never "%", so the run up to the next "%" holds whole
+            // characters.
             const char* start = p;
-            while (p < end && *p && *p != '%') p = cp.Next(p);
-            literal(start, p - start);
+            while (p < end && *p && *p != '%') p = encoding.Next(p);
+            literal(start, static_cast<size_t>(p - start));
             continue;
         }
         if (p[1] == '%') {
@@ -30,8 +29,8 @@ void ParseTemplate(const CString& text, const std::function<void(const char*, si
         }
         const char* nameStart = ++p;
         while (p < end && *p && *p != '%' && *p != '\r' && *p != '\n') ++p;
-        CString name(nameStart, p - nameStart);
-        cp.ToUpper(name);
+        CString name(nameStart, static_cast<size_t>(p - nameStart));
+        encoding.ToUpper(name);
         placeholder(name);
         if (p < end && *p) ++p;  // the closing "%", or the line end that cut the name short
     }
@@ -39,43 +38,66 @@ void ParseTemplate(const CString& text, const std::function<void(const char*, si
 
 }  // namespace
 
-CString EnvironmentValue(const CString& name) {
+CString EnvironmentValue(const CString& name, const TextEncoding& encoding) {
     if (name.empty()) return CString();
-    // Most values fit the first try, which then costs no allocation (this runs per entry).
-    char first[260];
-    DWORD n = GetEnvironmentVariableA(name.c_str(), first, sizeof first);
-    if (n < sizeof first) return CString(first, n);
-    std::vector<char> buffer;
-    while (n >= buffer.size()) {  // n is the size needed, terminating zero included
-        buffer.resize(n);
-        n = GetEnvironmentVariableA(name.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    const std::wstring wideName = encoding.ToWide(name);
+    std::wstring value(64, L'\0');
+    for (;;) {
+        const DWORD n = GetEnvironmentVariableW(wideName.c_str(), &value[0], static_cast<DWORD>(value.size()));
         if (n == 0) return CString();
+        if (n < value.size()) {
+            value.resize(n);
+            return encoding.FromWide(value);
+        }
+        value.resize(n);  // n is the size needed, terminating zero included
     }
-    return CString(buffer.data(), n);
 }
 
-CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders) {
-    CString result;
-    result.reserve(text.size());
+TemplateText::TemplateText(const CString& text, const CMapStringToPtr& placeholders,
+                           const TextEncoding& encoding) {
+    auto addLiteral = [this](const CString& bytes) {
+        if (pieces_.empty() || pieces_.back().text) pieces_.push_back(Piece());
+        pieces_.back().literal += bytes;
+    };
     ParseTemplate(
-        text, [&](const char* bytes, size_t length) { result.append(bytes, length); },
+        text, encoding, [&](const char* bytes, size_t length) { addLiteral(CString(bytes, length)); },
         [&](const CString& name) {
             auto found = placeholders.find(name);
-            if (found != placeholders.end()) result += *found->second;
-            else result += EnvironmentValue(name);
+            if (found == placeholders.end()) {
+                addLiteral(EnvironmentValue(name, encoding));
+                return;
+            }
+            Piece piece;
+            piece.text = found->second;
+            pieces_.push_back(piece);
         });
+}
+
+void TemplateText::ExpandInto(CString& result) const {
+    result.clear();
+    for (const Piece& piece : pieces_) result += piece.text ? *piece.text : piece.literal;
+}
+
+CString TemplateText::Expand() const {
+    CString result;
+    ExpandInto(result);
     return result;
 }
 
-bool UsesPlaceholder(const CString& text, const CString& upperName) {
+CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders, const TextEncoding& encoding) {
+    return TemplateText(text, placeholders, encoding).Expand();
+}
+
+bool UsesPlaceholder(const CString& text, const CString& upperName, const TextEncoding& encoding) {
     bool used = false;
     ParseTemplate(
-        text, [](const char*, size_t) {}, [&](const CString& name) { used = used || name == upperName; });
+        text, encoding, [](const char*, size_t) {}, [&](const CString& name) { used = used || name == upperName; });
     return used;
 }
 
-void SetNeededFlags(const CString& repeatText, bool& checksumNeeded, bool& versionNeeded) {
-    checksumNeeded = UsesPlaceholder(repeatText, "CRC") || UsesPlaceholder(repeatText, "CRC16");
+void SetNeededFlags(const CString& repeatText, const TextEncoding& encoding, bool& checksumNeeded,
+                    bool& versionNeeded) {
+    checksumNeeded = UsesPlaceholder(repeatText, "CRC", encoding) || UsesPlaceholder(repeatText, "CRC16", encoding);
     versionNeeded =
-        UsesPlaceholder(repeatText, "VERSION") || UsesPlaceholder(repeatText, "PRODUCTVERSION");
+        UsesPlaceholder(repeatText, "VERSION", encoding) || UsesPlaceholder(repeatText, "PRODUCTVERSION", encoding);
 }

@@ -18,12 +18,11 @@ std::string FourNumbers(DWORD ms, DWORD ls) {
 
 }  // namespace
 
-void ReadVersionFields(const std::string& fullPath, std::string& version,
+void ReadVersionFields(const std::wstring& fullPath, std::string& version,
                        std::string& productVersion) {
     version.clear();
     productVersion.clear();
-    // The wide functions, so that paths of 260 bytes and more are read too.
-    const std::wstring path = WideFilePath(fullPath);
+    const std::wstring path = ExtendedPath(fullPath);
     if (path.empty()) return;
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);

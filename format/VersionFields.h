@@ -3,5 +3,6 @@
 // resource; both empty when the file has none or it cannot be read.
 #include <string>
 
-void ReadVersionFields(const std::string& fullPath, std::string& version,
+// fullPath: the real path (see framework/LongPath.h).
+void ReadVersionFields(const std::wstring& fullPath, std::string& version,
                        std::string& productVersion);

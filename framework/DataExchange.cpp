@@ -21,6 +21,19 @@ void DataExchange::Text(int id, CString& field) {
     field = text;
 }
 
+void DataExchange::Text(int id, std::wstring& field) {
+    HWND control = GetDlgItem(dialog_, id);
+    if (!Reading()) {
+        SetWindowTextW(control, field.c_str());
+        return;
+    }
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(control, &text[0], length + 1);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    field = text;
+}
+
 void DataExchange::Check(int id, bool& field) {
     if (Reading()) field = IsDlgButtonChecked(dialog_, id) != BST_UNCHECKED;
     else CheckDlgButton(dialog_, id, field ? BST_CHECKED : BST_UNCHECKED);

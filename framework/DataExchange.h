@@ -4,6 +4,7 @@
 // reading (controls -> fields) and writing (fields -> controls).
 #include <windows.h>
 #include <cstdint>
+#include <string>
 
 #include "framework/Strings.h"
 
@@ -16,6 +17,8 @@ public:
 
     // Edit or static text of control id.
     void Text(int id, CString& field);
+    // The same as the control holds it, every character kept (UTF-16).
+    void Text(int id, std::wstring& field);
     // Whether a check box is checked (reading: any state but clear).
     void Check(int id, bool& field);
     // Index of the checked radio button among the radios from firstId up to the next control

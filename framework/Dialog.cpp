@@ -7,7 +7,9 @@ CDialog::CDialog(UINT templateId, HWND parent) : templateId_(templateId), parent
 CDialog::~CDialog() = default;
 
 INT_PTR CDialog::DoModal() {
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), Owner(),
+    // A Unicode dialog: its edit controls then hold any character typed or pasted, not only
+    // those of the ANSI code page.
+    INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), Owner(),
                                      DialogProc, reinterpret_cast<LPARAM>(this));
     window_ = nullptr;
     return result;

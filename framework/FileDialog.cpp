@@ -3,6 +3,15 @@
 namespace {
 // Room for the longest path the system accepts, whatever the initial name was.
 const size_t kNameBufferSize = 32768;
+
+// ANSI code page text, string ends included, in UTF-16.
+std::wstring Widen(const CString& text) {
+    if (text.empty()) return std::wstring();
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(n > 0 ? static_cast<size_t>(n) : 0, L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    return wide;
+}
 }
 
 CString FilterListForSystem(const CString& filterList) {
@@ -23,10 +32,12 @@ CString FilterListForSystem(const CString& filterList) {
     return list;
 }
 
-CFileDialog::CFileDialog(const CString& defaultExtension, const CString& initialFileName, DWORD flags,
+CFileDialog::CFileDialog(const CString& defaultExtension, const std::wstring& initialFileName, DWORD flags,
                          const CString& filterList, HWND owner)
-    : defaultExtension_(defaultExtension), filter_(FilterListForSystem(filterList)), fileName_(initialFileName) {
-    fileName_.resize(fileName_.size() + 1 > kNameBufferSize ? fileName_.size() + 1 : kNameBufferSize, '\0');
+    : defaultExtension_(Widen(defaultExtension)),
+      filter_(Widen(FilterListForSystem(filterList))),
+      fileName_(initialFileName) {
+    fileName_.resize(fileName_.size() + 1 > kNameBufferSize ? fileName_.size() + 1 : kNameBufferSize, L'\0');
     request_.lStructSize = sizeof request_;
     request_.hwndOwner = owner;
     request_.lpstrFilter = filter_.c_str();
@@ -37,6 +48,6 @@ CFileDialog::CFileDialog(const CString& defaultExtension, const CString& initial
     request_.Flags = flags;
 }
 
-INT_PTR CFileDialog::DoModal() { return GetSaveFileNameA(&request_) ? IDOK : IDCANCEL; }
+INT_PTR CFileDialog::DoModal() { return GetSaveFileNameW(&request_) ? IDOK : IDCANCEL; }
 
-CString CFileDialog::GetPathName() const { return CString(fileName_.c_str()); }
+std::wstring CFileDialog::GetPathName() const { return std::wstring(fileName_.c_str()); }

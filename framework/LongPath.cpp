@@ -1,47 +1,110 @@
 #include "framework/LongPath.h"
 
-#include <windows.h>
+#include <vector>
 
 namespace {
 
-bool HasDevicePrefix(const std::wstring& path) {
-    return path.size() >= 4 && path[0] == L'\\' && path[1] == L'\\' &&
-           (path[2] == L'?' || path[2] == L'.') && path[3] == L'\\';
+bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
+    return text.compare(0, std::char_traits<wchar_t>::length(prefix), prefix) == 0;
 }
 
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(),
-                                static_cast<int>(text.size()), nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
-                        &wide[0], n);
-    return wide;
+bool IsDriveLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+
+std::wstring CurrentFolder() {
+    DWORD n = GetCurrentDirectoryW(0, nullptr);
+    if (n == 0) return std::wstring();
+    std::wstring folder(n, L'\0');
+    n = GetCurrentDirectoryW(n, &folder[0]);
+    folder.resize(n < folder.size() ? n : 0);
+    return folder;
 }
 
-std::wstring FullWidePath(const std::wstring& path) {
+// A drive-relative path ("D:name") through the system, which knows each drive's current folder.
+std::wstring SystemFullPath(const std::wstring& path) {
     DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (n == 0) return std::wstring();
     std::wstring full(n, L'\0');
     n = GetFullPathNameW(path.c_str(), n, &full[0], nullptr);
-    if (n == 0 || n >= full.size()) return std::wstring();
-    full.resize(n);
+    full.resize(n < full.size() ? n : 0);
     return full;
+}
+
+// Splits an absolute path into its root ("\\?\C:" or "\\?\UNC\server\share") and the rest.
+bool SplitRoot(const std::wstring& path, std::wstring& root, std::wstring& rest) {
+    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && path[2] == L'\\') {
+        root = L"\\\\?\\" + path.substr(0, 2);
+        rest = path.substr(3);
+        return true;
+    }
+    if (StartsWith(path, L"\\\\")) {
+        const size_t server = path.find(L'\\', 2);
+        if (server == std::wstring::npos || server == 2) return false;
+        const size_t share = path.find(L'\\', server + 1);
+        root = L"\\\\?\\UNC\\" + path.substr(2, share == std::wstring::npos ? std::wstring::npos : share - 2);
+        rest = share == std::wstring::npos ? std::wstring() : path.substr(share + 1);
+        return true;
+    }
+    return false;
+}
+
+// The absolute form of a path that is not yet one, "/" already replaced.
+std::wstring Absolute(const std::wstring& path) {
+    if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == L':' && (path.size() == 2 || path[2] != L'\\'))
+        return SystemFullPath(path);
+    const std::wstring current = CurrentFolder();
+    if (!path.empty() && path[0] == L'\\') {  // from the root of the current drive or share
+        std::wstring root, rest;
+        if (!SplitRoot(current, root, rest)) return std::wstring();
+        return (StartsWith(root, L"\\\\?\\UNC\\") ? L"\\\\" + root.substr(8) : root.substr(4)) + path;
+    }
+    return current + L"\\" + path;
 }
 
 }  // namespace
 
-std::wstring WideFilePath(const std::string& fullPath) {
-    std::wstring wide = Widen(fullPath);
-    if (wide.empty() || HasDevicePrefix(wide)) return wide;
-    std::wstring full = FullWidePath(wide);
-    if (full.size() < MAX_PATH || HasDevicePrefix(full)) return full;
-    if (full.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + full.substr(2);
-    return L"\\\\?\\" + full;
+std::wstring ExtendedPath(const std::wstring& path) {
+    if (path.empty()) return std::wstring();
+    if (StartsWith(path, L"\\\\?\\") || StartsWith(path, L"\\\\.\\")) return path;
+    std::wstring slashed = path;
+    for (wchar_t& c : slashed)
+        if (c == L'/') c = L'\\';
+    std::wstring root, rest;
+    if (!SplitRoot(slashed, root, rest) && !SplitRoot(Absolute(slashed), root, rest)) return std::wstring();
+    std::vector<std::wstring> parts;
+    size_t start = 0;
+    while (start <= rest.size()) {
+        size_t end = rest.find(L'\\', start);
+        if (end == std::wstring::npos) end = rest.size();
+        const std::wstring part = rest.substr(start, end - start);
+        if (part == L"..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != L".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::wstring result = root + L"\\";
+    for (size_t i = 0; i < parts.size(); ++i) result += (i ? L"\\" : L"") + parts[i];
+    if (!parts.empty() && slashed.back() == L'\\') result += L'\\';
+    return result;
 }
 
-unsigned long PathAttributes(const std::string& path) {
-    const std::wstring wide = WideFilePath(path);
-    return wide.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(wide.c_str());
+std::wstring CreationPath(const std::wstring& path) {
+    if (path.size() >= MAX_PATH) return ExtendedPath(path);
+    size_t start = 0;
+    while (start < path.size()) {
+        size_t end = path.find_first_of(L"\\/", start);
+        if (end == std::wstring::npos) end = path.size();
+        const std::wstring part = path.substr(start, end - start);
+        // "." and ".." are parts of their own, not names ending in a dot.
+        if (!part.empty() && part != L"." && part != L".." && (part.back() == L'.' || part.back() == L' '))
+            return ExtendedPath(path);
+        start = end + 1;
+    }
+    return path;
+}
+
+DWORD PathAttributes(const std::wstring& path) {
+    const std::wstring real = ExtendedPath(path);
+    return real.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(real.c_str());
 }

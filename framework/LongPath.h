@@ -1,15 +1,21 @@
 #pragma once
-// Full paths of MAX_PATH (260) units or more, in the extended-length form "\\?\C:\..." or
-// "\\?\UNC\server\share\...", which lifts the MAX_PATH limit of the file functions.
-// The ANSI file functions convert through a MAX_PATH buffer (on Wine, and on Windows without
-// the long-path opt-in) even with the prefix, so code that must reach long paths opens them
-// with the wide functions and WideFilePath.
+// The real path of a file for the wide file functions: the extended-length form
+// "\\?\C:\..." or "\\?\UNC\server\share\...", for paths of every length. The form lifts the
+// MAX_PATH limit, and it is the only one in which the system takes every name as it is: without
+// it, a trailing dot or space of each part is stripped, so "apache." would read "apache".
+#include <windows.h>
+
 #include <string>
 
-// The ANSI path in the wide form for the wide file functions: converted from the ANSI code
-// page, made absolute and normalised (".", "..", "/"), prefixed when 260 units or longer.
-// Empty when the path cannot be converted.
-std::wstring WideFilePath(const std::string& fullPath);
+// The extended form of a path. A relative path is taken from the current folder; "." and
+// ".." parts are resolved and "/" counts as "\"; nothing else changes, so each name stays the
+// real one. A trailing "\" is kept. A path already in a "\\?\" or "\\.\" form is taken as it is.
+std::wstring ExtendedPath(const std::wstring& path);
 
-// GetFileAttributes at any length; INVALID_FILE_ATTRIBUTES when the path cannot be reached.
-unsigned long PathAttributes(const std::string& path);
+// The path to create a file by: the path as given where the system reads it as it is, else
+// the extended form (260 units and more, or a part ending in a dot or a space). A device name
+// (NUL, AUX, ...) thus stays the device the user means, not a file of that name.
+std::wstring CreationPath(const std::wstring& path);
+
+// GetFileAttributesW of the real path; INVALID_FILE_ATTRIBUTES when it cannot be reached.
+DWORD PathAttributes(const std::wstring& path);

@@ -4,7 +4,7 @@
 // modal dialogs runs them inside InitInstance and returns FALSE to end.
 #include <windows.h>
 
-#include "framework/Strings.h"
+#include <string>
 
 class CWinApp {
 public:
@@ -16,12 +16,13 @@ public:
     // Start-up work; FALSE ends the program when it returns.
     virtual BOOL InitInstance() = 0;
 
-    // What follows the program's own name on the command line.
-    const CString& CommandArguments() const { return commandArguments_; }
-    void SetCommandArguments(const char* arguments);
+    // What follows the program's own name on the command line, every character kept.
+    const std::wstring& CommandArguments() const { return commandArguments_; }
+    // Takes the arguments from a whole command line (the program's name first).
+    void SetCommandLine(const wchar_t* commandLine);
 
 private:
-    CString commandArguments_;
+    std::wstring commandArguments_;
 };
 
 // The one application object, or null before it is constructed.

@@ -4,11 +4,11 @@
 
 #include "framework/WinApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandArguments, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CWinApp* app = AfxGetApp();
     if (!app) return 1;
     try {
-        app->SetCommandArguments(commandArguments);
+        app->SetCommandLine(GetCommandLineW());  // wide: a path may hold any character
         app->InitInstance();
     } catch (const std::exception&) {
         return 1;

@@ -24,7 +24,7 @@ unsigned short MapPair(UINT codePage, unsigned short pair, DWORD caseFlag) {
 
 }  // namespace
 
-CodePageText::CodePageText(UINT codePage) {
+CodePageText::CodePageText(UINT codePage) : codePage_(codePage) {
     CPINFO info = {};
     for (bool& b : lead_) b = false;
     if (GetCPInfo(codePage, &info) && info.MaxCharSize == 2) {
@@ -99,4 +99,23 @@ int CodePageText::Compare(const char* a, const char* b) const {
         if (va != vb) return va < vb ? -1 : 1;
         if (va == 0) return 0;
     }
+}
+
+void CodePageText::FromWide(const wchar_t* wide, size_t length, std::string& text) const {
+    text.clear();
+    if (length == 0) return;
+    // No code page takes more than three bytes for a UTF-16 unit: one call does it.
+    text.resize(3 * length);
+    const int n = WideCharToMultiByte(codePage_, WC_NO_BEST_FIT_CHARS, wide, static_cast<int>(length), &text[0],
+                                      static_cast<int>(text.size()), "?", nullptr);
+    text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::wstring CodePageText::ToWide(const std::string& text) const {
+    if (text.empty()) return std::wstring();
+    const int n = MultiByteToWideChar(codePage_, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (n <= 0) return std::wstring();
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(codePage_, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    return wide;
 }

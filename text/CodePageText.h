@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-class CodePageText {
+#include "text/TextEncoding.h"
+
+class CodePageText final : public TextEncoding {
 public:
     explicit CodePageText(UINT codePage);
 
@@ -20,24 +22,31 @@ public:
         return lead_[static_cast<unsigned char>(text[index])] && index + 1 < text.size() ? 2 : 1;
     }
     // Start of the next character; stays on the terminating zero (as CharNextA).
-    const char* Next(const char* p) const;
+    const char* Next(const char* p) const override;
     // Start of the character before p; start itself when p is at the start (as CharPrevA).
     const char* Prev(const char* start, const char* p) const;
 
     // Whole-string case conversion in place: a-z / A-Z, and double-byte characters
     // through the code page's own case mapping (full-width letters).
-    void ToUpper(std::string& text) const;
-    void ToLower(std::string& text) const;
+    void ToUpper(std::string& text) const override;
+    void ToLower(std::string& text) const override;
 
     // <0, 0 or >0. Single-byte characters count as their byte with A-Z taken as a-z;
     // a double-byte character counts as lead*256+trail after upper-case mapping;
     // the first difference decides and a text that ends first sorts first.
-    int Compare(const char* a, const char* b) const;
+    int Compare(const char* a, const char* b) const override;
+
+    // Without best fit: "résumé" is written "r?sum?", not "resume", another file's name.
+    void FromWide(const wchar_t* wide, size_t length, std::string& text) const override;
+    using TextEncoding::FromWide;
+    std::string FromCodePage(const std::string& text) const override { return text; }
+    std::wstring ToWide(const std::string& text) const override;
 
 private:
     void BuildCaseMaps(UINT codePage);
     void Convert(std::string& text, const std::vector<unsigned short>& map, bool toUpper) const;
 
+    UINT codePage_;
     bool lead_[256];
     std::vector<unsigned short> upper_;  // lead*256+trail -> mapped pair; empty when single-byte
     std::vector<unsigned short> lower_;

@@ -2,11 +2,11 @@
 
 #include "framework/MessageBox.h"
 
-CFolderBrowser::CFolderBrowser(const CString& initialFolder) : initialFolder_(initialFolder) {}
+CFolderBrowser::CFolderBrowser(const std::wstring& initialFolder) : initialFolder_(initialFolder) {}
 
 int CFolderBrowser::Browse() {
     // The shell fills the display name and gives the path through buffers of its fixed size.
-    char displayName[MAX_PATH] = "";
+    wchar_t displayName[MAX_PATH] = L"";
     browse_.hwndOwner = AppMainWindow();
     browse_.pidlRoot = nullptr;
     browse_.pszDisplayName = displayName;
@@ -16,13 +16,13 @@ int CFolderBrowser::Browse() {
     browse_.lParam = reinterpret_cast<LPARAM>(this);
     browse_.iImage = 0;
 
-    LPITEMIDLIST item = SHBrowseForFolderA(&browse_);
+    LPITEMIDLIST item = SHBrowseForFolderW(&browse_);
     if (!item) {
         resultPath_.clear();
         return IDCANCEL;
     }
-    char path[MAX_PATH] = "";
-    SHGetPathFromIDListA(item, path);
+    wchar_t path[MAX_PATH] = L"";
+    SHGetPathFromIDListW(item, path);
     resultPath_ = path;
     IMalloc* allocator = nullptr;
     if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
@@ -35,6 +35,6 @@ int CFolderBrowser::Browse() {
 int CALLBACK CFolderBrowser::SelectionCallback(HWND window, UINT message, LPARAM, LPARAM data) {
     auto* browser = reinterpret_cast<CFolderBrowser*>(data);
     if (message == BFFM_INITIALIZED && !browser->initialFolder_.empty())
-        SendMessageA(window, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(browser->initialFolder_.c_str()));
+        SendMessageW(window, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(browser->initialFolder_.c_str()));
     return 0;
 }

@@ -3,24 +3,24 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "framework/Strings.h"
+#include <string>
 
 class CFolderBrowser {
 public:
     // initialFolder: preselected when the dialog opens (empty: none); kept whole.
-    explicit CFolderBrowser(const CString& initialFolder);
+    explicit CFolderBrowser(const std::wstring& initialFolder);
     CFolderBrowser(const CFolderBrowser&) = delete;
     CFolderBrowser& operator=(const CFolderBrowser&) = delete;
 
     // IDOK when a folder was chosen, IDCANCEL when the dialog was cancelled.
     int Browse();
     // The chosen folder after IDOK; empty after a cancel.
-    const CString& ResultPath() const { return resultPath_; }
+    const std::wstring& ResultPath() const { return resultPath_; }
 
 private:
     static int CALLBACK SelectionCallback(HWND window, UINT message, LPARAM parameter, LPARAM data);
 
-    CString initialFolder_;
-    CString resultPath_;
-    BROWSEINFOA browse_ = {};
+    std::wstring initialFolder_;
+    std::wstring resultPath_;
+    BROWSEINFOW browse_ = {};
 };

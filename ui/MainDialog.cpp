@@ -6,7 +6,7 @@
 #include "framework/MessageBox.h"
 #include "ui/res/resource.h"
 
-CMainDialog::CMainDialog(CString commandLine, CString executable)
+CMainDialog::CMainDialog(std::wstring commandLine, CString executable)
     : CDialog(IDD_MAIN, nullptr),
       commandLinePath(std::move(commandLine)),
       executablePath(std::move(executable)),
@@ -48,6 +48,7 @@ void CMainDialog::Exchange(DataExchange& dx) {
     dx.Check(IDC_MAIN_USE_TEMPLATE, options.useTemplate);
     dx.Check(IDC_MAIN_CHECKSUM, options.checksum);
     dx.Check(IDC_MAIN_PRODUCT_VERSION, options.productVersion);
+    dx.Check(IDC_MAIN_UTF8, options.utf8);
 }
 
 INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "engine/ListingRun.h"
 #include "format/ListingOptions.h"
@@ -15,15 +16,15 @@
 class CMainDialog : public CDialog {
 public:
     // executablePath: the settings file and the default output file are named after it.
-    CMainDialog(CString commandLinePath, CString executablePath);
+    CMainDialog(std::wstring commandLinePath, CString executablePath);
     ~CMainDialog() override;
 
     // Fields bound to the controls, with the template texts (see Exchange).
     ListingOptions options;
     bool expand = false;         // the dialog shows the options below the filter
-    CString commandLinePath;     // first command-line token, empty if none
+    std::wstring commandLinePath;    // first command-line token, empty if none
     CString executablePath;
-    CString defaultOutputPath;   // executable path with ".txt"; written when the output is empty
+    std::wstring defaultOutputPath;  // executable path with ".txt"; written when the output is empty
     CString settingsFilePath;    // executable path with ".ini"
     int32_t windowWidth = 0;     // measured at initialisation, pixels
     int32_t expandedHeight = 0;
@@ -51,10 +52,10 @@ public:
 
     // One dropped path or the command-line path: a folder becomes the folder to list, a file
     // opens the choices for it. False when the user chose to list the file itself.
-    bool HandleSinglePath(const CString& path);
+    bool HandleSinglePath(const std::wstring& path);
     // Lists each path itself into the output file, synchronously, taking the paths out of
     // the list; does nothing while a run is going.
-    void ListDroppedFiles(CStringList& paths);
+    void ListDroppedFiles(PathList& paths);
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

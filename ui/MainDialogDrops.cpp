@@ -5,26 +5,28 @@
 #include "framework/LongPath.h"
 #include "ui/DropDialog.h"
 #include "ui/DroppedPath.h"
+#include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 
 namespace {
 
-// The whole path, whatever its length: a path cut short would name another file or none.
-CString DroppedPath(HDROP drop, UINT index) {
-    UINT length = DragQueryFileA(drop, index, nullptr, 0);
-    if (length == 0) return CString();
-    CString path(length + 1, '\0');
-    path.resize(DragQueryFileA(drop, index, &path[0], length + 1));
+// The whole real path, whatever its length or characters: a path cut short or converted to
+// the code page would name another file or none.
+std::wstring DroppedPath(HDROP drop, UINT index) {
+    UINT length = DragQueryFileW(drop, index, nullptr, 0);
+    if (length == 0) return std::wstring();
+    std::wstring path(length + 1, L'\0');
+    path.resize(DragQueryFileW(drop, index, &path[0], length + 1));
     return path;
 }
 
 // A bare file name is taken from the current folder, so that "the same folder" is a folder.
-CString AbsoluteIfBare(const CString& path) {
+std::wstring AbsoluteIfBare(const std::wstring& path) {
     if (HasBackslash(path)) return path;
-    DWORD length = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (length == 0) return path;
-    CString full(length, '\0');
-    length = GetFullPathNameA(path.c_str(), length, &full[0], nullptr);
+    std::wstring full(length, L'\0');
+    length = GetFullPathNameW(path.c_str(), length, &full[0], nullptr);
     if (length == 0 || length >= full.size()) return path;
     full.resize(length);
     return full;
@@ -35,9 +37,9 @@ CString AbsoluteIfBare(const CString& path) {
 void CMainDialog::OnDropFiles(HDROP drop) {
     // A drop during a run changes nothing: the fields would change under locked controls.
     if (!IsRunning()) {
-        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
         if (count > 1 || (count == 1 && !HandleSinglePath(DroppedPath(drop, 0)))) {
-            CStringList paths;
+            PathList paths;
             for (UINT i = 0; i < count; ++i) paths.push_back(DroppedPath(drop, i));
             ListDroppedFiles(paths);
         }
@@ -45,7 +47,7 @@ void CMainDialog::OnDropFiles(HDROP drop) {
     DragFinish(drop);
 }
 
-bool CMainDialog::HandleSinglePath(const CString& path) {
+bool CMainDialog::HandleSinglePath(const std::wstring& path) {
     if (path.empty()) return true;
     const DWORD attributes = PathAttributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) return true;  // gone, or out of reach: ignored
@@ -63,7 +65,7 @@ bool CMainDialog::HandleSinglePath(const CString& path) {
     if (choices.sameFolder) options.folder = parts.folder;
     if (choices.extensionFilter && parts.hasExtension) {
         options.filter = true;
-        options.filterText = "*." + parts.extension;
+        options.filterText = "*." + CodePageText::System().FromWide(parts.extension);
         UpdateData(false);
         ApplyFilterState();
     }
@@ -71,7 +73,7 @@ bool CMainDialog::HandleSinglePath(const CString& path) {
     return true;
 }
 
-void CMainDialog::ListDroppedFiles(CStringList& paths) {
+void CMainDialog::ListDroppedFiles(PathList& paths) {
     if (IsRunning()) return;
     UpdateData(true);
     run_ = std::make_unique<ListingRun>(Snapshot(), paths);
@@ -83,10 +85,10 @@ void CMainDialog::ListDroppedFiles(CStringList& paths) {
 
 void CMainDialog::HandleCommandLinePath() {
     if (commandLinePath.empty()) return;
-    const CString path = AbsoluteIfBare(commandLinePath);
+    const std::wstring path = AbsoluteIfBare(commandLinePath);
     // Choosing to list the file asks for what a drop of that one file would do.
     if (!HandleSinglePath(path)) {
-        CStringList paths{path};
+        PathList paths{path};
         ListDroppedFiles(paths);
     }
 }

@@ -4,26 +4,22 @@
 
 #include "engine/FolderWalk.h"
 #include "framework/MessageBox.h"
-#include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 
 namespace {
 
 const UINT kFailureBoxType = MB_OK | MB_ICONERROR | MB_SETFOREGROUND;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
-// Removes leading and trailing single-byte white space; a double-byte character is never cut,
-// even when its trail byte looks like a blank.
-void TrimBlanks(CString& text) {
-    const CodePageText& cp = CodePageText::System();
-    const char* start = text.c_str();
-    while (*start && IsBlank(*start)) ++start;
-    const char* end = start;
-    for (const char* p = start; *p; p = cp.Next(p)) {
-        if (!IsBlank(*p)) end = cp.Next(p);
+// Removes leading and trailing white space: space, tab, line feed, vertical tab, form feed and
+// carriage return.
+void TrimBlanks(std::wstring& text) {
+    const wchar_t* blanks = L" \t\n\v\f\r";
+    const size_t start = text.find_first_not_of(blanks);
+    if (start == std::wstring::npos) {
+        text.clear();
+        return;
     }
-    text = CString(start, end);
+    text = text.substr(start, text.find_last_not_of(blanks) - start + 1);
 }
 
 }  // namespace
@@ -68,5 +64,5 @@ void CMainDialog::OnFinish() {
                                       MB_YESNO | MB_ICONQUESTION);
         if (answer != IDYES) return;
     }
-    ShellExecuteA(Window(), "OPEN", run_->Job().options.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(Window(), L"OPEN", run_->Job().options.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -1,5 +1,6 @@
 // The main dialog's traffic with the settings file beside the executable.
 #include "framework/ModuleText.h"
+#include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 #include "ui/OptionsSettings.h"
 #include "ui/res/resource.h"
@@ -7,7 +8,7 @@
 void CMainDialog::LoadSettings() {
     SidePaths paths = DeriveSidePaths(executablePath);
     settingsFilePath = paths.settingsFile;
-    defaultOutputPath = paths.defaultOutput;
+    defaultOutputPath = CodePageText::System().ToWide(paths.defaultOutput);
     TemplateTexts builtIn;
     builtIn.header = LoadResourceString(IDS_TEMPLATE_HEADER);
     builtIn.repeat = LoadResourceString(IDS_TEMPLATE_REPEAT);
@@ -24,6 +25,6 @@ void CMainDialog::SaveOnClose() {
     UpdateData(true);
     SaveClosingKeys(settingsFilePath, options, expand);
     // A scratch file: whatever wrote it, it goes with the dialog.
-    DeleteFileA(defaultOutputPath.c_str());
+    DeleteFileW(defaultOutputPath.c_str());
     EndDialog(IDCANCEL);
 }

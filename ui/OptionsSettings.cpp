@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "text/CodePageText.h"
+
 namespace {
 
 // UPPER holds both case switches: 1 upper case, 2 lower case, anything else neither.
@@ -20,6 +22,19 @@ PathType PathTypeOf(int32_t number) {
     if (number == static_cast<int32_t>(PathType::Relative)) return PathType::Relative;
     return PathType::Unchosen;
 }
+
+// The file keeps texts in the ANSI code page. A path that the code page cannot hold would come
+// back naming another file, or none: such a path is not stored, and the key keeps the
+// previous one.
+bool WritePath(const CString& file, const char* key, const std::wstring& path) {
+    const CodePageText& cp = CodePageText::System();
+    const CString text = cp.FromWide(path);
+    if (cp.ToWide(text) != path) return false;
+    WriteText(file, key, text);
+    return true;
+}
+
+std::wstring ReadPath(const CString& file, const char* key) { return CodePageText::System().ToWide(ReadText(file, key)); }
 
 }  // namespace
 
@@ -42,12 +57,13 @@ void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOpti
     options.useTemplate = ReadSwitch(file, "TEMPLATE", false);
 
     options.filterText = ReadText(file, "FILTER");
-    options.outputPath = ReadText(file, "FILENAME");
+    options.outputPath = ReadPath(file, "FILENAME");
     const TemplateTexts texts = ReadTemplateTexts(file, builtIn);
     options.headerText = texts.header;
     options.repeatText = texts.repeat;
     options.footerText = texts.footer;
-    options.folder = ReadText(file, "DIRNAME");
+    options.folder = ReadPath(file, "DIRNAME");
+    options.utf8 = ReadSwitch(file, "UTF8", false);
 }
 
 void SaveSettings(const CString& file, const ListingOptions& options) {
@@ -63,6 +79,7 @@ void SaveSettings(const CString& file, const ListingOptions& options) {
     WriteSwitch(file, "VERSION", options.fileVersion);
     WriteSwitch(file, "VERSIONP", options.productVersion);
     WriteSwitch(file, "FILTER", options.filter);
+    WriteSwitch(file, "UTF8", options.utf8);
     WriteText(file, "FILTER", options.filterText);
     WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
 }
@@ -70,6 +87,6 @@ void SaveSettings(const CString& file, const ListingOptions& options) {
 void SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand) {
     WriteSwitch(file, "EXPAND", expand);
     WriteSwitch(file, "SUBDIR", options.subfolders);
-    WriteText(file, "DIRNAME", options.folder);
-    WriteText(file, "FILENAME", options.outputPath);
+    WritePath(file, "DIRNAME", options.folder);
+    WritePath(file, "FILENAME", options.outputPath);
 }

@@ -76,13 +76,16 @@ int main(int argc, char** argv) {
     char temp[MAX_PATH + 1];
     GetTempPathA(sizeof temp, temp);
     const std::string path = std::string(temp) + "qm_crc_bench.bin";
+    wchar_t wideTemp[MAX_PATH + 1];
+    GetTempPathW(MAX_PATH + 1, wideTemp);
+    const std::wstring widePath = std::wstring(wideTemp) + L"qm_crc_bench.bin";
     buffer.resize(64u << 20);
     if (fileMiB == 0 || !WriteTestFile(path, buffer, fileMiB)) {
         std::printf("Cannot write %s\n", path.c_str());
         return 1;
     }
-    std::string text = FileChecksumText(path);  // brings the file into the cache
-    seconds = BestSeconds(3, [&] { text = FileChecksumText(path); });
+    std::string text = FileChecksumText(widePath);  // brings the file into the cache
+    seconds = BestSeconds(3, [&] { text = FileChecksumText(widePath); });
     std::printf("%-38s %7.2f GB/s  (CRC %s)\n",
                 ("FileChecksumText, cached " + std::to_string(fileMiB) + " MiB file").c_str(),
                 static_cast<double>(fileMiB << 20) / seconds / 1e9, text.c_str());

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "engine/ListingRun.h"
+#include "text/CodePageText.h"
 
 namespace {
 
@@ -48,8 +49,8 @@ unsigned long long BareWalk(const std::string& folder) {
 
 unsigned long long TimedRun(const std::string& mode, const std::string& folder, const std::string& output) {
     ListingOptions options;
-    options.folder = folder;
-    options.outputPath = output;
+    options.folder = CodePageText::System().ToWide(folder);
+    options.outputPath = CodePageText::System().ToWide(output);
     options.subfolders = true;
     options.pathType = PathType::Relative;
     options.size = true;

@@ -3,24 +3,25 @@
 #include <windows.h>
 
 #include "framework/LongPath.h"
+#include "TempFolder.h"
 
 DeepFolder::DeepFolder(const std::string& base, size_t minLength) : path_(base) {
     for (int level = 0; path_.size() < minLength; ++level) {
         path_ += "\\deep" + std::to_string(level) + std::string(40, 'x');
-        if (!CreateDirectoryW(WideFilePath(path_).c_str(), nullptr)) break;
+        if (!CreateDirectoryW(RealPath(path_).c_str(), nullptr)) break;
         folders_.push_back(path_);
     }
 }
 
 DeepFolder::~DeepFolder() {
-    for (const std::string& file : files_) DeleteFileW(WideFilePath(file).c_str());
+    for (const std::string& file : files_) DeleteFileW(RealPath(file).c_str());
     for (auto it = folders_.rbegin(); it != folders_.rend(); ++it)
-        RemoveDirectoryW(WideFilePath(*it).c_str());
+        RemoveDirectoryW(RealPath(*it).c_str());
 }
 
 std::string DeepFolder::WriteFile(const std::string& name, const std::string& content) {
     std::string full = path_ + "\\" + name;
-    HANDLE h = CreateFileW(WideFilePath(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE h = CreateFileW(RealPath(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return "";
     DWORD written = 0;
@@ -32,7 +33,7 @@ std::string DeepFolder::WriteFile(const std::string& name, const std::string& co
 
 std::string DeepFolder::CopyIn(const std::string& source, const std::string& name) {
     std::string full = path_ + "\\" + name;
-    if (!CopyFileW(WideFilePath(source).c_str(), WideFilePath(full).c_str(), FALSE)) return "";
+    if (!CopyFileW(RealPath(source).c_str(), RealPath(full).c_str(), FALSE)) return "";
     files_.push_back(full);
     return full;
 }

@@ -3,11 +3,24 @@
 #include <atomic>
 #include <cstdio>
 
+#include "framework/LongPath.h"
+#include "text/CodePageText.h"
+
 namespace {
 
-std::string Extended(const std::string& path) {
-    if (path.size() < MAX_PATH - 12 || path.compare(0, 4, "\\\\?\\") == 0) return path;
-    return "\\\\?\\" + path;
+// Every part of the path from the temporary folder on, made by its real name.
+void MakeFolders(const std::wstring& base, const std::wstring& full) {
+    for (size_t i = base.size() + 1; i <= full.size(); ++i)
+        if (i == full.size() || full[i] == L'\\') CreateDirectoryW(ExtendedPath(full.substr(0, i)).c_str(), nullptr);
+}
+
+void WriteContent(const std::wstring& full, const std::string& content) {
+    HANDLE h = CreateFileW(ExtendedPath(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    ::WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(h);
 }
 
 }  // namespace
@@ -31,40 +44,33 @@ TempFolder::~TempFolder() { RemoveTree(path_); }
 std::string TempFolder::operator/(const std::string& relative) const { return path_ + "\\" + relative; }
 
 std::string TempFolder::MakeDir(const std::string& relative) const {
-    std::string full = *this / relative;
-    for (size_t i = path_.size() + 1; i <= full.size(); ++i) {
-        if (i == full.size() || full[i] == '\\') {
-            // Only split at a byte that is not the trail of a double-byte character.
-            bool trail = false;
-            for (size_t j = 0; j < i; ++j) {
-                if (IsDBCSLeadByte(static_cast<BYTE>(full[j]))) { if (j + 1 == i) trail = true; ++j; }
-            }
-            if (trail) continue;
-            CreateDirectoryA(Extended(full.substr(0, i)).c_str(), nullptr);
-        }
-    }
-    return full;
+    MakeFolders(Wide(path_), Wide(*this / relative));
+    return *this / relative;
 }
 
 std::string TempFolder::WriteFile(const std::string& relative, const std::string& content) const {
-    std::string full = *this / relative;
-    const char* start = full.c_str();
-    const char* slash = nullptr;
-    for (const char* p = start; *p; p = CharNextA(p)) if (*p == '\\') slash = p;
-    if (slash && static_cast<size_t>(slash - start) > path_.size())
-        MakeDir(full.substr(path_.size() + 1, slash - start - path_.size() - 1));
-    HANDLE h = CreateFileA(Extended(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        ::WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-        CloseHandle(h);
-    }
+    WriteFile(Wide(relative), content);
+    return *this / relative;
+}
+
+std::wstring TempFolder::MakeDir(const std::wstring& relative) const {
+    const std::wstring full = Wide(path_) + L"\\" + relative;
+    MakeFolders(Wide(path_), full);
     return full;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    HANDLE h = CreateFileA(Extended(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+std::wstring TempFolder::WriteFile(const std::wstring& relative, const std::string& content) const {
+    const std::wstring full = Wide(path_) + L"\\" + relative;
+    const size_t slash = full.rfind(L'\\');
+    MakeFolders(Wide(path_), full.substr(0, slash));
+    WriteContent(full, content);
+    return full;
+}
+
+std::string ReadWholeFile(const std::string& path) { return ReadWholeFile(Wide(path)); }
+
+std::string ReadWholeFile(const std::wstring& path) {
+    HANDLE h = CreateFileW(ExtendedPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return "<missing>";
     std::string content;
@@ -86,7 +92,7 @@ bool SetLastWriteTime(const std::string& path, int year, int month, int day, int
     st.wSecond = static_cast<WORD>(second);
     FILETIME ft;
     if (!SystemTimeToFileTime(&st, &ft)) return false;
-    HANDLE h = CreateFileA(Extended(path).c_str(), FILE_WRITE_ATTRIBUTES,
+    HANDLE h = CreateFileW(RealPath(path).c_str(), FILE_WRITE_ATTRIBUTES,
                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
@@ -95,20 +101,33 @@ bool SetLastWriteTime(const std::string& path, int year, int month, int day, int
     return ok != FALSE;
 }
 
-void RemoveTree(const std::string& path) {
-    std::string base = Extended(path);
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((base + "\\*").c_str(), &fd);
+namespace {
+
+void RemoveWideTree(const std::wstring& path) {
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string child = path + "\\" + name;
-            SetFileAttributesA(Extended(child).c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
-            else DeleteFileA(Extended(child).c_str());
-        } while (FindNextFileA(h, &fd));
+            const std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = path + L"\\" + name;
+            SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const bool folder = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            // A link to a folder goes itself; what it leads to is not this tree's.
+            if (folder && !(fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) RemoveWideTree(child);
+            else if (!DeleteFileW(child.c_str())) RemoveDirectoryW(child.c_str());
+        } while (FindNextFileW(h, &fd));
         FindClose(h);
     }
-    RemoveDirectoryA(base.c_str());
+    RemoveDirectoryW(path.c_str());
 }
+
+}  // namespace
+
+void RemoveTree(const std::string& path) { RemoveWideTree(RealPath(path)); }
+
+std::wstring Wide(const std::string& ansi) { return CodePageText::System().ToWide(ansi); }
+
+std::string Narrow(const std::wstring& wide) { return CodePageText::System().FromWide(wide); }
+
+std::wstring RealPath(const std::string& ansi) { return ExtendedPath(Wide(ansi)); }

@@ -20,13 +20,23 @@ public:
     std::string MakeDir(const std::string& relative) const;
     // Creates or replaces a file below this one (parents made as needed); returns its full path.
     std::string WriteFile(const std::string& relative, const std::string& content) const;
+    // The same by real (UTF-16) names, which may end in a dot or hold any character.
+    std::wstring MakeDir(const std::wstring& relative) const;
+    std::wstring WriteFile(const std::wstring& relative, const std::string& content) const;
 
 private:
     std::string path_;
 };
 
+// An ANSI code page text (as the test literals are) in UTF-16, and back.
+std::wstring Wide(const std::string& ansi);
+std::string Narrow(const std::wstring& wide);
+// The real path of an ANSI path, as the program opens files (framework/LongPath.h).
+std::wstring RealPath(const std::string& ansi);
+
 // The whole content of a file, or "<missing>" when it cannot be opened.
 std::string ReadWholeFile(const std::string& path);
+std::string ReadWholeFile(const std::wstring& path);
 // Sets a file's or folder's last-write time from a UTC date and time.
 bool SetLastWriteTime(const std::string& path, int year, int month, int day, int hour, int minute,
                       int second);

@@ -105,7 +105,7 @@ TEST_F(DroppedFiles, WithoutAnOutputPathTheDefaultFileIsWrittenWithoutAQuestion)
         OnlyColumns(d, {});
         SetText(d, IDC_MAIN_OUTPUT, " ");
         Drop(d, {first, second});
-        EXPECT_EQ(d.CurrentRun()->Job().options.outputPath, tree / "qmtest.txt");
+        EXPECT_EQ(Narrow(d.CurrentRun()->Job().options.outputPath), tree / "qmtest.txt");
         EXPECT_EQ(d.CurrentRun()->Result(), RunResult::Complete);
     });
     EXPECT_TRUE(boxes.Boxes().empty());
@@ -131,7 +131,7 @@ TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
         SetText(d, IDC_MAIN_OUTPUT, tree / "missing\\out.txt");
-        CStringList paths{first, second};
+        PathList paths{Wide(first), Wide(second)};
         d.ListDroppedFiles(paths);
         EXPECT_EQ(paths.size(), 2u);
         EXPECT_EQ(d.CurrentRun()->Result(), RunResult::CannotCreate);
@@ -156,7 +156,7 @@ TEST_F(DroppedFiles, DropsDuringARunDoNothing) {
         ASSERT_TRUE(d.IsRunning());
         Drop(d, {first, second});
         Drop(d, {tree / "b-folder"});
-        CStringList paths{first};
+        PathList paths{Wide(first)};
         d.ListDroppedFiles(paths);
         EXPECT_EQ(paths.size(), 1u);
         char folder[MAX_PATH];

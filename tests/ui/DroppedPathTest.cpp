@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "engine/PathListing.h"
+#include "support/TempFolder.h"
 #include "ui/DroppedPath.h"
 
 namespace {
 
 void ExpectParts(const CString& path, const CString& folder, bool hasExtension, const CString& extension) {
-    DroppedFileParts parts = SplitDroppedFile(path);
-    EXPECT_EQ(parts.folder, folder) << path;
+    DroppedFileParts parts = SplitDroppedFile(Wide(path));
+    EXPECT_EQ(parts.folder, Wide(folder)) << path;
     EXPECT_EQ(parts.hasExtension, hasExtension) << path;
-    EXPECT_EQ(parts.extension, extension) << path;
+    EXPECT_EQ(parts.extension, Wide(extension)) << path;
 }
 
 TEST(DroppedPath, FolderAndExtensionOfAFile) {
@@ -29,16 +30,16 @@ TEST(DroppedPath, TrailBytesAreNeverSeparatorsOrDots) {
     ExpectParts("C:\\data\\表\\a.txt", "C:\\data\\表", true, "txt");
     ExpectParts("C:\\data\\表\\ソ", "C:\\data\\表", false, "");
     ExpectParts("C:\\表.ソ", "C:", true, "ソ");
-    EXPECT_TRUE(HasBackslash("表\\a"));
-    EXPECT_FALSE(HasBackslash("表ソ.txt"));
+    EXPECT_TRUE(HasBackslash(Wide("表\\a")));
+    EXPECT_FALSE(HasBackslash(Wide("表ソ.txt")));
 }
 
 TEST(DroppedPath, DirectoryPartKeepsItsBackslash) {
-    EXPECT_EQ(DirectoryWithBackslash("C:\\work\\a.txt"), "C:\\work\\");
-    EXPECT_EQ(DirectoryWithBackslash("C:\\表"), "C:\\");
-    EXPECT_EQ(DirectoryWithBackslash("C:\\work\\表\\ソ"), "C:\\work\\表\\");
-    EXPECT_EQ(DirectoryWithBackslash("a.txt"), "a.txt\\");
-    EXPECT_EQ(DirectoryWithBackslash("表"), "表\\");
+    EXPECT_EQ(DirectoryWithBackslash(Wide("C:\\work\\a.txt")), Wide("C:\\work\\"));
+    EXPECT_EQ(DirectoryWithBackslash(Wide("C:\\表")), Wide("C:\\"));
+    EXPECT_EQ(DirectoryWithBackslash(Wide("C:\\work\\表\\ソ")), Wide("C:\\work\\表\\"));
+    EXPECT_EQ(DirectoryWithBackslash(Wide("a.txt")), Wide("a.txt\\"));
+    EXPECT_EQ(DirectoryWithBackslash(Wide("表")), Wide("表\\"));
 }
 
 }  // namespace

@@ -49,11 +49,11 @@ TEST(OutputButton, BuiltInFilterAndExtensionAndTheChosenPathLands) {
         });
         d.Click(IDC_MAIN_BROWSE_OUTPUT);
         EXPECT_TRUE(driver.Finished());
-        EXPECT_EQ(LongName(d.options.outputPath.substr(0, d.options.outputPath.rfind('\\'))), LongName(folder.Path()));
-        EXPECT_EQ(d.options.outputPath.substr(d.options.outputPath.rfind('\\')), "\\一覧.txt");
+        EXPECT_EQ(LongName(Narrow(d.options.outputPath).substr(0, Narrow(d.options.outputPath).rfind('\\'))), LongName(folder.Path()));
+        EXPECT_EQ(Narrow(d.options.outputPath).substr(Narrow(d.options.outputPath).rfind('\\')), "\\一覧.txt");
         char shown[600];
         GetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, shown, sizeof shown);
-        EXPECT_EQ(d.options.outputPath, shown);
+        EXPECT_EQ(Narrow(d.options.outputPath), shown);
     });
 }
 
@@ -87,7 +87,7 @@ TEST(OutputButton, SettingsFileFilterReplacesTheListAndAnExistingFileAsksFirst) 
             });
         d.Click(IDC_MAIN_BROWSE_OUTPUT);
         EXPECT_TRUE(driver.Finished());
-        EXPECT_EQ(d.options.outputPath.substr(d.options.outputPath.rfind('\\')), "\\新.csv");
+        EXPECT_EQ(Narrow(d.options.outputPath).substr(Narrow(d.options.outputPath).rfind('\\')), "\\新.csv");
         EXPECT_EQ(ReadWholeFile(existing), "keep");
     });
 }
@@ -147,10 +147,10 @@ TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
             EXPECT_TRUE(driver.Finished());
         }
         EXPECT_TRUE(preselected) << "the typed folder is preselected";
-        EXPECT_EQ(LongName(d.options.folder), LongName(typed));
+        EXPECT_EQ(LongName(Narrow(d.options.folder)), LongName(typed));
         char shown[600];
         GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, shown, sizeof shown);
-        EXPECT_EQ(d.options.folder, shown);
+        EXPECT_EQ(Narrow(d.options.folder), shown);
     });
 }
 
@@ -165,7 +165,7 @@ TEST(FolderButton, CancelKeepsTheTypedTextWhole) {
         driver.Then([&](HWND b) { PostClick(b, IDCANCEL); });
         d.Click(IDC_MAIN_BROWSE_FOLDER);
         EXPECT_TRUE(driver.Finished());
-        EXPECT_EQ(d.options.folder, typed);
+        EXPECT_EQ(Narrow(d.options.folder), typed);
         EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), typed);
     });
 }

@@ -18,8 +18,8 @@ TEST(MainDialogExchange, FieldsToControlsAndBack) {
     TempFolder folder;
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
-        d.options.folder = "D:\\ソフト\\表";
-        d.options.outputPath = "out.txt";
+        d.options.folder = Wide("D:\\ソフト\\表");
+        d.options.outputPath = Wide("out.txt");
         d.options.filterText = "*.c;*.h";
         d.options.pathType = PathType::Relative;
         d.options.url = true;
@@ -38,7 +38,7 @@ TEST(MainDialogExchange, FieldsToControlsAndBack) {
         d.Click(IDC_MAIN_ABSOLUTE);
         d.Click(IDC_MAIN_PRODUCT_VERSION);
         d.UpdateData(true);
-        EXPECT_EQ(d.options.outputPath, "C:\\出力\\一覧.txt");
+        EXPECT_EQ(Narrow(d.options.outputPath), "C:\\出力\\一覧.txt");
         EXPECT_EQ(d.options.pathType, PathType::Absolute);
         EXPECT_TRUE(d.options.productVersion);
 

@@ -46,9 +46,9 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         ASSERT_NE(held, nullptr);
         const ListingJob& job = held->Job();
         EXPECT_TRUE(d.IsRunning());
-        EXPECT_EQ(job.options.folder, folder / "data");
-        EXPECT_EQ(d.options.outputPath, folder / "一覧.txt");  // trimmed in the field itself
-        EXPECT_EQ(job.options.outputPath, folder / "一覧.txt");
+        EXPECT_EQ(Narrow(job.options.folder), folder / "data");
+        EXPECT_EQ(Narrow(d.options.outputPath), folder / "一覧.txt");  // trimmed in the field itself
+        EXPECT_EQ(Narrow(job.options.outputPath), folder / "一覧.txt");
         EXPECT_EQ(job.options.pathType, PathType::Relative);
         EXPECT_TRUE(job.options.filter);
         EXPECT_EQ(job.filterList, (CStringList{"*.txt", "*.doc"}));
@@ -102,7 +102,7 @@ TEST(MainDialogRun, EmptyOutputWritesTheDefaultFileWithoutAsking) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, "   ");
         d.Click(IDOK);
         ASSERT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
-        EXPECT_EQ(d.CurrentRun()->Job().options.outputPath, folder / "qmtest.txt");
+        EXPECT_EQ(Narrow(d.CurrentRun()->Job().options.outputPath), folder / "qmtest.txt");
         EXPECT_NE(ReadWholeFile(folder / "qmtest.txt").find("A.TXT"), std::string::npos);
     });
     EXPECT_TRUE(boxes.Boxes().empty());

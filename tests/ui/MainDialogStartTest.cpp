@@ -35,7 +35,7 @@ TEST(MainDialogStart, FirstStartShowsDefaultsCollapsedWithBuiltInTemplates) {
         EXPECT_GT(d.expandedHeight, d.collapsedHeight + 100);
     });
     EXPECT_EQ(dialog.settingsFilePath, folder / "qmtest.ini");
-    EXPECT_EQ(dialog.defaultOutputPath, folder / "qmtest.txt");
+    EXPECT_EQ(Narrow(dialog.defaultOutputPath), folder / "qmtest.txt");
     EXPECT_EQ(dialog.options.headerText,
               "<html>\r\n<head>\r\n<title> Quillmark OUTPUT</title>\r\n</head>\r\n<body>\r\n");
     EXPECT_EQ(dialog.options.repeatText,
@@ -101,7 +101,7 @@ TEST(MainDialogStart, StoredChoicesReachTheControlsWithOutOfRangeValuesCleared) 
     EXPECT_EQ(dialog.options.pathType, PathType::Unchosen);
     EXPECT_EQ(dialog.options.headerText, "<h1>\r\n");
     EXPECT_EQ(dialog.options.repeatText, "");  // one stored text: no built-in ones
-    EXPECT_EQ(dialog.commandLinePath, "C:\\from the command line");
+    EXPECT_EQ(Narrow(dialog.commandLinePath), "C:\\from the command line");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ const UINT kRunScript = WM_APP + 17;
 }
 
 ScriptedMainDialog::ScriptedMainDialog(const TempFolder& folder, const std::string& commandLine)
-    : CMainDialog(commandLine, folder / "qmtest.exe") {}
+    : CMainDialog(Wide(commandLine), folder / "qmtest.exe") {}
 
 INT_PTR ScriptedMainDialog::Run(Script script) {
     script_ = std::move(script);

@@ -19,7 +19,7 @@ TEST(TemplateDialog, ShowsTheTextsAndOkCopiesTheEditsBack) {
     dialog.Run([&](ScriptedMainDialog& d) {
         SetTexts(d);
         // Typed but not yet read: the template button must neither read nor overwrite it.
-        d.options.folder = "C:\\field";
+        d.options.folder = Wide("C:\\field");
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, "C:\\typed");
         ModalDriver driver(d.Window());
         driver.Then([&](HWND t) {
@@ -47,7 +47,7 @@ TEST(TemplateDialog, ShowsTheTextsAndOkCopiesTheEditsBack) {
         char typed[64];
         GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, typed, sizeof typed);
         EXPECT_STREQ(typed, "C:\\typed");
-        EXPECT_EQ(d.options.folder, "C:\\field");
+        EXPECT_EQ(Narrow(d.options.folder), "C:\\field");
     });
 }
 

@@ -35,8 +35,8 @@ private:
 };
 
 void ListRelative(ListingOptions& job, const std::string& folder, const std::string& output) {
-    job.folder = folder;
-    job.outputPath = output;
+    job.folder = Wide(folder);
+    job.outputPath = Wide(output);
     job.pathType = PathType::Relative;
     job.subfolders = 1;
 }
@@ -94,11 +94,11 @@ TEST(VersionRun, ColumnsFromTheFixturesAndNoneForPlainFiles) {
     EXPECT_EQ(Lines({"a.dll\t1,4,0,0\t1,4,0,0", "b.dll\t5,0,2195,1\t5,1,2600,7", "c.txt"}),
               ReadWholeFile(tree / "out.txt"));
     // The product-version switch alone reads the resource and adds only its own column.
-    job.folder = tree / "list";
+    job.folder = Wide(tree / "list");
     job.fileVersion = 0;
     RunListing(job);
     EXPECT_EQ(Lines({"a.dll\t1,4,0,0", "b.dll\t5,1,2600,7", "c.txt"}), ReadWholeFile(tree / "out.txt"));
-    job.folder = tree / "list";
+    job.folder = Wide(tree / "list");
     job.fileVersion = 1;
     job.productVersion = 0;
     RunListing(job);

@@ -37,7 +37,7 @@ public:
     }
     ~DeepTree() {
         for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
-            const std::wstring wide = WideFilePath(*it);
+            const std::wstring wide = RealPath(*it);
             if (!DeleteFileW(wide.c_str())) RemoveDirectoryW(wide.c_str());
         }
     }
@@ -49,7 +49,7 @@ public:
 
 private:
     void Make(const std::string& path, bool folder) {
-        const std::wstring wide = WideFilePath(path);
+        const std::wstring wide = RealPath(path);
         if (folder) {
             ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr)) << path.size();
         } else {
@@ -98,8 +98,8 @@ class DeepTreeListing : public ::testing::Test {
 protected:
     std::string Run(const std::string& folder, PathType pathType) {
         ListingOptions job;
-        job.folder = folder;
-        job.outputPath = temp_ / "out.txt";
+        job.folder = Wide(folder);
+        job.outputPath = Wide(temp_ / "out.txt");
         job.subfolders = 1;
         job.directoryNames = 1;
         job.size = 1;
@@ -133,11 +133,11 @@ TEST_F(DeepTreeListing, ARelativeFolderTextStaysRelativeInTheOutput) {
 TEST(DeepFolderCheck, AFolderBeyond260BytesCanBeListed) {
     TempFolder base;
     DeepFolder deep(base.Path(), 300);
-    EXPECT_TRUE(IsExistingFolder(deep.Path()));
+    EXPECT_TRUE(IsExistingFolder(Wide(deep.Path())));
     const std::string file = deep.WriteFile("f.txt", "x");
     ASSERT_FALSE(file.empty());
-    EXPECT_FALSE(IsExistingFolder(file));
-    EXPECT_FALSE(IsExistingFolder(deep.Path() + "\\missing"));
+    EXPECT_FALSE(IsExistingFolder(Wide(file)));
+    EXPECT_FALSE(IsExistingFolder(Wide(deep.Path() + "\\missing")));
 }
 
 }  // namespace

@@ -1,15 +1,14 @@
 // Entry texts from find records that a test cannot easily make on disk.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "format/EntryFormatter.h"
+#include "text/CodePageText.h"
 
 namespace {
 
-WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
-    WIN32_FIND_DATAA entry = {};
-    std::strcpy(entry.cFileName, name);
+// The record of an entry; its name reaches the formatter on its own, in the output's encoding.
+WIN32_FIND_DATAW Entry(DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
+    WIN32_FIND_DATAW entry = {};
     entry.dwFileAttributes = attributes;
     entry.nFileSizeHigh = sizeHigh;
     entry.nFileSizeLow = sizeLow;
@@ -18,22 +17,28 @@ WIN32_FIND_DATAA Entry(const char* name, DWORD attributes, DWORD sizeHigh, DWORD
     return entry;
 }
 
+// One entry through a formatter of code-page output, as a run makes it.
+CString FormatEntry(const ListingOptions& options, EntryTexts& texts, const WIN32_FIND_DATAW& entry,
+                    const CString& name, size_t linesBefore) {
+    EntryFormatter formatter(options, CodePageText::System(), texts);
+    return formatter.Format(entry, name, linesBefore);
+}
+
 TEST(EntryFormatter, SizesBeyondTwoGibibytesAreTheFullUnsignedSize) {
     ListingOptions switches;
     switches.size = 1;
     EntryTexts texts;
-    EXPECT_EQ("a\t2147483648", FormatEntry(switches, texts, Entry("a", 0, 0, 0x80000000u), "a", 0));
-    EXPECT_EQ("a\t4294967301", FormatEntry(switches, texts, Entry("a", 0, 1, 5), "a", 0));
-    EXPECT_EQ("a\t0", FormatEntry(switches, texts, Entry("a", 0, 0, 0), "a", 0));
+    EXPECT_EQ("a\t2147483648", FormatEntry(switches, texts, Entry(0, 0, 0x80000000u), "a", 0));
+    EXPECT_EQ("a\t4294967301", FormatEntry(switches, texts, Entry(0, 1, 5), "a", 0));
+    EXPECT_EQ("a\t0", FormatEntry(switches, texts, Entry(0, 0, 0), "a", 0));
 }
 
-TEST(EntryFormatter, ANameLongerThanTheFindRecordIsListedWhole) {
+TEST(EntryFormatter, ANameLongerThan259BytesIsListedWhole) {
     // 150 kanji: 300 bytes in code page 932, a legal name of 150 UTF-16 units on NTFS.
     std::string name;
     for (int i = 0; i < 150; ++i) name += "表";
     name += ".txt";
-    WIN32_FIND_DATAA record = Entry("", 0, 0, 3);
-    std::memcpy(record.cFileName, name.data(), 258);  // what the record can hold of it
+    const WIN32_FIND_DATAW record = Entry(0, 0, 3);
     ListingOptions switches;
     switches.size = 1;
     EntryTexts texts;
@@ -49,7 +54,7 @@ TEST(EntryFormatter, AttributeLettersInTheirFixedPositions) {
 }
 
 TEST(EntryFormatter, DatesAreLocalWholeSecondsAndEmptyBeyondYear9999) {
-    FILETIME utc = Entry("a", 0, 0, 0).ftLastWriteTime;
+    FILETIME utc = Entry(0, 0, 0).ftLastWriteTime;
     CString date = "old";
     LocalDateText(utc, date);
     EXPECT_EQ("2020/03/01 08:59:58", date) << "UTC+9 crosses into a leap-year March";
@@ -64,7 +69,7 @@ TEST(EntryFormatter, TextsAreFilledEvenWhenTheirColumnsAreOff) {
     EntryTexts texts;
     texts.dir = "sub\\";
     texts.location = "C:\\nowhere\\sub\\";
-    EXPECT_EQ("sub\\Name.TXT", FormatEntry(switches, texts, Entry("Name.TXT", 0x21, 0, 42), "Name.TXT", 6));
+    EXPECT_EQ("sub\\Name.TXT", FormatEntry(switches, texts, Entry(0x21, 0, 42), "Name.TXT", 6));
     EXPECT_EQ("Name.TXT", texts.file);
     EXPECT_EQ("7", texts.count);
     EXPECT_EQ("42", texts.size);
@@ -81,7 +86,7 @@ TEST(EntryFormatter, TemplateModeLineIsTheExpandedRepeatText) {
     switches.repeatText = "%count%: %PATH% (%File%) %DIR%";
     EntryTexts texts;
     texts.dir = "sub\\";
-    EXPECT_EQ("3: SUB\\AB.TXT (ab.txt) sub\\", FormatEntry(switches, texts, Entry("ab.txt", 0, 0, 1), "ab.txt", 2));
+    EXPECT_EQ("3: SUB\\AB.TXT (ab.txt) sub\\", FormatEntry(switches, texts, Entry(0, 0, 1), "ab.txt", 2));
 }
 
 }  // namespace

@@ -10,37 +10,37 @@
 
 TEST(FileChecksum, ContentOfFilesOfAnySize) {
     TempFolder temp;
-    EXPECT_EQ("CBF43926", FileChecksumText(temp.WriteFile("sub\\digits.txt", "123456789")));
-    EXPECT_EQ("00000000", FileChecksumText(temp.WriteFile("empty.txt", "")));
-    EXPECT_EQ("352441C2", FileChecksumText(temp.WriteFile("abc.txt", "abc")));
+    EXPECT_EQ("CBF43926", FileChecksumText(Wide(temp.WriteFile("sub\\digits.txt", "123456789"))));
+    EXPECT_EQ("00000000", FileChecksumText(Wide(temp.WriteFile("empty.txt", ""))));
+    EXPECT_EQ("352441C2", FileChecksumText(Wide(temp.WriteFile("abc.txt", "abc"))));
     // Several read blocks and a short last one.
     std::string big(3 * 1024 * 1024 + 7, '\0');
     for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 2654435761u >> 13);
     char expected[9];
     std::snprintf(expected, sizeof expected, "%08lX",
                   static_cast<unsigned long>(Crc32UpdateReference(0, big.data(), big.size())));
-    EXPECT_EQ(expected, FileChecksumText(temp.WriteFile("big.bin", big)));
+    EXPECT_EQ(expected, FileChecksumText(Wide(temp.WriteFile("big.bin", big))));
     // Double-byte name, with a trail byte of 0x5C.
-    EXPECT_EQ("CBF43926", FileChecksumText(temp.WriteFile("表.txt", "123456789")));
+    EXPECT_EQ("CBF43926", FileChecksumText(Wide(temp.WriteFile("表.txt", "123456789"))));
 }
 
 TEST(FileChecksum, UnopenableFilesGiveHyphens) {
     TempFolder temp;
-    EXPECT_EQ("--------", FileChecksumText(temp.MakeDir("folder")));
-    EXPECT_EQ("--------", FileChecksumText(temp / "missing.txt"));
-    EXPECT_EQ("--------", FileChecksumText(""));
+    EXPECT_EQ("--------", FileChecksumText(Wide(temp.MakeDir("folder"))));
+    EXPECT_EQ("--------", FileChecksumText(Wide(temp / "missing.txt")));
+    EXPECT_EQ("--------", FileChecksumText(Wide("")));
     // Held open for writing by another handle, as the run's own output file is.
     const std::string held = temp.WriteFile("held.txt", "123456789");
     HANDLE writer = CreateFileA(held.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, writer);
-    EXPECT_EQ("--------", FileChecksumText(held));
+    EXPECT_EQ("--------", FileChecksumText(Wide(held)));
     CloseHandle(writer);
-    EXPECT_EQ("CBF43926", FileChecksumText(held));
+    EXPECT_EQ("CBF43926", FileChecksumText(Wide(held)));
     // Open for reading by someone else does not stop the checksum.
     HANDLE reader = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_EQ("CBF43926", FileChecksumText(held));
+    EXPECT_EQ("CBF43926", FileChecksumText(Wide(held)));
     CloseHandle(reader);
 }
 
@@ -50,7 +50,7 @@ TEST(FileChecksum, FullPathsOf260BytesAndMore) {
     ASSERT_GE(deep.Path().size(), 300u);
     const std::string file = deep.WriteFile("digits.txt", "123456789");
     ASSERT_FALSE(file.empty());
-    EXPECT_EQ("CBF43926", FileChecksumText(file));
+    EXPECT_EQ("CBF43926", FileChecksumText(Wide(file)));
     // Exactly at the boundary: 259 bytes is the last length without the prefix.
     for (size_t length : {259u, 260u}) {
         DeepFolder edge(temp.Path(), 1);
@@ -58,6 +58,6 @@ TEST(FileChecksum, FullPathsOf260BytesAndMore) {
         name += std::string(length - edge.Path().size() - 2, 'b');
         const std::string path = edge.WriteFile(name, "abc");
         ASSERT_EQ(length, path.size());
-        EXPECT_EQ("352441C2", FileChecksumText(path)) << length;
+        EXPECT_EQ("352441C2", FileChecksumText(Wide(path))) << length;
     }
 }

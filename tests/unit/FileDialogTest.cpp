@@ -25,14 +25,14 @@ TEST(FileDialogFilter, BarsBecomeStringEndsButNotSecondBytes) {
 }
 
 TEST(FileDialogRequest, CarriesTheChoicesAndTheWholeInitialName) {
-    std::string longName = "C:\\" + std::string(400, 'd') + "\\一覧.txt";
+    std::wstring longName = L"C:\\" + std::wstring(400, L'd') + L"\\\u4e00\u89a7.txt";
     HWND owner = reinterpret_cast<HWND>(0x1234);
-    CFileDialog dialog("csv", longName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "T|*.t||", owner);
-    const OPENFILENAMEA& r = dialog.Request();
+    CFileDialog dialog("csv", longName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "ポ|*.t||", owner);
+    const OPENFILENAMEW& r = dialog.Request();
     EXPECT_EQ(r.hwndOwner, owner);
     EXPECT_EQ(r.Flags, 6u);
-    EXPECT_STREQ(r.lpstrDefExt, "csv");
-    EXPECT_EQ(std::string(r.lpstrFilter, 7), Bytes("T\0*.t\0\0"));
+    EXPECT_STREQ(r.lpstrDefExt, L"csv");
+    EXPECT_EQ(std::wstring(r.lpstrFilter, 7), std::wstring(L"\u30dd\0*.t\0\0", 7));
     EXPECT_EQ(r.nFilterIndex, 1u);
     EXPECT_EQ(r.lpstrTitle, nullptr);
     EXPECT_EQ(r.lpstrFile, longName);

@@ -11,6 +11,7 @@
 #include "engine/InsertionSearch.h"
 #include "engine/LineSequence.h"
 #include "engine/SortedLineStore.h"
+#include "text/CodePageText.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::vector<std::string> Contents(const SortedLineStore& store) {
 
 // Inserts the lines into both stores and expects identical contents.
 void ExpectSamePlacement(const std::vector<std::string>& arrivals) {
-    SortedLineStore fast;
+    SortedLineStore fast(CodePageText::System());
     ReferenceLineStore reference;
     for (const std::string& line : arrivals) {
         fast.InsertLine(line);
@@ -67,7 +68,7 @@ TEST(LineStorePlacement, WalkOrderedAndReversedArrivals) {
 }
 
 TEST(LineStorePlacement, ExamplesOfTheOrder) {
-    SortedLineStore store;
+    SortedLineStore store(CodePageText::System());
     for (const char* line : {"sub\\z.txt", "ab", "b.txt", "sub2.txt", "a_b", "A.txt", "c.txt"}) store.InsertLine(line);
     EXPECT_EQ((std::vector<std::string>{"A.txt", "a_b", "ab", "b.txt", "c.txt", "sub2.txt", "sub\\z.txt"}),
               Contents(store));

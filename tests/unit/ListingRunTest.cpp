@@ -37,8 +37,8 @@ protected:
     }
 
     RunOutcome Run(ListingOptions& job, bool stopFirst = false) {
-        job.folder = folder;
-        job.outputPath = output;
+        job.folder = Wide(folder);
+        job.outputPath = Wide(output);
         return RunListing(job, stopFirst);
     }
 
@@ -60,7 +60,7 @@ TEST_F(ListingTree, RelativeWalkOfTheWholeTreeIsSortedWithoutRegardToCase) {
     EXPECT_EQ(Lines({".profile", "a b.txt", "a_b.txt", "ab.txt", "sub2.txt", "sub\\deeper\\d.txt",
                      "sub\\z.txt", "ＡＢ.txt", "表\\ソ.txt"}),
               ReadWholeFile(output));
-    EXPECT_EQ(folder + "\\", job.folder) << "the run makes the job's folder end with a backslash";
+    EXPECT_EQ(Wide(folder + "\\"), job.folder) << "the run makes the job's folder end with a backslash";
 }
 
 TEST_F(ListingTree, DirectoryNamesAreListedButDotDirectoriesNever) {
@@ -92,10 +92,10 @@ TEST_F(ListingTree, WithoutSubfoldersOnlyTheTopLevelIsListed) {
 TEST_F(ListingTree, AbsolutePathsStartWithTheFolderAsTyped) {
     ListingOptions job;
     job.subfolders = 1;
-    job.folder = folder + "\\";  // typed with its backslash: no second one is added
-    job.outputPath = output;
+    job.folder = Wide(folder + "\\");  // typed with its backslash: no second one is added
+    job.outputPath = Wide(output);
     RunListing(job);
-    EXPECT_EQ(folder + "\\", job.folder);
+    EXPECT_EQ(Wide(folder + "\\"), job.folder);
     const std::string base = folder + "\\";
     EXPECT_EQ(Lines({base + ".profile", base + "a b.txt", base + "a_b.txt", base + "ab.txt",
                      base + "sub2.txt", base + "sub\\deeper\\d.txt", base + "sub\\z.txt",
@@ -130,8 +130,8 @@ TEST(ListingRun, EmptyFolderGivesAnEmptyFile) {
     TempFolder tree;
     tree.MakeDir("empty\\.git");
     ListingOptions job;
-    job.folder = tree / "empty";
-    job.outputPath = tree / "out.txt";
+    job.folder = Wide(tree / "empty");
+    job.outputPath = Wide(tree / "out.txt");
     job.subfolders = 1;
     job.directoryNames = 1;
     RunOutcome outcome = RunListing(job);
@@ -143,8 +143,8 @@ TEST(ListingRun, OutputInAMissingFolderIsReportedAndNothingIsWalked) {
     TempFolder tree;
     tree.WriteFile("a.txt", "a");
     ListingOptions job;
-    job.folder = tree.Path();
-    job.outputPath = tree / "missing\\out.txt";
+    job.folder = Wide(tree.Path());
+    job.outputPath = Wide(tree / "missing\\out.txt");
     RunOutcome outcome = RunListing(job);
     EXPECT_TRUE(outcome.noticed);
     EXPECT_EQ(RunResult::CannotCreate, outcome.result);
@@ -161,8 +161,8 @@ TEST(ListingRun, AFailedWriteIsReported) {
     TempFolder tree;
     tree.WriteFile("a.txt", "a");
     ListingOptions job;
-    job.folder = tree.Path();
-    job.outputPath = fullDevice;
+    job.folder = Wide(tree.Path());
+    job.outputPath = Wide(fullDevice);
     RunOutcome outcome = RunListing(job);
     EXPECT_TRUE(outcome.noticed);
     EXPECT_EQ(RunResult::WriteFailed, outcome.result);
@@ -175,8 +175,8 @@ TEST(ListingRun, TheOwnOutputFileInTheTreeIsListedEmpty) {
     TempFolder tree;
     tree.WriteFile("out.txt", "will be emptied before the walk");
     ListingOptions job;
-    job.folder = tree.Path();
-    job.outputPath = tree / "out.txt";
+    job.folder = Wide(tree.Path());
+    job.outputPath = Wide(tree / "out.txt");
     job.pathType = PathType::Relative;
     job.size = 1;
     job.checksum = 1;
@@ -196,8 +196,8 @@ protected:
 
     std::string Run(void (*configure)(ListingOptions&)) {
         ListingOptions job;
-        job.folder = tree / "list";
-        job.outputPath = tree / "out.txt";
+        job.folder = Wide(tree / "list");
+        job.outputPath = Wide(tree / "out.txt");
         job.pathType = PathType::Relative;
         job.subfolders = 1;
         configure(job);

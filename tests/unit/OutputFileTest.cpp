@@ -34,7 +34,7 @@ protected:
     // Writes every line until one is refused; returns Close's result.
     bool WriteAll(const std::string& path, size_t& accepted) {
         OutputFile file(TestWrite);
-        EXPECT_TRUE(file.Create(path));
+        EXPECT_TRUE(file.Create(Wide(path)));
         accepted = 0;
         for (const std::string& line : lines_) {
             if (!file.WriteLine(line.data(), line.size())) break;
@@ -81,7 +81,7 @@ TEST_F(OutputFileWrites, AFailedOrShortWriteLeavesWholeLinesOnly) {
 
 TEST_F(OutputFileWrites, NothingWrittenBeforeTheFirstPieceFills) {
     OutputFile file(TestWrite);
-    ASSERT_TRUE(file.Create(folder_ / "out.txt"));
+    ASSERT_TRUE(file.Create(Wide(folder_ / "out.txt")));
     ASSERT_TRUE(file.WriteLine("one", 3));
     EXPECT_EQ(0, g_calls);
     EXPECT_TRUE(file.Close());

@@ -1,12 +1,12 @@
 // Path column forms: absolute or relative, URL form, letter case, odd folder texts.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "engine/ListingJob.h"
 #include "engine/OutputWriter.h"
 #include "format/PathForms.h"
+#include "text/CodePageText.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 
@@ -27,19 +27,17 @@ struct Formed {
 Formed PathOf(const std::string& folder, int pathType, int form, const std::string& below,
               const char* name) {
     ListingJob job;
-    job.options.folder = folder;
-    job.options.outputPath = "unused.txt";
+    job.options.folder = Wide(folder);
+    job.options.outputPath = Wide("unused.txt");
     job.options.pathType = static_cast<PathType>(pathType);
     job.options.url = (form & kUrl) != 0;
     job.options.upperCase = (form & kUpper) != 0;
     job.options.lowerCase = (form & kLower) != 0;
     OutputWriter writer(job);
     writer.Begin();
-    writer.SetDirectory(job.options.folder + below);
-    WIN32_FIND_DATAA entry = {};
-    std::strcpy(entry.cFileName, name);
-    writer.FormatEntry(entry, entry.cFileName);
-    return {writer.Texts().path, job.options.folder, writer.Texts().file, writer.Texts().dir};
+    writer.SetDirectory(writer.Texts().dirName + below, L"");
+    writer.FormatEntry(WIN32_FIND_DATAW{}, name);
+    return {writer.Texts().path, writer.Texts().dirName, writer.Texts().file, writer.Texts().dir};
 }
 
 std::string Path(const std::string& folder, int pathType, int form, const char* name = "a b.txt") {
@@ -94,19 +92,18 @@ TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
     job.options.pathType = PathType::Relative;
     OutputWriter relative(job);
     relative.Begin();
-    EXPECT_EQ("", job.options.folder);
-    relative.SetDirectory("C:\\work\\");
-    WIN32_FIND_DATAA entry = {};
-    std::strcpy(entry.cFileName, "a.txt");
-    relative.FormatEntry(entry, entry.cFileName);
+    EXPECT_EQ(L"", job.options.folder);
+    relative.SetDirectory("C:\\work\\", L"");
+    const WIN32_FIND_DATAW entry = {};
+    relative.FormatEntry(entry, "a.txt");
     EXPECT_EQ("a.txt", relative.Texts().path);
     EXPECT_EQ("", relative.Texts().dirName);
 
     job.options.pathType = PathType::Absolute;
     OutputWriter absolute(job);
     absolute.Begin();
-    absolute.SetDirectory("C:\\work\\");
-    absolute.FormatEntry(entry, entry.cFileName);
+    absolute.SetDirectory("C:\\work\\", L"");
+    absolute.FormatEntry(entry, "a.txt");
     EXPECT_EQ("C:\\work\\a.txt", absolute.Texts().path);
 }
 
@@ -118,29 +115,29 @@ TEST(PathForms, CaseChangesOnlyThePathPlaceholder) {
 }
 
 TEST(MakeUrlForm, RelativeEscapesOnlyControlBytesAndSpaces) {
-    EXPECT_EQ("a%09b%0ac%01d%20e", MakeUrlForm("a\tb\nc\x01" "d e", false));
-    EXPECT_EQ("100%#?ｱ~/x", MakeUrlForm("100%#?ｱ~\\x", false));
-    EXPECT_EQ("file://a\tb c/x", MakeUrlForm("a\tb c\\x", true));
-    EXPECT_EQ("file://", MakeUrlForm("", true));
-    EXPECT_EQ("表/ソ", MakeUrlForm("表\\ソ", false)) << "trail bytes 0x5C stay";
+    EXPECT_EQ("a%09b%0ac%01d%20e", MakeUrlForm("a\tb\nc\x01" "d e", false, CodePageText::System()));
+    EXPECT_EQ("100%#?ｱ~/x", MakeUrlForm("100%#?ｱ~\\x", false, CodePageText::System()));
+    EXPECT_EQ("file://a\tb c/x", MakeUrlForm("a\tb c\\x", true, CodePageText::System()));
+    EXPECT_EQ("file://", MakeUrlForm("", true, CodePageText::System()));
+    EXPECT_EQ("表/ソ", MakeUrlForm("表\\ソ", false, CodePageText::System())) << "trail bytes 0x5C stay";
     const std::string spaces(300, ' ');
     std::string escaped;
     for (int i = 0; i < 300; ++i) escaped += "%20";
-    EXPECT_EQ(escaped, MakeUrlForm(spaces, false)) << "no length limit";
+    EXPECT_EQ(escaped, MakeUrlForm(spaces, false, CodePageText::System())) << "no length limit";
 }
 
 TEST(PathForms, ARealRunInUrlFormWithAJapaneseFolder) {
     TempFolder tree;
     tree.WriteFile("表\\ソ\\a b.txt", "");
     ListingOptions job;
-    job.folder = tree / "表";
-    job.outputPath = tree / "out.txt";
+    job.folder = Wide(tree / "表");
+    job.outputPath = Wide(tree / "out.txt");
     job.subfolders = 1;
     job.url = 1;
     job.pathType = PathType::Relative;
     RunListing(job);
     EXPECT_EQ("ソ/a%20b.txt\r\n", ReadWholeFile(job.outputPath));
-    EXPECT_EQ(tree / "表\\", job.folder);
+    EXPECT_EQ(Wide(tree / "表\\"), job.folder);
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ TEST(LoadSettings, WithoutAFileGivesTheFreshDialog) {
                      loaded.filter, loaded.useTemplate, loaded.expand})
         EXPECT_FALSE(off);
     EXPECT_EQ(PathType::Absolute, loaded.pathType);
-    EXPECT_EQ("", loaded.folder + loaded.outputPath + loaded.filterText);
+    EXPECT_EQ(L"", loaded.folder + loaded.outputPath);
+    EXPECT_EQ("", loaded.filterText);
     EXPECT_EQ(kBuiltIn.header, loaded.headerText);
     EXPECT_EQ(kBuiltIn.repeat, loaded.repeatText);
     EXPECT_EQ(kBuiltIn.footer, loaded.footerText);
@@ -64,8 +65,8 @@ TEST(LoadSettings, ReadsEveryKeyAsStored) {
     EXPECT_FALSE(o.subfolders);
     EXPECT_FALSE(o.useTemplate) << "-1 is outside the check states: clear";
     EXPECT_EQ("*.txt;*.表", o.filterText);
-    EXPECT_EQ("C:\\out\\ソ.txt", o.outputPath);
-    EXPECT_EQ("D:\\データ", o.folder);
+    EXPECT_EQ(Wide("C:\\out\\ソ.txt"), o.outputPath);
+    EXPECT_EQ(Wide("D:\\データ"), o.folder);
     EXPECT_EQ("head\r\n", o.headerText) << "START alone: no built-in text";
     EXPECT_EQ("", o.repeatText);
     EXPECT_EQ("", o.footerText);
@@ -94,7 +95,7 @@ TEST(LoadSettings, CutsValuesToTheirBuffersWithoutSplittingACharacter) {
     CString kanji;
     for (int i = 0; i < 200; ++i) kanji += "表";
     EXPECT_EQ(kanji.substr(0, 258), LoadText(folder, TemplateFile("100", kanji)).headerText);
-    EXPECT_EQ(kanji.substr(0, 258),
+    EXPECT_EQ(Wide(kanji.substr(0, 258)),
               LoadText(folder, "[STRINGS]\r\nDIRNAME=" + kanji + "\r\n").folder);
     EXPECT_EQ(CString(259, 'b'),
               LoadText(folder, "[STRINGS]\r\nFILTER=" + CString(400, 'b') + "\r\n").filterText);
@@ -109,7 +110,7 @@ TEST(SaveSettings, WritesTheOptionKeysOnlyAndKeepsOthers) {
     options.pathType = PathType::Unchosen;
     options.filterText = "*.c;*.h";
     options.headerText = "<html>\r\n\t表ソ\\";
-    options.folder = "not saved here";
+    options.folder = Wide("not saved here");
     SaveSettings(file, options);
     CString content = ReadWholeFile(file);
     EXPECT_NE(CString::npos, content.find("MINE=keep"));
@@ -134,8 +135,8 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     saved.size = false;
     saved.pathType = PathType::Relative;
     saved.useTemplate = true;
-    saved.folder = "C:\\表示\\ソフト";
-    saved.outputPath = "C:\\出力.txt";
+    saved.folder = Wide("C:\\表示\\ソフト");
+    saved.outputPath = Wide("C:\\出力.txt");
     saved.filterText = "*.表;*.ソ";
     saved.headerText = "  <html>\r\n\t\\表\\ソ\\\r\n";
     saved.repeatText = "\"%PATH%\"";
@@ -168,7 +169,7 @@ TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
     CString file = folder / "close.ini";
     ListingOptions options;
     options.subfolders = true;
-    options.folder = "C:\\a";
+    options.folder = Wide("C:\\a");
     SaveClosingKeys(file, options, false);
     EXPECT_EQ("[CONFIG]\r\nEXPAND=0\r\nSUBDIR=1\r\n[STRINGS]\r\nDIRNAME=C:\\a\r\nFILENAME=\r\n",
               ReadWholeFile(file));

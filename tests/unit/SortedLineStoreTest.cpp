@@ -17,7 +17,7 @@ std::vector<std::string> Contents(const SortedLineStore& store) {
 }
 
 SortedLineStore StoreOf(std::initializer_list<const char*> lines) {
-    SortedLineStore store;
+    SortedLineStore store(CodePageText::System());
     for (const char* line : lines) store.InsertLine(line);
     return store;
 }
@@ -39,7 +39,7 @@ TEST(SortedLineStore, EqualLinesGoWhereTheSearchFirstMeetsOne) {
 TEST(SortedLineStore, ManyInsertionsInAnyOrderStaySorted) {
     const char* pieces[] = {"a", "B", "_", "\\", "1", "表", "ｱ", ".", "ソ", "z"};
     std::srand(7);
-    SortedLineStore store;
+    SortedLineStore store(CodePageText::System());
     for (int i = 0; i < 600; ++i) {
         std::string line;
         for (int n = std::rand() % 4; n >= 0; --n) line += pieces[std::rand() % 10];

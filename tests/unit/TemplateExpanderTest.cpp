@@ -6,6 +6,7 @@
 #include "format/ListingOptions.h"
 #include "format/EntryTexts.h"
 #include "format/TemplateExpander.h"
+#include "text/CodePageText.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 
@@ -17,7 +18,7 @@ const char kHtmlFooter[] = "</body>\r\n</html>\r\n";
 
 class Expansion : public ::testing::Test {
 protected:
-    std::string Expand(const std::string& text) { return ExpandTemplate(text, texts.placeholders); }
+    std::string Expand(const std::string& text) { return ExpandTemplate(text, texts.placeholders, CodePageText::System()); }
     EntryTexts texts;
 };
 
@@ -54,17 +55,17 @@ TEST_F(Expansion, OtherNamesComeFromTheEnvironmentWhateverTheirLength) {
 
 TEST(TemplateNeeds, FlagsFollowThePlaceholdersInAnyCase) {
     bool checksum = false, version = true;
-    SetNeededFlags("%CRC%", checksum, version);
+    SetNeededFlags("%CRC%", CodePageText::System(), checksum, version);
     EXPECT_TRUE(checksum);
     EXPECT_FALSE(version);
-    SetNeededFlags("x %Crc16% y", checksum, version);
+    SetNeededFlags("x %Crc16% y", CodePageText::System(), checksum, version);
     EXPECT_TRUE(checksum);
-    SetNeededFlags("%ProductVersion%", checksum, version);
+    SetNeededFlags("%ProductVersion%", CodePageText::System(), checksum, version);
     EXPECT_FALSE(checksum);
     EXPECT_TRUE(version);
-    SetNeededFlags("%version%", checksum, version);
+    SetNeededFlags("%version%", CodePageText::System(), checksum, version);
     EXPECT_TRUE(version);
-    SetNeededFlags("%%CRC%% %FILE% CRC VERSION", checksum, version);
+    SetNeededFlags("%%CRC%% %FILE% CRC VERSION", CodePageText::System(), checksum, version);
     EXPECT_FALSE(checksum) << "literal percent signs do not make a placeholder";
     EXPECT_FALSE(version);
 }
@@ -72,8 +73,8 @@ TEST(TemplateNeeds, FlagsFollowThePlaceholdersInAnyCase) {
 class TemplateRun : public ::testing::Test {
 protected:
     RunOutcome Run(ListingOptions& job, const std::string& folder, bool stopFirst = false) {
-        job.folder = folder;
-        job.outputPath = tree / "out.txt";
+        job.folder = Wide(folder);
+        job.outputPath = Wide(tree / "out.txt");
         job.useTemplate = 1;
         return RunListing(job, stopFirst);
     }

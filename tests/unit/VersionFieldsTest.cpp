@@ -16,7 +16,7 @@ struct Versions {
 
 Versions Read(const std::string& path) {
     Versions v;
-    ReadVersionFields(path, v.file, v.product);
+    ReadVersionFields(Wide(path), v.file, v.product);
     return v;
 }
 

@@ -5,6 +5,7 @@
 
 #include "format/ListingOptions.h"
 #include "engine/WildcardFilter.h"
+#include "text/CodePageText.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 
@@ -14,6 +15,14 @@ CStringList Split(const std::string& text) {
     CStringList patterns;
     SplitFilterText(text, patterns);
     return patterns;
+}
+
+// The code page's matching, as a code-page run does it.
+bool MatchWildcard(const char* pattern, const char* name) {
+    return ::MatchWildcard(pattern, name, CodePageText::System());
+}
+bool MatchesFilter(const CStringList& patterns, const CString& name) {
+    return WildcardFilter(patterns, CodePageText::System()).Matches(name);
 }
 
 TEST(WildcardFilter, SplittingKeepsNonEmptyPiecesAsTyped) {
@@ -91,8 +100,8 @@ protected:
 
     std::string Run(const std::string& filterText, bool directoryNames) {
         ListingOptions job;
-        job.folder = tree / "list";
-        job.outputPath = tree / "out.txt";
+        job.folder = Wide(tree / "list");
+        job.outputPath = Wide(tree / "out.txt");
         job.pathType = PathType::Relative;
         job.subfolders = 1;
         job.directoryNames = directoryNames;
@@ -120,8 +129,8 @@ TEST_F(FilterRun, AnEmptyFilterListsNothingButStillWalksEverything) {
     TempFolder nested;
     nested.WriteFile("list\\a\\b\\c.txt", "");
     ListingOptions job;
-    job.folder = nested / "list";
-    job.outputPath = nested / "out.txt";
+    job.folder = Wide(nested / "list");
+    job.outputPath = Wide(nested / "out.txt");
     job.pathType = PathType::Relative;
     job.subfolders = 1;
     job.filter = 1;

@@ -45,6 +45,7 @@
 #define IDC_MAIN_URL 1027
 #define IDC_MAIN_USE_TEMPLATE 1028
 #define IDC_MAIN_EDIT_TEMPLATE 1029
+#define IDC_MAIN_UTF8 1033
 
 // Template dialog edits
 #define IDC_TEMPLATE_HEADER 1030

@@ -1,0 +1,125 @@
+#include "text/Utf8Text.h"
+
+#include <windows.h>
+
+namespace {
+
+// The case map of every UTF-16 unit but the surrogates, which map to themselves.
+std::vector<wchar_t> CaseMap(DWORD flag) {
+    std::vector<wchar_t> map(0x10000);
+    for (size_t i = 0; i < map.size(); ++i) map[i] = static_cast<wchar_t>(i);
+    auto mapRange = [&](size_t first, size_t end) {
+        const int length = static_cast<int>(end - first);
+        std::vector<wchar_t> mapped(end - first);
+        // The simple mapping changes no length: one call maps the whole range unit by unit.
+        if (LCMapStringEx(LOCALE_NAME_INVARIANT, flag, &map[first], length, mapped.data(), length, nullptr,
+                          nullptr, 0) == length)
+            for (size_t i = first; i < end; ++i) map[i] = mapped[i - first];
+    };
+    mapRange(1, 0xD800);
+    mapRange(0xE000, 0x10000);
+    return map;
+}
+
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The code point at p and the start of the next; a byte that starts no valid sequence counts
+// as itself, so that any text still has an order.
+unsigned Decode(const unsigned char*& p) {
+    const unsigned char c = *p;
+    size_t length = c < 0x80 ? 1 : c >= 0xF0 && c < 0xF8 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    for (size_t i = 1; i < length; ++i)
+        if (!IsContinuation(p[i])) length = 1;
+    unsigned value = length == 1 ? c : length == 2 ? c & 0x1Fu : length == 3 ? c & 0x0Fu : c & 0x07u;
+    for (size_t i = 1; i < length; ++i) value = value << 6 | (p[i] & 0x3Fu);
+    p += length;
+    return value;
+}
+
+void Encode(unsigned value, std::string& out) {
+    if (value < 0x80) {
+        out += static_cast<char>(value);
+    } else if (value < 0x800) {
+        out += static_cast<char>(0xC0 | value >> 6);
+        out += static_cast<char>(0x80 | (value & 0x3F));
+    } else if (value < 0x10000) {
+        out += static_cast<char>(0xE0 | value >> 12);
+        out += static_cast<char>(0x80 | (value >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (value & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | value >> 18);
+        out += static_cast<char>(0x80 | (value >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (value >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (value & 0x3F));
+    }
+}
+
+}  // namespace
+
+const Utf8Text& Utf8Text::Instance() {
+    static const Utf8Text instance;
+    return instance;
+}
+
+Utf8Text::Utf8Text() : upper_(CaseMap(LCMAP_UPPERCASE)), lower_(CaseMap(LCMAP_LOWERCASE)) {}
+
+const char* Utf8Text::Next(const char* p) const {
+    if (*p == '\0') return p;
+    const unsigned char* q = reinterpret_cast<const unsigned char*>(p);
+    Decode(q);
+    return reinterpret_cast<const char*>(q);
+}
+
+void Utf8Text::Convert(std::string& text, const std::vector<wchar_t>& map) const {
+    std::string result;
+    result.reserve(text.size());
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text.c_str());
+    const unsigned char* end = p + text.size();
+    while (p < end) {
+        const unsigned value = Decode(p);
+        Encode(value < 0x10000 ? static_cast<unsigned>(map[value]) : value, result);
+    }
+    text.swap(result);
+}
+
+void Utf8Text::ToUpper(std::string& text) const { Convert(text, upper_); }
+void Utf8Text::ToLower(std::string& text) const { Convert(text, lower_); }
+
+int Utf8Text::Compare(const char* a, const char* b) const {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(a);
+    const unsigned char* q = reinterpret_cast<const unsigned char*>(b);
+    for (;;) {
+        if (*p == 0 || *q == 0) return *p == *q ? 0 : *p == 0 ? -1 : 1;
+        unsigned va = Decode(p), vb = Decode(q);
+        if (va < 0x10000) va = static_cast<unsigned>(upper_[va]);
+        if (vb < 0x10000) vb = static_cast<unsigned>(upper_[vb]);
+        if (va != vb) return va < vb ? -1 : 1;
+    }
+}
+
+void Utf8Text::FromWide(const wchar_t* wide, size_t length, std::string& text) const {
+    text.clear();
+    if (length == 0) return;
+    text.resize(3 * length);  // a UTF-16 unit takes at most three bytes
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), &text[0],
+                                      static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::string Utf8Text::FromCodePage(const std::string& text) const {
+    if (text.empty()) return std::string();
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (n <= 0) return std::string();
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    return FromWide(wide);
+}
+
+std::wstring Utf8Text::ToWide(const std::string& text) const {
+    if (text.empty()) return std::wstring();
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (n <= 0) return std::wstring();
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    return wide;
+}

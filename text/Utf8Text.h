@@ -1,0 +1,30 @@
+#pragma once
+// UTF-8 as an output encoding. Letter case follows the system's simple mapping, one UTF-16
+// unit at a time (LCMapStringEx, invariant locale); lines are ordered by their upper-cased
+// forms in code-point order, which is the byte order of UTF-8.
+#include <string>
+#include <vector>
+
+#include "text/TextEncoding.h"
+
+class Utf8Text final : public TextEncoding {
+public:
+    // The one instance; its case tables are built on first use.
+    static const Utf8Text& Instance();
+
+    const char* Next(const char* p) const override;
+    void ToUpper(std::string& text) const override;
+    void ToLower(std::string& text) const override;
+    int Compare(const char* a, const char* b) const override;
+    void FromWide(const wchar_t* wide, size_t length, std::string& text) const override;
+    using TextEncoding::FromWide;
+    std::string FromCodePage(const std::string& text) const override;
+    std::wstring ToWide(const std::string& text) const override;
+
+private:
+    Utf8Text();
+    void Convert(std::string& text, const std::vector<wchar_t>& map) const;
+
+    std::vector<wchar_t> upper_;  // UTF-16 unit -> its upper-case unit
+    std::vector<wchar_t> lower_;
+};
