@@ -9,6 +9,9 @@ const UINT kRunScript = WM_APP + 17;
 ScriptedMainDialog::ScriptedMainDialog(const TempFolder& folder, const std::string& commandLine)
     : CMainDialog(Wide(commandLine), folder / "qmtest.exe") {}
 
+ScriptedMainDialog::ScriptedMainDialog(const TempFolder& folder, const std::wstring& commandLine)
+    : CMainDialog(commandLine, folder / "qmtest.exe") {}
+
 INT_PTR ScriptedMainDialog::Run(Script script) {
     script_ = std::move(script);
     return DoModal();

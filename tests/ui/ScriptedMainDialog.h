@@ -15,6 +15,7 @@ public:
     using Script = std::function<void(ScriptedMainDialog&)>;
     // The executable path lies in the given folder, so the INI and TXT beside it are private.
     explicit ScriptedMainDialog(const TempFolder& folder, const std::string& commandLine = "");
+    ScriptedMainDialog(const TempFolder& folder, const std::wstring& commandLine);
 
     // Runs the dialog; script runs once it is shown. A script that leaves the dialog open
     // has it ended with IDABORT. Returns the dialog's result.

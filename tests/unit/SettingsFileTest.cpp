@@ -135,6 +135,7 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     saved.size = false;
     saved.pathType = PathType::Relative;
     saved.useTemplate = true;
+    saved.utf8 = true;
     saved.folder = Wide("C:\\表示\\ソフト");
     saved.outputPath = Wide("C:\\出力.txt");
     saved.filterText = "*.表;*.ソ";
@@ -149,6 +150,7 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     EXPECT_EQ(saved.size, loaded.size);
     EXPECT_EQ(saved.pathType, loaded.pathType);
     EXPECT_EQ(saved.useTemplate, loaded.useTemplate);
+    EXPECT_EQ(saved.utf8, loaded.utf8);
     EXPECT_EQ(saved.folder, loaded.folder);
     EXPECT_EQ(saved.outputPath, loaded.outputPath);
     EXPECT_EQ(saved.filterText, loaded.filterText);
