@@ -35,10 +35,7 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
-    RunResult result = WriteListing(job_, [this](OutputWriter& writer) {
-        if (listsPaths_) ListPaths(writer, paths_);
-        else WalkFolder(job_, writer, stopRequest_);
+    result_ = WriteListing(job_, stopRequest_, [this](OutputWriter& writer) {
+        return listsPaths_ ? ListPaths(writer, paths_, stopRequest_) : WalkFolder(job_, writer, stopRequest_);
     });
-    if (result == RunResult::Complete && stopRequest_) result = RunResult::Stopped;
-    result_ = result;
 }

@@ -33,7 +33,8 @@ public:
     bool Start(HWND notifyWindow, WORD finishCommand);
     // Runs on the calling thread and returns when it has ended.
     void RunHere();
-    // Takes effect before the next directory; the output then holds what was found so far.
+    // Takes effect before the next entry, or while a file's content is read; the output then
+    // holds header, the entries listed so far and footer.
     void RequestStop() { stopRequest_ = true; }
     // Returns once a started run has ended (its finish notice posted).
     void Wait() { thread_.Wait(); }
@@ -42,7 +43,8 @@ public:
     // a stop asked for in between is a stop of this run.
     bool IsRunning() const { return running_; }
     bool StopRequested() const { return stopRequest_; }
-    // How it ended; read it once IsRunning() is false.
+    // How it ended; read it once IsRunning() is false. Stopped only when the stop cut the
+    // listing short.
     RunResult Result() const { return result_; }
     // The job as the run holds it (the folder ends with "\" once the run has begun).
     const ListingJob& Job() const { return job_; }

@@ -1,10 +1,12 @@
 #include "engine/OutputRun.h"
 
-RunResult WriteListing(ListingJob& job, const std::function<void(OutputWriter&)>& collect) {
-    OutputWriter writer(job);
+RunResult WriteListing(ListingJob& job, const std::atomic<bool>& stopRequest,
+                       const std::function<bool(OutputWriter&)>& collect) {
+    OutputWriter writer(job, &stopRequest);
     writer.Begin();
     if (!writer.Open()) return RunResult::CannotCreate;
-    collect(writer);
+    const bool complete = collect(writer);
     writer.AddHeaderAndFooter();
-    return writer.WriteAndClose() ? RunResult::Complete : RunResult::WriteFailed;
+    if (!writer.WriteAndClose()) return RunResult::WriteFailed;
+    return complete ? RunResult::Complete : RunResult::Stopped;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The frame every run shares, folder walk and listed paths alike: begin and create the
 // output, let the caller collect the entries, add header and footer, write.
+#include <atomic>
 #include <functional>
 
 #include "engine/ListingJob.h"
 #include "engine/OutputWriter.h"
 #include "engine/RunResult.h"
 
-// collect is called only when the output file could be created. Complete when every line
-// was written; a stop is the caller's to tell.
-RunResult WriteListing(ListingJob& job, const std::function<void(OutputWriter&)>& collect);
+// collect is called only when the output file could be created; it returns false when a stop
+// cut the listing short (Stopped, once the lines found were written).
+RunResult WriteListing(ListingJob& job, const std::atomic<bool>& stopRequest,
+                       const std::function<bool(OutputWriter&)>& collect);

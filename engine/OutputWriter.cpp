@@ -8,7 +8,8 @@ const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 }  // namespace
 
-OutputWriter::OutputWriter(ListingJob& job) : job_(job), encoding_(job.Encoding()), lines_(encoding_) {}
+OutputWriter::OutputWriter(ListingJob& job, const std::atomic<bool>* stopRequest)
+    : job_(job), encoding_(job.Encoding()), stopRequest_(stopRequest), lines_(encoding_) {}
 
 void OutputWriter::Begin() {
     std::wstring& folder = job_.options.folder;
@@ -24,7 +25,7 @@ void OutputWriter::Begin() {
     texts_.versionNeeded = false;
     if (job_.options.useTemplate)
         SetNeededFlags(job_.options.repeatText, encoding_, texts_.checksumNeeded, texts_.versionNeeded);
-    formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_);
+    formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_, stopRequest_);
 }
 
 bool OutputWriter::Open() { return file_.Create(job_.options.outputPath); }
@@ -37,8 +38,10 @@ void OutputWriter::SetDirectory(const CString& directory, const std::wstring& re
     else texts_.dir = directory.substr(baseLength_ < directory.size() ? baseLength_ : directory.size());
 }
 
-void OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name) {
-    lines_.InsertLine(formatter_->Format(entry, name, lines_.Count()));
+bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name) {
+    if (!formatter_->Format(entry, name, lines_.Count())) return false;
+    lines_.InsertLine(formatter_->Line());
+    return true;
 }
 
 void OutputWriter::AddHeaderAndFooter() {

@@ -5,6 +5,7 @@
 // WriteAndClose.
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -17,7 +18,8 @@
 
 class OutputWriter {
 public:
-    explicit OutputWriter(ListingJob& job);
+    // stopRequest, when given, may end the reading of an entry's content.
+    explicit OutputWriter(ListingJob& job, const std::atomic<bool>* stopRequest = nullptr);
     OutputWriter(const OutputWriter&) = delete;
     OutputWriter& operator=(const OutputWriter&) = delete;
 
@@ -30,8 +32,8 @@ public:
     // (see framework/LongPath.h), both ending with "\".
     void SetDirectory(const CString& directory, const std::wstring& realPath);
     // Formats one entry of the current directory and sorts its line in. name: the entry's
-    // name in the output's encoding.
-    void FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name);
+    // name in the output's encoding. False when a stop came first: the entry has no line.
+    bool FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name);
     // Template mode: the expanded header goes first, the expanded footer last.
     void AddHeaderAndFooter();
     // Writes every line with CR LF (UTF-8: after the byte-order mark) and closes the file;
@@ -44,6 +46,7 @@ public:
 private:
     ListingJob& job_;
     const TextEncoding& encoding_;
+    const std::atomic<bool>* stopRequest_;
     EntryTexts texts_;
     std::unique_ptr<EntryFormatter> formatter_;  // made by Begin, once the flags are known
     SortedLineStore lines_;

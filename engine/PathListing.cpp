@@ -13,14 +13,14 @@ bool IsHiddenFolder(const WIN32_FIND_DATAW& entry) {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && entry.cFileName[0] == L'.';
 }
 
-void ListOnePath(OutputWriter& writer, const std::wstring& path) {
+bool ListOnePath(OutputWriter& writer, const std::wstring& path) {
     const std::wstring directory = DirectoryWithBackslash(path);
     writer.SetDirectory(writer.Encoding().FromWide(directory), ExtendedPath(directory));
     // The path itself (not a pattern); gone meanwhile, or not searchable: no line, no message.
     DirectorySearch search(ExtendedPath(path));
     WIN32_FIND_DATAW entry;
-    if (search.Next(entry) && !IsHiddenFolder(entry))
-        writer.FormatEntry(entry, writer.Encoding().FromWide(std::wstring(entry.cFileName)));
+    if (!search.Next(entry) || IsHiddenFolder(entry)) return true;
+    return writer.FormatEntry(entry, writer.Encoding().FromWide(std::wstring(entry.cFileName)));
 }
 
 }  // namespace
@@ -32,10 +32,12 @@ std::wstring DirectoryWithBackslash(const std::wstring& path) {
     return path.substr(0, last + 1);
 }
 
-void ListPaths(OutputWriter& writer, PathList& paths) {
+bool ListPaths(OutputWriter& writer, PathList& paths, const std::atomic<bool>& stopRequest) {
     while (!paths.empty()) {
+        if (stopRequest) return false;
         const std::wstring path = paths.front();
         paths.pop_front();
-        ListOnePath(writer, path);
+        if (!ListOnePath(writer, path)) return false;
     }
+    return true;
 }

@@ -49,10 +49,12 @@ CString SizeText(const WIN32_FIND_DATAW& entry) {
 
 }  // namespace
 
-EntryFormatter::EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts)
+EntryFormatter::EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts,
+                               const std::atomic<bool>* stopRequest)
     : options_(options),
       encoding_(encoding),
       texts_(texts),
+      stopRequest_(stopRequest),
       repeat_(options.useTemplate ? options.repeatText : CString(), texts.placeholders, encoding) {}
 
 void EntryFormatter::MakeListLine() {
@@ -69,7 +71,7 @@ void EntryFormatter::MakeListLine() {
     if (options_.productVersion && !texts_.productVersion.empty()) column(texts_.productVersion);
 }
 
-const CString& EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore) {
+bool EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore) {
     texts_.file = name;
     texts_.count = std::to_string(linesBefore + 1);
     MakePathText(texts_.dir, texts_.file, options_, encoding_, texts_.path);
@@ -81,9 +83,10 @@ const CString& EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CStri
     if (checksumNeeded || versionNeeded) {  // most runs need neither: no full path per entry then
         const std::wstring fullPath = texts_.locationPath + entry.cFileName;
         if (checksumNeeded) texts_.crc = FileChecksumText(fullPath);
+        if (stopRequest_ && *stopRequest_) return false;
         if (versionNeeded) ReadVersionFields(fullPath, texts_.version, texts_.productVersion);
     }
     if (options_.useTemplate) repeat_.ExpandInto(line_);
     else MakeListLine();
-    return line_;
+    return true;
 }

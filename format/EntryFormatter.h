@@ -2,6 +2,7 @@
 // One directory entry into its placeholder texts and its output line.
 #include <windows.h>
 
+#include <atomic>
 #include <cstddef>
 
 #include "format/EntryTexts.h"
@@ -14,15 +15,19 @@
 // run's placeholder texts. The repeat text is taken apart once, when it is made.
 class EntryFormatter {
 public:
-    EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts);
+    // stopRequest, when given, is read while a file's content is being read.
+    EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts,
+                   const std::atomic<bool>* stopRequest = nullptr);
 
     // Fills the entry's texts (FILE, PATH, COUNT, SIZE, DATE, ATTRIBUTE, and CRC / VERSION /
-    // PRODUCTVERSION when needed) and returns its line: the list form (path and the switched-on
-    // columns, tab-separated) or, in template mode, the expanded repeat text. The line stays
-    // valid until the next call.
+    // PRODUCTVERSION when needed) and makes its line: the list form (path and the switched-on
+    // columns, tab-separated) or, in template mode, the expanded repeat text. False when a stop
+    // came while the content was being read: the entry then has no line.
     // DIR, LOCATION and locationPath must already hold the entry's directory; name is the
     // entry's name in the output's encoding; linesBefore gives COUNT.
-    const CString& Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore);
+    bool Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore);
+    // The line of the last entry formatted.
+    const CString& Line() const { return line_; }
 
 private:
     void MakeListLine();
@@ -30,6 +35,7 @@ private:
     const ListingOptions& options_;
     const TextEncoding& encoding_;
     EntryTexts& texts_;
+    const std::atomic<bool>* stopRequest_;
     TemplateText repeat_;
     CString line_;
 };

@@ -53,8 +53,8 @@ public:
     // One dropped path or the command-line path: a folder becomes the folder to list, a file
     // opens the choices for it. False when the user chose to list the file itself.
     bool HandleSinglePath(const std::wstring& path);
-    // Lists each path itself into the output file, synchronously, taking the paths out of
-    // the list; does nothing while a run is going.
+    // Lists each path itself into the output file on a worker thread, as a folder run goes,
+    // taking the paths out of the list; does nothing while a run is going.
     void ListDroppedFiles(PathList& paths);
 
 protected:
@@ -72,6 +72,8 @@ private:
     // The dialog's choices as a run takes them: the output field trimmed (in the field too),
     // the default output file when it is empty.
     ListingOptions Snapshot();
+    // Locks the controls and starts the run; unlocks and says so when it cannot start.
+    void Start(std::unique_ptr<ListingRun> run);
     void OnDropFiles(HDROP drop);
     void HandleCommandLinePath();
     void MeasureGeometry();

@@ -76,11 +76,10 @@ bool CMainDialog::HandleSinglePath(const std::wstring& path) {
 void CMainDialog::ListDroppedFiles(PathList& paths) {
     if (IsRunning()) return;
     UpdateData(true);
-    run_ = std::make_unique<ListingRun>(Snapshot(), paths);
-    EnableControls(false);
-    run_->RunHere();
-    paths = run_->Paths();  // the paths not listed: all of them when nothing could be written
-    OnFinish();
+    // On the worker thread like a folder run: a large file's checksum neither freezes the
+    // window nor keeps Cancel from stopping it.
+    Start(std::make_unique<ListingRun>(Snapshot(), std::move(paths)));
+    paths.clear();
 }
 
 void CMainDialog::HandleCommandLinePath() {

@@ -31,7 +31,11 @@ void CMainDialog::Execute() {
         DialogMessageBox(Window(), kFolderUnreachableMessage, MB_OK | MB_ICONERROR);
         return;
     }
-    run_ = std::make_unique<ListingRun>(Snapshot());
+    Start(std::make_unique<ListingRun>(Snapshot()));
+}
+
+void CMainDialog::Start(std::unique_ptr<ListingRun> run) {
+    run_ = std::move(run);
     EnableControls(false);
     if (!StartRun(*run_)) {
         run_.reset();  // never started: nothing is going
@@ -54,8 +58,8 @@ void CMainDialog::OnFinish() {
     if (result == RunResult::CannotCreate || result == RunResult::WriteFailed)
         AppMessageBox(ResultMessage(result), kFailureBoxType);
     EnableControls(true);
-    if (run_->StopRequested()) {
-        AppMessageBox(ResultMessage(RunResult::Stopped), MB_OK);
+    if (result == RunResult::Stopped) {
+        AppMessageBox(ResultMessage(result), MB_OK);
         return;
     }
     if (result != RunResult::Complete) return;

@@ -59,7 +59,7 @@ TEST(CommandLinePath, ShowFileListsItAsADropWould) {
     ScriptedMainDialog dialog(tree, list);
     dialog.Run([&](ScriptedMainDialog& d) {
         EXPECT_EQ(FolderText(d), "");
-        EXPECT_TRUE(d.IsItemEnabled(IDOK));
+        EXPECT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
     });
     EXPECT_EQ(driver.Openings(), 1);
     EXPECT_TRUE(boxes.Boxes().empty());  // no output path: the default file, opened unasked

@@ -8,8 +8,14 @@
 
 namespace {
 
-void Drop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
+void SendDrop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
     SendMessageA(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+}
+
+// Drops the paths and waits until the listing they start has ended.
+void Drop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
+    SendDrop(d, paths);
+    PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); });
 }
 
 void SetText(ScriptedMainDialog& d, int id, const std::string& text) {
@@ -133,7 +139,8 @@ TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
         SetText(d, IDC_MAIN_OUTPUT, tree / "missing\\out.txt");
         PathList paths{Wide(first), Wide(second)};
         d.ListDroppedFiles(paths);
-        EXPECT_EQ(paths.size(), 2u);
+        ASSERT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
+        EXPECT_EQ(d.CurrentRun()->Paths().size(), 2u) << "nothing was listed";
         EXPECT_EQ(d.CurrentRun()->Result(), RunResult::CannotCreate);
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
@@ -154,8 +161,8 @@ TEST_F(DroppedFiles, DropsDuringARunDoNothing) {
         SetText(d, IDC_MAIN_OUTPUT, output);
         d.Click(IDOK);
         ASSERT_TRUE(d.IsRunning());
-        Drop(d, {first, second});
-        Drop(d, {tree / "b-folder"});
+        SendDrop(d, {first, second});
+        SendDrop(d, {tree / "b-folder"});
         PathList paths{Wide(first)};
         d.ListDroppedFiles(paths);
         EXPECT_EQ(paths.size(), 1u);

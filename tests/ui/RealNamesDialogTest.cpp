@@ -60,6 +60,7 @@ TEST(RealNamesInTheDialog, ACommandLineFolderAndDroppedFilesAreListedFromTheirRe
         EXPECT_EQ("only-here.txt\t4\r\n", ReadWholeFile(output));
 
         SendMessageW(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({resume, other})), 0);
+        ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes().size() == 2; }));
         EXPECT_EQ("r?sum?.txt\t1\r\nresume.txt\t3\r\n", ReadWholeFile(output));
     });
 }

@@ -21,7 +21,8 @@ WIN32_FIND_DATAW Entry(DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
 CString FormatEntry(const ListingOptions& options, EntryTexts& texts, const WIN32_FIND_DATAW& entry,
                     const CString& name, size_t linesBefore) {
     EntryFormatter formatter(options, CodePageText::System(), texts);
-    return formatter.Format(entry, name, linesBefore);
+    formatter.Format(entry, name, linesBefore);
+    return formatter.Line();
 }
 
 TEST(EntryFormatter, SizesBeyondTwoGibibytesAreTheFullUnsignedSize) {
