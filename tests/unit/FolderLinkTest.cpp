@@ -1,0 +1,39 @@
+// Folder links under Wine (Unix symbolic links, shown as reparse points): listed as folders,
+// entered unless they lead back up the tree.
+#include <gtest/gtest.h>
+
+#include "format/ListingOptions.h"
+#include "support/ListingRun.h"
+#include "support/TempFolder.h"
+#include "support/UnixSide.h"
+
+namespace {
+
+std::string ListRelativeWithFolders(const TempFolder& tree) {
+    ListingOptions options;
+    options.folder = Wide(tree / "root");
+    options.outputPath = Wide(tree / "out.txt");
+    options.pathType = PathType::Relative;
+    options.subfolders = options.directoryNames = true;
+    RunOutcome outcome = RunListing(options, false, 10000);
+    EXPECT_TRUE(outcome.noticed) << "the run ended";
+    return ReadWholeFile(tree / "out.txt");
+}
+
+TEST(FolderLinks, LinksBackUpAreListedButNotEnteredAndOthersAreFollowed) {
+    TempFolder tree;
+    tree.WriteFile("root\\a.txt", "a");
+    tree.WriteFile("root\\L\\b.txt", "b");
+    ASSERT_TRUE(MakeFolderLink(tree / "root\\x", "."));
+    ASSERT_TRUE(MakeFolderLink(tree / "root\\y", "."));
+    ASSERT_TRUE(MakeFolderLink(tree / "root\\L\\loop", ".."));
+    EXPECT_EQ("a.txt\r\nL\r\nL\\b.txt\r\nL\\loop\r\nx\r\ny\r\n", ListRelativeWithFolders(tree));
+
+    // A link to a sibling leads elsewhere: its entries appear under both paths.
+    tree.WriteFile("root\\S\\s.txt", "s");
+    ASSERT_TRUE(MakeFolderLink(tree / "root\\L\\toS", "../S"));
+    EXPECT_EQ("a.txt\r\nL\r\nL\\b.txt\r\nL\\loop\r\nL\\toS\r\nL\\toS\\s.txt\r\nS\r\nS\\s.txt\r\nx\r\ny\r\n",
+              ListRelativeWithFolders(tree));
+}
+
+}  // namespace
