@@ -35,7 +35,7 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
-    RunResult result = WriteListing(job_, [this](OutputWriter& writer) {
+    RunResult result = WriteListing(job_, progress_, [this](OutputWriter& writer) {
         if (listsPaths_) ListPaths(writer, paths_);
         else WalkFolder(job_, writer, stopRequest_);
     });

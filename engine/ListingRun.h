@@ -8,8 +8,10 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 
 #include "engine/ListingJob.h"
+#include "engine/RunProgress.h"
 #include "engine/RunResult.h"
 #include "format/ListingOptions.h"
 #include "framework/Strings.h"
@@ -36,6 +38,8 @@ public:
     void RequestStop() { stopRequest_ = true; }
     // Returns once a started run has ended (its finish notice posted).
     void Wait() { thread_.Wait(); }
+    // Waits at most timeoutMs; true once a started run has ended.
+    bool WaitFor(DWORD timeoutMs) { return thread_.WaitFor(timeoutMs); }
 
     // From the run's making until it has ended (its finish notice posted) or failed to start:
     // a stop asked for in between is a stop of this run.
@@ -43,6 +47,10 @@ public:
     bool StopRequested() const { return stopRequest_; }
     // How it ended; read it once IsRunning() is false.
     RunResult Result() const { return result_; }
+    // From any thread, while it goes: the entries listed so far, and whether every entry is
+    // found (the output is being written from then on).
+    uint64_t EntriesFound() const { return progress_.entriesFound.load(std::memory_order_relaxed); }
+    bool IsWriting() const { return progress_.writing.load(std::memory_order_relaxed); }
     // The job as the run holds it (the folder ends with "\" once the run has begun).
     const ListingJob& Job() const { return job_; }
     // The paths of a path run not yet listed: all of them when the output could not be created.
@@ -57,5 +65,6 @@ private:
     std::atomic<bool> running_{true};
     std::atomic<bool> stopRequest_{false};
     std::atomic<RunResult> result_{RunResult::Complete};
+    RunProgress progress_;
     WorkerThread thread_;
 };

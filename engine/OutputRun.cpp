@@ -1,7 +1,8 @@
 #include "engine/OutputRun.h"
 
-RunResult WriteListing(ListingJob& job, const std::function<void(OutputWriter&)>& collect) {
-    OutputWriter writer(job);
+RunResult WriteListing(ListingJob& job, RunProgress& progress,
+                       const std::function<void(OutputWriter&)>& collect) {
+    OutputWriter writer(job, progress);
     writer.Begin();
     if (!writer.Open()) return RunResult::CannotCreate;
     collect(writer);

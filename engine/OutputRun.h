@@ -5,8 +5,10 @@
 
 #include "engine/ListingJob.h"
 #include "engine/OutputWriter.h"
+#include "engine/RunProgress.h"
 #include "engine/RunResult.h"
 
 // collect is called only when the output file could be created. Complete when every line
-// was written; a stop is the caller's to tell.
-RunResult WriteListing(ListingJob& job, const std::function<void(OutputWriter&)>& collect);
+// was written; a stop is the caller's to tell. The writer publishes its progress in progress.
+RunResult WriteListing(ListingJob& job, RunProgress& progress,
+                       const std::function<void(OutputWriter&)>& collect);

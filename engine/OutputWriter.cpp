@@ -43,6 +43,7 @@ void OutputWriter::SetDirectory(const CString& directory) {
 
 void OutputWriter::FormatEntry(const WIN32_FIND_DATAA& entry, const CString& name) {
     lines_.InsertLine(::FormatEntry(job_.options, texts_, entry, name, lines_.Count()));
+    progress_.entriesFound.fetch_add(1, std::memory_order_relaxed);
 }
 
 void OutputWriter::AddHeaderAndFooter() {
@@ -52,6 +53,7 @@ void OutputWriter::AddHeaderAndFooter() {
 }
 
 bool OutputWriter::WriteAndClose() {
+    progress_.writing.store(true, std::memory_order_relaxed);
     bool written =
         lines_.ForEachLine([this](const char* text, size_t length) { return file_.WriteLine(text, length); });
     lines_.Clear();

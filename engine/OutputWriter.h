@@ -2,17 +2,18 @@
 // One run's output: the file, the placeholder texts of the current directory and entry, and
 // the sorted lines, written in one pass when the walk is over. Used by one thread, in this
 // order: Begin, Open, then SetDirectory / FormatEntry as the walk goes, AddHeaderAndFooter,
-// WriteAndClose.
+// WriteAndClose. It publishes its progress for other threads as it goes.
 #include <windows.h>
 
 #include "engine/ListingJob.h"
 #include "engine/OutputFile.h"
+#include "engine/RunProgress.h"
 #include "engine/SortedLineStore.h"
 #include "format/EntryTexts.h"
 
 class OutputWriter {
 public:
-    explicit OutputWriter(ListingJob& job) : job_(job) {}
+    OutputWriter(ListingJob& job, RunProgress& progress) : job_(job), progress_(progress) {}
     OutputWriter(const OutputWriter&) = delete;
     OutputWriter& operator=(const OutputWriter&) = delete;
 
@@ -35,6 +36,7 @@ public:
 
 private:
     ListingJob& job_;
+    RunProgress& progress_;
     EntryTexts texts_;
     SortedLineStore lines_;
     size_t baseLength_ = 0;

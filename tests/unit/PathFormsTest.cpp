@@ -33,7 +33,8 @@ Formed PathOf(const std::string& folder, int pathType, int form, const std::stri
     job.options.url = (form & kUrl) != 0;
     job.options.upperCase = (form & kUpper) != 0;
     job.options.lowerCase = (form & kLower) != 0;
-    OutputWriter writer(job);
+    RunProgress progress;
+    OutputWriter writer(job, progress);
     writer.Begin();
     writer.SetDirectory(job.options.folder + below);
     WIN32_FIND_DATAA entry = {};
@@ -92,7 +93,8 @@ TEST(PathForms, UncFolderGivesFourSlashes) {
 TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
     ListingJob job;
     job.options.pathType = PathType::Relative;
-    OutputWriter relative(job);
+    RunProgress progress;
+    OutputWriter relative(job, progress);
     relative.Begin();
     EXPECT_EQ("", job.options.folder);
     relative.SetDirectory("C:\\work\\");
@@ -103,7 +105,7 @@ TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
     EXPECT_EQ("", relative.Texts().dirName);
 
     job.options.pathType = PathType::Absolute;
-    OutputWriter absolute(job);
+    OutputWriter absolute(job, progress);
     absolute.Begin();
     absolute.SetDirectory("C:\\work\\");
     absolute.FormatEntry(entry, entry.cFileName);
