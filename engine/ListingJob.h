@@ -1,6 +1,8 @@
 #pragma once
 // What one run lists: the user's options frozen at its start, and the filter patterns split
 // from them. A run owns its job; during the run only the run changes it (the folder's "\").
+#include <windows.h>
+
 #include "format/ListingOptions.h"
 #include "framework/Strings.h"
 
@@ -11,4 +13,8 @@ struct ListingJob {
 
     ListingOptions options;
     CStringList filterList;  // the patterns, in the order typed
+    // The output goes to outputHandle, opened elsewhere (standard output, say), instead of a
+    // file created at options.outputPath; the run never closes it.
+    bool writesToHandle = false;
+    HANDLE outputHandle = nullptr;
 };

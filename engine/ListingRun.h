@@ -4,7 +4,8 @@
 // stop, and reads the result once it has ended; the run shows nothing itself.
 //
 // A folder run walks options.folder; a path run lists each given path itself (the folder is
-// then ignored, nothing is filtered or descended).
+// then ignored, nothing is filtered or descended). Either writes a file created at
+// options.outputPath, or an output handle given before it starts.
 #include <windows.h>
 
 #include <atomic>
@@ -19,7 +20,7 @@
 
 class ListingRun {
 public:
-    // A folder run. options.outputPath must name the file to write.
+    // A folder run. options.outputPath must name the file to write, unless WriteTo is used.
     explicit ListingRun(const ListingOptions& options);
     // A path run over the given paths, in this order.
     ListingRun(const ListingOptions& options, CStringList paths);
@@ -32,6 +33,13 @@ public:
     // code 0, lParam 0) is posted to notifyWindow, if there is one. False when no thread could
     // be started; the run then counts as never started.
     bool Start(HWND notifyWindow, WORD finishCommand);
+    // Before the start: the output goes to this handle, opened elsewhere (standard output,
+    // say), which the run neither creates nor closes; OUTFILE stays options.outputPath as
+    // given (empty for none).
+    void WriteTo(HANDLE output) {
+        job_.writesToHandle = true;
+        job_.outputHandle = output;
+    }
     // Runs on the calling thread and returns when it has ended.
     void RunHere();
     // Takes effect before the next directory; the output then holds what was found so far.

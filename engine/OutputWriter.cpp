@@ -32,7 +32,9 @@ void OutputWriter::Begin() {
         SetNeededFlags(job_.options.repeatText, texts_.checksumNeeded, texts_.versionNeeded);
 }
 
-bool OutputWriter::Open() { return file_.Create(job_.options.outputPath); }
+bool OutputWriter::Open() {
+    return job_.writesToHandle ? file_.Attach(job_.outputHandle) : file_.Create(job_.options.outputPath);
+}
 
 void OutputWriter::SetDirectory(const CString& directory) {
     texts_.location = directory;

@@ -20,7 +20,8 @@ public:
     // Makes the job's folder end with "\" (in the job itself), sets DIRNAME and OUTFILE, and
     // reads from the repeat text which placeholders the template needs.
     void Begin();
-    // Creates the output file empty; false when it cannot be created.
+    // Creates the output file empty, or takes the job's open output handle; false when it
+    // cannot be created (or there is no handle).
     bool Open();
     // The directory whose entries follow; it ends with "\".
     void SetDirectory(const CString& directory);

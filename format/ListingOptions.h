@@ -10,7 +10,8 @@ enum class PathType { Unchosen = -1, Absolute = 0, Relative = 1 };
 
 struct ListingOptions {
     CString folder;          // the folder to list; a run makes it end with "\"
-    CString outputPath;      // the file to write; in a run never empty (the default output then)
+    CString outputPath;      // the file to write; in a run never empty (the default output
+                             // then), unless the run writes to an open handle
     CString filterText;      // ";"-separated wildcard patterns
     CString headerText;      // template text before the entries
     CString repeatText;      // template text expanded once per entry
