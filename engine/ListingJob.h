@@ -2,6 +2,8 @@
 // What one run lists: the user's options frozen at its start, with the texts made ready for
 // the output's encoding, and the filter patterns split from them. A run owns its job; during
 // the run only the run changes it (the folder's "\").
+#include <windows.h>
+
 #include "format/ListingOptions.h"
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
@@ -17,4 +19,7 @@ struct ListingJob {
 
     ListingOptions options;
     CStringList filterList;  // the patterns, in the order typed
+    // When not null, the output goes to this handle, opened elsewhere (standard output, say),
+    // instead of a file created at options.outputPath; the run never closes it.
+    HANDLE outputHandle = nullptr;
 };

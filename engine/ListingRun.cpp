@@ -35,7 +35,7 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
-    result_ = WriteListing(job_, stopRequest_, [this](OutputWriter& writer) {
+    result_ = WriteListing(job_, progress_, stopRequest_, [this](OutputWriter& writer) {
         return listsPaths_ ? ListPaths(writer, paths_, stopRequest_) : WalkFolder(job_, writer, stopRequest_);
     });
 }

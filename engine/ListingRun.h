@@ -4,13 +4,16 @@
 // stop, and reads the result once it has ended; the run shows nothing itself.
 //
 // A folder run walks options.folder; a path run lists each given path itself (the folder is
-// then ignored, nothing is filtered or descended).
+// then ignored, nothing is filtered or descended). Either writes a file created at
+// options.outputPath, or an output handle given before it starts.
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 
 #include "engine/ListingJob.h"
 #include "engine/PathListing.h"
+#include "engine/RunProgress.h"
 #include "engine/RunResult.h"
 #include "format/ListingOptions.h"
 #include "framework/Strings.h"
@@ -18,7 +21,7 @@
 
 class ListingRun {
 public:
-    // A folder run. options.outputPath must name the file to write.
+    // A folder run. options.outputPath must name the file to write, unless WriteTo is used.
     explicit ListingRun(const ListingOptions& options);
     // A path run over the given paths, in this order.
     ListingRun(const ListingOptions& options, PathList paths);
@@ -31,6 +34,10 @@ public:
     // code 0, lParam 0) is posted to notifyWindow, if there is one. False when no thread could
     // be started; the run then counts as never started.
     bool Start(HWND notifyWindow, WORD finishCommand);
+    // Before the start: the output goes to this handle, opened elsewhere (standard output,
+    // say), which the run neither creates nor closes; OUTFILE stays options.outputPath as
+    // given (empty for none).
+    void WriteTo(HANDLE output) { job_.outputHandle = output; }
     // Runs on the calling thread and returns when it has ended.
     void RunHere();
     // Takes effect before the next entry, or while a file's content is read; the output then
@@ -38,6 +45,8 @@ public:
     void RequestStop() { stopRequest_ = true; }
     // Returns once a started run has ended (its finish notice posted).
     void Wait() { thread_.Wait(); }
+    // Waits at most timeoutMs; true once a started run has ended.
+    bool WaitFor(DWORD timeoutMs) { return thread_.WaitFor(timeoutMs); }
 
     // From the run's making until it has ended (its finish notice posted) or failed to start:
     // a stop asked for in between is a stop of this run.
@@ -46,6 +55,10 @@ public:
     // How it ended; read it once IsRunning() is false. Stopped only when the stop cut the
     // listing short.
     RunResult Result() const { return result_; }
+    // From any thread, while it goes: the entries listed so far, and whether every entry is
+    // found (the output is being written from then on).
+    uint64_t EntriesFound() const { return progress_.entriesFound.load(std::memory_order_relaxed); }
+    bool IsWriting() const { return progress_.writing.load(std::memory_order_relaxed); }
     // The job as the run holds it (the folder ends with "\" once the run has begun).
     const ListingJob& Job() const { return job_; }
     // The paths of a path run not yet listed: all of them when the output could not be created.
@@ -60,5 +73,6 @@ private:
     std::atomic<bool> running_{true};
     std::atomic<bool> stopRequest_{false};
     std::atomic<RunResult> result_{RunResult::Complete};
+    RunProgress progress_;
     WorkerThread thread_;
 };

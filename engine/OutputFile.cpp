@@ -15,7 +15,15 @@ bool OutputFile::Create(const std::wstring& path) {
     Close();
     HANDLE file = CreateFileW(CreationPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    handle_ = file == INVALID_HANDLE_VALUE ? nullptr : file;
+    if (!Attach(file)) return false;
+    owned_ = true;
+    return true;
+}
+
+bool OutputFile::Attach(HANDLE handle) {
+    Close();
+    handle_ = handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+    owned_ = false;
     written_ = 0;
     failed_ = false;
     pending_.reserve(kPieceBytes);
@@ -39,7 +47,7 @@ bool OutputFile::Flush() {
     if (pending_.empty()) return true;
     const bool ok = WriteAll(pending_.data(), pending_.size());
     if (ok) written_ += pending_.size();
-    else CutBackToWritten();
+    else if (owned_) CutBackToWritten();
     failed_ = !ok;
     pending_.clear();
     if (pending_.capacity() > 2 * kPieceBytes) CString().swap(pending_);  // after one huge line
@@ -67,7 +75,7 @@ void OutputFile::CutBackToWritten() {
 bool OutputFile::Close() {
     if (!handle_) return !failed_;
     const bool ok = !failed_ && Flush();
-    CloseHandle(handle_);
+    if (owned_) CloseHandle(handle_);
     handle_ = nullptr;
     pending_.clear();
     return ok;

@@ -2,7 +2,8 @@
 // The output file: created empty at the start of a run, written at its end. Lines are gathered
 // into large pieces, so a million lines take a few dozen write calls; a piece always holds
 // whole lines, and a failed or short write takes the file back to the end of the last piece
-// written in full, so the file never ends inside a line.
+// written in full, so the file never ends inside a line. An output handle opened elsewhere
+// (standard output) is written the same way, but neither cut back nor closed: it is not ours.
 #include <windows.h>
 
 #include <cstddef>
@@ -23,6 +24,8 @@ public:
 
     // Creates (or empties) the file; false when it cannot be created.
     bool Create(const std::wstring& path);
+    // Writes to an open handle from where it stands; false when there is none.
+    bool Attach(HANDLE handle);
     // Adds the line followed by CR LF; false once a write has failed (nothing more is written).
     bool WriteLine(const char* text, size_t length);
     // Adds bytes that are no line of their own (the byte-order mark before the first line).
@@ -40,4 +43,5 @@ private:
     CString pending_;          // whole lines with their CR LF, not yet written
     uint64_t written_ = 0;     // bytes of the file that hold whole lines
     bool failed_ = false;
+    bool owned_ = false;       // created here: cut back after a failure, closed at the end
 };

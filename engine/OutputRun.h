@@ -6,9 +6,11 @@
 
 #include "engine/ListingJob.h"
 #include "engine/OutputWriter.h"
+#include "engine/RunProgress.h"
 #include "engine/RunResult.h"
 
 // collect is called only when the output file could be created; it returns false when a stop
-// cut the listing short (Stopped, once the lines found were written).
-RunResult WriteListing(ListingJob& job, const std::atomic<bool>& stopRequest,
+// cut the listing short (Stopped, once the lines found were written). The writer publishes its
+// progress in progress.
+RunResult WriteListing(ListingJob& job, RunProgress& progress, const std::atomic<bool>& stopRequest,
                        const std::function<bool(OutputWriter&)>& collect);

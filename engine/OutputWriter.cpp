@@ -8,8 +8,8 @@ const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 }  // namespace
 
-OutputWriter::OutputWriter(ListingJob& job, const std::atomic<bool>* stopRequest)
-    : job_(job), encoding_(job.Encoding()), stopRequest_(stopRequest), lines_(encoding_) {}
+OutputWriter::OutputWriter(ListingJob& job, RunProgress& progress, const std::atomic<bool>* stopRequest)
+    : job_(job), progress_(progress), encoding_(job.Encoding()), stopRequest_(stopRequest), lines_(encoding_) {}
 
 void OutputWriter::Begin() {
     std::wstring& folder = job_.options.folder;
@@ -28,7 +28,9 @@ void OutputWriter::Begin() {
     formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_, stopRequest_);
 }
 
-bool OutputWriter::Open() { return file_.Create(job_.options.outputPath); }
+bool OutputWriter::Open() {
+    return job_.outputHandle ? file_.Attach(job_.outputHandle) : file_.Create(job_.options.outputPath);
+}
 
 void OutputWriter::SetDirectory(const CString& directory, const std::wstring& realPath) {
     texts_.location = directory;
@@ -41,6 +43,7 @@ void OutputWriter::SetDirectory(const CString& directory, const std::wstring& re
 bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name) {
     if (!formatter_->Format(entry, name, lines_.Count())) return false;
     lines_.InsertLine(formatter_->Line());
+    progress_.entriesFound.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 
@@ -51,6 +54,7 @@ void OutputWriter::AddHeaderAndFooter() {
 }
 
 bool OutputWriter::WriteAndClose() {
+    progress_.writing.store(true, std::memory_order_relaxed);
     bool written = !job_.options.utf8 || file_.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
     written = written && lines_.ForEachLine([this](const char* text, size_t length) {
         return file_.WriteLine(text, length);

@@ -11,6 +11,7 @@
 
 #include "engine/ListingJob.h"
 #include "engine/OutputFile.h"
+#include "engine/RunProgress.h"
 #include "engine/SortedLineStore.h"
 #include "format/EntryFormatter.h"
 #include "format/EntryTexts.h"
@@ -18,15 +19,17 @@
 
 class OutputWriter {
 public:
-    // stopRequest, when given, may end the reading of an entry's content.
-    explicit OutputWriter(ListingJob& job, const std::atomic<bool>* stopRequest = nullptr);
+    // The writer publishes how far it has come in progress; stopRequest, when given, may end
+    // the reading of an entry's content.
+    OutputWriter(ListingJob& job, RunProgress& progress, const std::atomic<bool>* stopRequest = nullptr);
     OutputWriter(const OutputWriter&) = delete;
     OutputWriter& operator=(const OutputWriter&) = delete;
 
     // Makes the job's folder end with "\" (in the job itself), sets DIRNAME and OUTFILE, and
     // reads from the repeat text which placeholders the template needs.
     void Begin();
-    // Creates the output file empty; false when it cannot be created.
+    // Creates the output file empty, or takes the job's open output handle; false when it
+    // cannot be created.
     bool Open();
     // The directory whose entries follow: its text in the output's encoding and its real path
     // (see framework/LongPath.h), both ending with "\".
@@ -45,6 +48,7 @@ public:
 
 private:
     ListingJob& job_;
+    RunProgress& progress_;
     const TextEncoding& encoding_;
     const std::atomic<bool>* stopRequest_;
     EntryTexts texts_;

@@ -13,7 +13,8 @@ enum class PathType { Unchosen = -1, Absolute = 0, Relative = 1 };
 struct ListingOptions {
     // Paths as the file system names them (UTF-16), so that no name is lost on the way.
     std::wstring folder;     // the folder to list; a run makes it end with "\"
-    std::wstring outputPath; // the file to write; in a run never empty (the default output then)
+    std::wstring outputPath; // the file to write; in a run never empty (the default output
+                             // then), unless the run writes to an open handle
     // Texts in the ANSI code page, as the settings file keeps them.
     CString filterText;      // ";"-separated wildcard patterns
     CString headerText;      // template text before the entries

@@ -9,11 +9,14 @@ bool WorkerThread::Start(std::function<void()> work) {
     return handle_ != nullptr;
 }
 
-void WorkerThread::Wait() {
-    if (!handle_) return;
-    WaitForSingleObject(handle_, INFINITE);
+void WorkerThread::Wait() { WaitFor(INFINITE); }
+
+bool WorkerThread::WaitFor(DWORD timeoutMs) {
+    if (!handle_) return true;
+    if (WaitForSingleObject(handle_, timeoutMs) != WAIT_OBJECT_0) return false;
     CloseHandle(handle_);
     handle_ = nullptr;
+    return true;
 }
 
 DWORD WINAPI WorkerThread::Entry(LPVOID self) {

@@ -17,6 +17,8 @@ public:
     bool Start(std::function<void()> work);
     // Returns once the work has ended; at once when it was never started.
     void Wait();
+    // Waits at most timeoutMs; true when the work has ended (or was never started).
+    bool WaitFor(DWORD timeoutMs);
 
 private:
     static DWORD WINAPI Entry(LPVOID self);

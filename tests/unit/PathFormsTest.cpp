@@ -33,7 +33,8 @@ Formed PathOf(const std::string& folder, int pathType, int form, const std::stri
     job.options.url = (form & kUrl) != 0;
     job.options.upperCase = (form & kUpper) != 0;
     job.options.lowerCase = (form & kLower) != 0;
-    OutputWriter writer(job);
+    RunProgress progress;
+    OutputWriter writer(job, progress);
     writer.Begin();
     writer.SetDirectory(writer.Texts().dirName + below, L"");
     writer.FormatEntry(WIN32_FIND_DATAW{}, name);
@@ -90,7 +91,8 @@ TEST(PathForms, UncFolderGivesFourSlashes) {
 TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
     ListingJob job;
     job.options.pathType = PathType::Relative;
-    OutputWriter relative(job);
+    RunProgress progress;
+    OutputWriter relative(job, progress);
     relative.Begin();
     EXPECT_EQ(L"", job.options.folder);
     relative.SetDirectory("C:\\work\\", L"");
@@ -100,7 +102,7 @@ TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
     EXPECT_EQ("", relative.Texts().dirName);
 
     job.options.pathType = PathType::Absolute;
-    OutputWriter absolute(job);
+    OutputWriter absolute(job, progress);
     absolute.Begin();
     absolute.SetDirectory("C:\\work\\", L"");
     absolute.FormatEntry(entry, "a.txt");

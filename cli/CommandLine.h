@@ -1,0 +1,29 @@
+#pragma once
+// The console program's command line: quillmark-cli [OPTIONS] FOLDER [OUTPUT]. One table names
+// every option, the value it takes, what it changes and its line in the usage text.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "format/ListingOptions.h"
+#include "framework/Strings.h"
+
+struct ConsoleRequest {
+    std::wstring folder;        // as typed, like the dialog's folder field
+    std::wstring output;        // the output file; empty (or "-" typed): standard output
+    std::wstring settingsFile;  // empty: quillmark.ini beside the program
+    bool quiet = false;         // nothing but errors on standard error
+    bool help = false;
+    // The options given, applied in order over the settings file's.
+    std::vector<std::function<void(ListingOptions&)>> overrides;
+};
+
+// The program's arguments after its own name, from the wide command line.
+std::vector<std::wstring> CommandLineArguments();
+
+// Reads the arguments into the request; false, with a message for the user, when they are not
+// understood. "--" ends the options; "--name=value" and "--name value" are the same.
+bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest& request, CString& error);
+
+// The usage text, each line ending in CR LF.
+CString UsageText();

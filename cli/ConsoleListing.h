@@ -1,0 +1,16 @@
+#pragma once
+// One listing from the console: the folder check, the run with its count and its stop keys,
+// and how it ended, told on standard error and in the exit code.
+#include "format/ListingOptions.h"
+
+enum ExitCode : int {
+    kExitComplete = 0,
+    kExitBadUsage = 1,
+    kExitNoFolder = 2,
+    kExitCannotCreate = 3,
+    kExitWriteFailed = 4,
+    kExitStopped = 5,
+};
+
+// An empty options.outputPath: standard output. quiet: no count, only failures are told.
+int RunConsoleListing(const ListingOptions& options, bool quiet);

@@ -1,0 +1,25 @@
+// quillmark-cli: the dialog's listing from a command line, for scripts and scheduled tasks. It
+// never shows a window or asks a question; the exit code tells how the listing ended.
+#include <windows.h>
+
+#include "cli/CommandLine.h"
+#include "cli/ConsoleListing.h"
+#include "cli/ConsoleOptions.h"
+#include "cli/ConsoleText.h"
+
+int main() {
+    ConsoleRequest request;
+    ListingOptions options;
+    CString error;
+    if (!ParseCommandLine(CommandLineArguments(), request, error) ||
+        (!request.help && !LoadConsoleOptions(request, options, error))) {
+        WriteErrorLine(error);
+        WriteConsoleText(GetStdHandle(STD_ERROR_HANDLE), UsageText());
+        return kExitBadUsage;
+    }
+    if (request.help) {
+        WriteConsoleText(GetStdHandle(STD_OUTPUT_HANDLE), UsageText());
+        return kExitComplete;
+    }
+    return RunConsoleListing(options, request.quiet);
+}

@@ -1,0 +1,28 @@
+#include "cli/ProgressLine.h"
+
+#include <string>
+
+#include "cli/ConsoleText.h"
+
+ProgressLine::ProgressLine(HANDLE console) : console_(IsConsole(console) ? console : nullptr) {}
+
+void ProgressLine::Show(const ListingRun& run) {
+    const CString count = std::to_string(run.EntriesFound()) + " 件";
+    Rewrite((run.IsWriting() ? "書き込み中... " : "ファイル列挙中... ") + count);
+}
+
+void ProgressLine::End(const ListingRun& run) {
+    if (shown_.empty()) return;  // a short run: nothing was shown
+    Rewrite(std::to_string(run.EntriesFound()) + " 件");
+    WriteConsoleText(console_, "\r\n");
+    shown_.clear();
+}
+
+void ProgressLine::Rewrite(const CString& text) {
+    if (!console_ || text == shown_) return;
+    // In code page 932 a character's bytes are its columns: one for half-width, two for full.
+    CString line = "\r" + text;
+    if (text.size() < shown_.size()) line.append(shown_.size() - text.size(), ' ');
+    shown_ = text;
+    WriteConsoleText(console_, line);
+}

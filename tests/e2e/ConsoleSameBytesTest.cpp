@@ -1,0 +1,103 @@
+// The console program writes the bytes the dialog writes, to a file or to standard output,
+// from the same settings file; its options change those settings as the dialog's controls do.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ConsoleProgram.h"
+#include "ProgramProcess.h"
+#include "ProgramWindows.h"
+#include "support/TempFolder.h"
+#include "support/VersionFixtures.h"
+
+namespace {
+
+const int kFolderEdit = 1001;
+const int kOutputEdit = 1004;
+const int kUseTemplate = 1028;
+const DWORD kWait = 20000;
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+void SetControlText(HWND dialog, int id, const std::string& text) {
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// Runs the dialog's listing of folder into output and says No to opening it.
+void ListThroughTheDialog(HWND dialog, const std::string& folder, const std::string& output) {
+    SetControlText(dialog, kFolderEdit, folder);
+    SetControlText(dialog, kOutputEdit, output);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+}
+
+TEST(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
+    TempFolder folder;
+    // Both programs side by side with one settings file, as a user keeps them.
+    const std::string dialogExe = folder / "quillmark.exe";
+    const std::string consoleExe = folder / "quillmark-cli.exe";
+    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), dialogExe.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(BuiltConsoleProgramPath().c_str(), consoleExe.c_str(), FALSE));
+    folder.WriteFile("quillmark.ini",
+                     "[CONFIG]\r\nOUTDIR=1\r\nSUBDIR=1\r\nPATHTYPE=0\r\nUPPER=1\r\nSIZE=1\r\nDATE=1\r\n"
+                     "ATTR=1\r\nCRC16=1\r\nVERSION=1\r\nVERSIONP=1\r\n");
+    const std::string data = folder.MakeDir("データ");
+    folder.WriteFile("データ\\表\\ソ.txt", "so");  // both names end in a 0x5C trail byte
+    folder.WriteFile("データ\\a b.txt", "12345");
+    const std::string fixture = VersionFixturePath("version-5.0.dll");
+    ASSERT_TRUE(CopyFileA(fixture.c_str(), (data + "\\表\\v.dll").c_str(), FALSE));
+
+    ProgramProcess program(dialogExe, "");
+    ASSERT_TRUE(program.Started());
+    HWND dialog = WaitForMainDialog(kWait);
+    ASSERT_NE(dialog, nullptr);
+    ListThroughTheDialog(dialog, data, folder / "list.txt");
+    SendMessageA(GetDlgItem(dialog, kUseTemplate), BM_CLICK, 0, 0);
+    ListThroughTheDialog(dialog, data, folder / "page.html");
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ASSERT_TRUE(program.Exited(kWait));
+    const std::string list = ReadWholeFile(folder / "list.txt");
+    ASSERT_NE(list.find("\\表\\V.DLL\t"), std::string::npos) << list;
+    ASSERT_NE(list.find("\t5,0,2195,1\t5,1,2600,7\r\n"), std::string::npos) << list;
+
+    ConsoleProgram toFile(consoleExe, Quoted(data) + " " + Quoted(folder / "cli-list.txt"));
+    EXPECT_EQ(0u, toFile.Finish());
+    EXPECT_EQ(list, ReadWholeFile(folder / "cli-list.txt"));
+    EXPECT_EQ("", toFile.Err()) << "no count when standard error is not a console";
+    EXPECT_EQ("", toFile.Out());
+
+    ConsoleProgram toOutput(consoleExe, Quoted(data));
+    EXPECT_EQ(0u, toOutput.Finish());
+    EXPECT_EQ(list, toOutput.Out());
+
+    // The built-in template comes from the console program's own resources.
+    ConsoleProgram page(consoleExe, "--template=1 " + Quoted(data) + " -");
+    EXPECT_EQ(0u, page.Finish());
+    const std::string dialogPage = ReadWholeFile(folder / "page.html");
+    EXPECT_EQ(0u, dialogPage.find("<html>\r\n")) << dialogPage;
+    EXPECT_EQ(dialogPage, page.Out());
+}
+
+TEST(ConsoleSameBytes, OptionsOverTheSettingsFileAsTheDialogsControlsWould) {
+    TempFolder folder;
+    const std::string data = folder.MakeDir("data");
+    folder.WriteFile("data\\A b.txt", "1");
+    folder.WriteFile("data\\sub\\C.txt", "22");
+    folder.WriteFile("data\\skip.log", "");
+    folder.WriteFile("other.ini",
+                     "[CONFIG]\r\nUPPER=1\r\nSUBDIR=0\r\nOUTDIR=0\r\nDATE=1\r\nATTR=1\r\nFILTER=1\r\n"
+                     "[STRINGS]\r\nFILTER=*.none\r\n");
+    ConsoleOutcome listed = RunConsoleProgram(
+        "--settings " + Quoted(folder / "other.ini") +
+        " --path=relative --url=1 --case=lower --subfolders=1 --dirs=1 --size=1 --date=0"
+        " --attributes=0 --crc=1 --filter=*.txt;sub " + Quoted(data));
+    EXPECT_EQ(0u, listed.exitCode) << listed.err;
+    EXPECT_EQ("a%20b.txt\t1\t83DCEFB7\r\nsub\t0\t--------\r\nsub/c.txt\t2\t647E170E\r\n", listed.out);
+
+    ConsoleOutcome unfiltered = RunConsoleProgram("--settings " + Quoted(folder / "other.ini") +
+                                                  " --no-filter --case=none " + Quoted(data));
+    EXPECT_EQ(0u, unfiltered.exitCode) << unfiltered.err;
+    EXPECT_NE(unfiltered.out.find("\\data\\skip.log\t"), std::string::npos) << unfiltered.out;
+}
+
+}  // namespace
