@@ -11,6 +11,9 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Packages (GoogleTest) from the MinGW root only: a Linux one could not link.
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Tests run under Wine through this wrapper (private prefix, Japanese locale).
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
+# Tests run under Wine in the project's environment (private prefix, Japanese locale).
+get_filename_component(QM_WINE_ENV ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-env ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${QM_WINE_ENV} wine)
