@@ -16,7 +16,7 @@ CString MakeUrlForm(const CString& path, bool absolute, const TextEncoding& enco
             std::snprintf(escaped, sizeof escaped, "%%%02x", byte);
             result += escaped;
         } else {
-            result.append(p, next - p);
+            result.append(p, static_cast<size_t>(next - p));
         }
         p = next;
     }

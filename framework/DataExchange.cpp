@@ -17,7 +17,7 @@ void DataExchange::Text(int id, CString& field) {
     int length = GetWindowTextLengthA(control);
     CString text(static_cast<size_t>(length) + 1, '\0');
     int got = GetWindowTextA(control, &text[0], length + 1);
-    text.resize(got > 0 ? got : 0);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
     field = text;
 }
 

@@ -39,7 +39,7 @@ CString LoadResourceString(UINT id) {
     int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&wide), 0);
     if (length <= 0 || !wide) return CString();
     int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
-    CString text(bytes, '\0');
+    CString text(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
     WideCharToMultiByte(CP_ACP, 0, wide, length, &text[0], bytes, nullptr, nullptr);
     return text;
 }

@@ -10,9 +10,9 @@ const char kDefaultFilter[] =
 const size_t kExtensionBufferSize = 260;
 
 // How many "|" characters end the list; a trail byte 0x7C is not one.
-int TrailingSeparators(const CString& list) {
+size_t TrailingSeparators(const CString& list) {
     const CodePageText& cp = CodePageText::System();
-    int count = 0;
+    size_t count = 0;
     for (size_t i = 0, size = 0; i < list.size(); i += size) {
         size = cp.CharSize(list, i);
         count = (size == 1 && list[i] == '|') ? count + 1 : 0;
@@ -27,7 +27,7 @@ SaveFileChoices ReadSaveFileChoices(const CString& settingsFile) {
     choices.filter = ReadWholeProfileText(settingsFile, "SAVEFILE", "FILTER", kDefaultFilter);
     // An empty list would leave the dialog nothing to show.
     if (choices.filter.empty()) choices.filter = kDefaultFilter;
-    int separators = TrailingSeparators(choices.filter);
+    const size_t separators = TrailingSeparators(choices.filter);
     if (separators < 2) choices.filter.append(2 - separators, '|');
     choices.defaultExtension =
         ReadProfileText(settingsFile, "SAVEFILE", "DEFAULT", "txt", kExtensionBufferSize);

@@ -74,7 +74,7 @@ void CodePageText::Convert(std::string& text, const std::vector<unsigned short>&
     for (size_t i = 0; i < text.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         if (lead_[c] && i + 1 < text.size() && text[i + 1] != '\0') {
-            unsigned short mapped = map[c << 8 | static_cast<unsigned char>(text[i + 1])];
+            unsigned short mapped = map[static_cast<size_t>(c) << 8 | static_cast<unsigned char>(text[i + 1])];
             text[i] = static_cast<char>(mapped >> 8);
             text[i + 1] = static_cast<char>(mapped & 0xFF);
             ++i;
@@ -92,9 +92,9 @@ int CodePageText::Compare(const char* a, const char* b) const {
     const unsigned char* q = reinterpret_cast<const unsigned char*>(b);
     for (;;) {
         unsigned va, vb;
-        if (lead_[*p] && p[1]) { va = upper_[p[0] << 8 | p[1]]; p += 2; }
+        if (lead_[*p] && p[1]) { va = upper_[static_cast<size_t>(p[0]) << 8 | p[1]]; p += 2; }
         else { va = AsciiLower(*p); if (*p) ++p; }
-        if (lead_[*q] && q[1]) { vb = upper_[q[0] << 8 | q[1]]; q += 2; }
+        if (lead_[*q] && q[1]) { vb = upper_[static_cast<size_t>(q[0]) << 8 | q[1]]; q += 2; }
         else { vb = AsciiLower(*q); if (*q) ++q; }
         if (va != vb) return va < vb ? -1 : 1;
         if (va == 0) return 0;

@@ -47,7 +47,7 @@ BOOL CALLBACK KeepLongestStatic(HWND child, LPARAM param) {
     if (lstrcmpiA(className, "Static") != 0) return TRUE;
     int length = GetWindowTextLengthA(child);
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(GetWindowTextA(child, &text[0], length + 1));
+    text.resize(static_cast<size_t>(GetWindowTextA(child, &text[0], length + 1)));
     if (text.size() > longest->size()) *longest = text;
     return TRUE;
 }

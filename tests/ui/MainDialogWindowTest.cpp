@@ -24,7 +24,7 @@ MenuItem ItemAt(HMENU menu, int position) {
     info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
     info.dwTypeData = text;
     info.cch = sizeof text;
-    GetMenuItemInfoA(menu, position, TRUE, &info);
+    GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
     return {info.fType, info.wID, text};
 }
 

@@ -65,14 +65,14 @@ std::string ItemText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
     int length = GetWindowTextLengthA(control);
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(GetWindowTextA(control, &text[0], length + 1));
+    text.resize(static_cast<size_t>(GetWindowTextA(control, &text[0], length + 1)));
     return text;
 }
 
 std::vector<std::string> ComboItems(HWND combo) {
     std::vector<std::string> items;
     LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
+    for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
         std::string text(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
         text.resize(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]))));
         items.push_back(text);

@@ -70,7 +70,7 @@ TEST(Crc32, ContinuingOverPiecesGivesTheWholeBlocksValue) {
         EXPECT_EQ(whole, Crc32UpdateReference(crc, bytes.data() + split, bytes.size() - split));
     }
     // All-zero and all-one blocks, where a wrong fold constant can still cancel out.
-    for (unsigned char fill : {0x00, 0xFF}) {
+    for (unsigned char fill : {static_cast<unsigned char>(0x00), static_cast<unsigned char>(0xFF)}) {
         const std::vector<unsigned char> same(4096 + 48, fill);
         EXPECT_EQ(Crc32UpdateReference(0, same.data(), same.size()), Crc32(same.data(), same.size()));
     }

@@ -33,7 +33,7 @@ void ExpectSamePlacement(const std::vector<std::string>& arrivals) {
 }
 
 // Short lines over a small alphabet full of pairs that differ only in case (a/A, ａ/Ａ).
-std::string RandomLine(std::mt19937& random, int alphabet) {
+std::string RandomLine(std::mt19937& random, unsigned alphabet) {
     static const char* const pieces[] = {"a", "A", "ａ", "Ａ", "b", "B", "表", "ｱ", "_", "\\", ".", "1"};
     std::string line;
     for (int n = static_cast<int>(random() % 5); n > 0; --n) line += pieces[random() % alphabet];
@@ -43,7 +43,7 @@ std::string RandomLine(std::mt19937& random, int alphabet) {
 TEST(LineStorePlacement, RandomLinesWithManyCaseOnlyTies) {
     std::mt19937 random(20260);
     for (int round = 0; round < 60; ++round) {
-        const int alphabet = 2 + static_cast<int>(random() % 11);
+        const unsigned alphabet = 2 + static_cast<unsigned>(random() % 11);
         std::vector<std::string> arrivals(random() % 2500);
         for (std::string& line : arrivals) line = RandomLine(random, alphabet);
         ExpectSamePlacement(arrivals);

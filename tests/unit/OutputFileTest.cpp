@@ -28,7 +28,7 @@ protected:
         g_reportError = false;
         // 30,000 lines of 50 to 120 bytes: about 2.5 MiB, several pieces.
         for (int i = 0; i < 30000; ++i)
-            lines_.push_back("line " + std::to_string(i) + std::string(45 + i % 71, 'x'));
+            lines_.push_back("line " + std::to_string(i) + std::string(static_cast<size_t>(45 + i % 71), 'x'));
     }
 
     // Writes every line until one is refused; returns Close's result.
