@@ -34,8 +34,8 @@ int32_t ReadNumber(const CString& file, const char* key, int32_t defaultValue) {
     return static_cast<int32_t>(value);
 }
 
-void WriteNumber(const CString& file, const char* key, int32_t value) {
-    WriteProfileNumber(file, "CONFIG", key, value);
+bool WriteNumber(const CString& file, const char* key, int32_t value) {
+    return WriteProfileNumber(file, "CONFIG", key, value);
 }
 
 bool ReadSwitch(const CString& file, const char* key, bool defaultOn) {
@@ -43,14 +43,14 @@ bool ReadSwitch(const CString& file, const char* key, bool defaultOn) {
     return state == 1 || state == 2;
 }
 
-void WriteSwitch(const CString& file, const char* key, bool on) { WriteNumber(file, key, on ? 1 : 0); }
+bool WriteSwitch(const CString& file, const char* key, bool on) { return WriteNumber(file, key, on ? 1 : 0); }
 
 CString ReadText(const CString& file, const char* key) {
     return ReadProfileText(file, "STRINGS", key, "", kStringBufferSize);
 }
 
-void WriteText(const CString& file, const char* key, const CString& value) {
-    WriteProfileText(file, "STRINGS", key, value);
+bool WriteText(const CString& file, const char* key, const CString& value) {
+    return WriteProfileText(file, "STRINGS", key, value);
 }
 
 TemplateTexts ReadTemplateTexts(const CString& file, const TemplateTexts& builtIn) {
@@ -63,8 +63,9 @@ TemplateTexts ReadTemplateTexts(const CString& file, const TemplateTexts& builtI
     return texts;
 }
 
-void WriteTemplateTexts(const CString& file, const TemplateTexts& texts) {
-    WriteProfileText(file, "TEMPLATE", "START", EscapeTemplateText(texts.header));
-    WriteProfileText(file, "TEMPLATE", "END", EscapeTemplateText(texts.footer));
-    WriteProfileText(file, "TEMPLATE", "LOOP", EscapeTemplateText(texts.repeat));
+bool WriteTemplateTexts(const CString& file, const TemplateTexts& texts) {
+    bool written = WriteProfileText(file, "TEMPLATE", "START", EscapeTemplateText(texts.header));
+    written &= WriteProfileText(file, "TEMPLATE", "END", EscapeTemplateText(texts.footer));
+    written &= WriteProfileText(file, "TEMPLATE", "LOOP", EscapeTemplateText(texts.repeat));
+    return written;
 }

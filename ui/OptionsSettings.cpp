@@ -50,26 +50,28 @@ void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOpti
     options.folder = ReadText(file, "DIRNAME");
 }
 
-void SaveSettings(const CString& file, const ListingOptions& options) {
-    WriteSwitch(file, "OUTDIR", options.directoryNames);
-    WriteSwitch(file, "TEMPLATE", options.useTemplate);
-    WriteNumber(file, "UPPER", CaseNumber(options));
-    WriteSwitch(file, "URL", options.url);
-    WriteNumber(file, "PATHTYPE", static_cast<int32_t>(options.pathType));
-    WriteSwitch(file, "SIZE", options.size);
-    WriteSwitch(file, "DATE", options.date);
-    WriteSwitch(file, "ATTR", options.attributes);
-    WriteSwitch(file, "CRC16", options.checksum);
-    WriteSwitch(file, "VERSION", options.fileVersion);
-    WriteSwitch(file, "VERSIONP", options.productVersion);
-    WriteSwitch(file, "FILTER", options.filter);
-    WriteText(file, "FILTER", options.filterText);
-    WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
+bool SaveSettings(const CString& file, const ListingOptions& options) {
+    bool kept = WriteSwitch(file, "OUTDIR", options.directoryNames);
+    kept &= WriteSwitch(file, "TEMPLATE", options.useTemplate);
+    kept &= WriteNumber(file, "UPPER", CaseNumber(options));
+    kept &= WriteSwitch(file, "URL", options.url);
+    kept &= WriteNumber(file, "PATHTYPE", static_cast<int32_t>(options.pathType));
+    kept &= WriteSwitch(file, "SIZE", options.size);
+    kept &= WriteSwitch(file, "DATE", options.date);
+    kept &= WriteSwitch(file, "ATTR", options.attributes);
+    kept &= WriteSwitch(file, "CRC16", options.checksum);
+    kept &= WriteSwitch(file, "VERSION", options.fileVersion);
+    kept &= WriteSwitch(file, "VERSIONP", options.productVersion);
+    kept &= WriteSwitch(file, "FILTER", options.filter);
+    kept &= WriteText(file, "FILTER", options.filterText);
+    kept &= WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
+    return kept;
 }
 
-void SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand) {
-    WriteSwitch(file, "EXPAND", expand);
-    WriteSwitch(file, "SUBDIR", options.subfolders);
-    WriteText(file, "DIRNAME", options.folder);
-    WriteText(file, "FILENAME", options.outputPath);
+bool SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand) {
+    bool kept = WriteSwitch(file, "EXPAND", expand);
+    kept &= WriteSwitch(file, "SUBDIR", options.subfolders);
+    kept &= WriteText(file, "DIRNAME", options.folder);
+    kept &= WriteText(file, "FILENAME", options.outputPath);
+    return kept;
 }

@@ -163,6 +163,17 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     EXPECT_EQ(kBuiltIn.header, Load(file).headerText);
 }
 
+TEST(SaveSettings, AValueThatDoesNotReadBackIsReportedAndTheOldOneStays) {
+    TempFolder folder;
+    CString file = folder.WriteFile("q.ini", "[STRINGS]\r\nFILTER=*.old\r\n");
+    ListingOptions options;
+    options.url = true;
+    options.filterText = "*.\x95";  // a lone lead byte: the profile functions drop it
+    EXPECT_FALSE(SaveSettings(file, options));
+    EXPECT_EQ("*.old", Load(file).filterText);
+    EXPECT_TRUE(Load(file).url) << "the other keys are written";
+}
+
 TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
     TempFolder folder;
     CString file = folder / "close.ini";
