@@ -124,3 +124,5 @@ bool WriteProfileText(const CString& file, const char* section, const char* key,
 bool WriteProfileNumber(const CString& file, const char* section, const char* key, int32_t value) {
     return WriteProfileText(file, section, key, std::to_string(value));
 }
+
+size_t ProfileBufferNeeded(const CString& value) { return StoredForm(value).size() + 1; }

@@ -24,3 +24,5 @@ int64_t ReadProfileNumber(const CString& file, const char* section, const char* 
 bool WriteProfileText(const CString& file, const char* section, const char* key,
                       const CString& value);
 bool WriteProfileNumber(const CString& file, const char* section, const char* key, int32_t value);
+// The read buffer that takes a written value whole: its bytes in the file and a terminator.
+size_t ProfileBufferNeeded(const CString& value);

@@ -1,7 +1,9 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
+#include <utility>
 
 #include "settings/PrivateProfile.h"
 
@@ -64,8 +66,19 @@ TemplateTexts ReadTemplateTexts(const CString& file, const TemplateTexts& builtI
 }
 
 bool WriteTemplateTexts(const CString& file, const TemplateTexts& texts) {
-    bool written = WriteProfileText(file, "TEMPLATE", "START", EscapeTemplateText(texts.header));
-    written &= WriteProfileText(file, "TEMPLATE", "END", EscapeTemplateText(texts.footer));
-    written &= WriteProfileText(file, "TEMPLATE", "LOOP", EscapeTemplateText(texts.repeat));
+    bool written = true;
+    size_t needed = 0;  // the buffer the texts written need
+    const std::pair<const char*, const CString*> keys[] = {
+        {"START", &texts.header}, {"END", &texts.footer}, {"LOOP", &texts.repeat}};
+    for (const auto& key : keys) {
+        const CString escaped = EscapeTemplateText(*key.second);
+        if (WriteProfileText(file, "TEMPLATE", key.first, escaped))
+            needed = std::max(needed, ProfileBufferNeeded(escaped));
+        else
+            written = false;
+    }
+    // Only for the texts kept; a stored value is short enough for a number (see PrivateProfile).
+    if (needed > TemplateBufferSize(file))
+        written = WriteProfileNumber(file, "TEMPLATE", "LENGTH", static_cast<int32_t>(needed)) && written;
     return written;
 }

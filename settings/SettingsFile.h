@@ -40,6 +40,9 @@ struct TemplateTexts {
 // Each text read into a buffer of LENGTH bytes (default 4096, at least 260). When all three
 // are empty, the built-in texts; one stored text, even alone, means the user's own.
 TemplateTexts ReadTemplateTexts(const CString& file, const TemplateTexts& builtIn);
+// Writes the three texts, and LENGTH only when a text written needs a larger buffer than the
+// LENGTH in effect: a file that never needed it, or a hand-written one that holds the texts,
+// stays as it is.
 bool WriteTemplateTexts(const CString& file, const TemplateTexts& texts);
 
 // The Save-As dialog's filter list ("|"-separated, ending in "||") and default extension.

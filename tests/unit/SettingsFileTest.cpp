@@ -163,6 +163,23 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     EXPECT_EQ(kBuiltIn.header, Load(file).headerText);
 }
 
+TEST(SaveSettings, TemplatesLongerThanTheReadLengthComeBackWhole) {
+    TempFolder folder;
+    ListingOptions saved;
+    for (int i = 0; saved.headerText.size() < 7500; ++i)
+        saved.headerText += "<td>表\\ソ\t" + std::to_string(i) + "</td>\r\n";
+    saved.footerText = "</table>";
+    CString file = folder / "long.ini";
+    ASSERT_TRUE(SaveSettings(file, saved));
+    EXPECT_EQ(saved.headerText, Load(file).headerText);
+    EXPECT_EQ(saved.footerText, Load(file).footerText);
+    // A LENGTH that already holds the texts is left as written.
+    file = folder.WriteFile("hand.ini", "[TEMPLATE]\r\nLENGTH=30000\r\n");
+    ASSERT_TRUE(SaveSettings(file, saved));
+    EXPECT_NE(CString::npos, ReadWholeFile(file).find("LENGTH=30000\r\n"));
+    EXPECT_EQ(saved.headerText, Load(file).headerText);
+}
+
 TEST(SaveSettings, AValueThatDoesNotReadBackIsReportedAndTheOldOneStays) {
     TempFolder folder;
     CString file = folder.WriteFile("q.ini", "[STRINGS]\r\nFILTER=*.old\r\n");
