@@ -9,7 +9,6 @@
 
 namespace {
 
-const size_t kStringBufferSize = 260;
 const int64_t kSmallestTemplateBuffer = 260;
 const int64_t kDefaultTemplateBuffer = 4096;
 // A hand-edited LENGTH must not make the program fail to start.
@@ -48,7 +47,7 @@ bool ReadSwitch(const CString& file, const char* key, bool defaultOn) {
 bool WriteSwitch(const CString& file, const char* key, bool on) { return WriteNumber(file, key, on ? 1 : 0); }
 
 CString ReadText(const CString& file, const char* key) {
-    return ReadProfileText(file, "STRINGS", key, "", kStringBufferSize);
+    return ReadWholeProfileText(file, "STRINGS", key, "");
 }
 
 bool WriteText(const CString& file, const char* key, const CString& value) {

@@ -27,7 +27,7 @@ bool WriteSwitch(const CString& file, const char* key, bool on);
 int32_t ReadNumber(const CString& file, const char* key, int32_t defaultValue);
 bool WriteNumber(const CString& file, const char* key, int32_t value);
 
-// A STRINGS text (at most 259 bytes are read, never half a double-byte character).
+// A STRINGS text, read whole: a path cut short would name another folder or file.
 CString ReadText(const CString& file, const char* key);
 bool WriteText(const CString& file, const char* key, const CString& value);
 

@@ -94,9 +94,9 @@ TEST(LoadSettings, CutsValuesToTheirBuffersWithoutSplittingACharacter) {
     CString kanji;
     for (int i = 0; i < 200; ++i) kanji += "表";
     EXPECT_EQ(kanji.substr(0, 258), LoadText(folder, TemplateFile("100", kanji)).headerText);
-    EXPECT_EQ(kanji.substr(0, 258),
-              LoadText(folder, "[STRINGS]\r\nDIRNAME=" + kanji + "\r\n").folder);
-    EXPECT_EQ(CString(259, 'b'),
+    // The one-line texts have no buffer of their own: a path is never cut.
+    EXPECT_EQ(kanji, LoadText(folder, "[STRINGS]\r\nDIRNAME=" + kanji + "\r\n").folder);
+    EXPECT_EQ(CString(400, 'b'),
               LoadText(folder, "[STRINGS]\r\nFILTER=" + CString(400, 'b') + "\r\n").filterText);
 }
 
@@ -189,6 +189,23 @@ TEST(SaveSettings, AValueThatDoesNotReadBackIsReportedAndTheOldOneStays) {
     EXPECT_FALSE(SaveSettings(file, options));
     EXPECT_EQ("*.old", Load(file).filterText);
     EXPECT_TRUE(Load(file).url) << "the other keys are written";
+}
+
+TEST(SaveClosingKeys, PathsAndFilterOf260BytesAndMoreComeBackWhole) {
+    TempFolder folder;
+    CString file = folder / "paths.ini";
+    ListingOptions saved;
+    saved.folder = "C:\\";
+    while (saved.folder.size() < 300) saved.folder += "表示フォルダ\\";
+    saved.folder += "末尾";
+    saved.outputPath = saved.folder + "\\一覧.txt";
+    for (int i = 0; saved.filterText.size() < 400; ++i) saved.filterText += "*.表" + std::to_string(i) + ";";
+    ASSERT_TRUE(SaveClosingKeys(file, saved, false));
+    ASSERT_TRUE(SaveSettings(file, saved));
+    Loaded loaded = Load(file);
+    EXPECT_EQ(saved.folder, loaded.folder);
+    EXPECT_EQ(saved.outputPath, loaded.outputPath);
+    EXPECT_EQ(saved.filterText, loaded.filterText);
 }
 
 TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
