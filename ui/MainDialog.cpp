@@ -4,7 +4,24 @@
 
 #include "framework/AppHelp.h"
 #include "framework/MessageBox.h"
+#include "text/CodePageText.h"
 #include "ui/res/resource.h"
+
+namespace {
+
+// A one-line field may still hold a line break (pasted, or set by another program); the text
+// after it would be lost in the settings file, so a run and the file alike take the first line.
+void KeepFirstLine(CString& text) {
+    const CodePageText& cp = CodePageText::System();
+    for (const char* p = text.c_str(); *p; p = cp.Next(p)) {
+        if (*p == '\r' || *p == '\n') {
+            text.resize(static_cast<size_t>(p - text.c_str()));
+            return;
+        }
+    }
+}
+
+}  // namespace
 
 CMainDialog::CMainDialog(CString commandLine, CString executable)
     : CDialog(IDD_MAIN, nullptr),
@@ -48,6 +65,9 @@ void CMainDialog::Exchange(DataExchange& dx) {
     dx.Check(IDC_MAIN_USE_TEMPLATE, options.useTemplate);
     dx.Check(IDC_MAIN_CHECKSUM, options.checksum);
     dx.Check(IDC_MAIN_PRODUCT_VERSION, options.productVersion);
+    if (dx.Reading()) {
+        for (CString* text : {&options.folder, &options.outputPath, &options.filterText}) KeepFirstLine(*text);
+    }
 }
 
 INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -148,4 +148,29 @@ TEST(MainDialogSave, AReadOnlySettingsFileOrAFolderIsReportedOnSaveAndOnClose) {
     }
 }
 
+TEST(MainDialogSave, OneLineFieldsKeepTheirFirstLineForTheRunAndTheFile) {
+    TempFolder folder;
+    folder.WriteFile("data\\a.txt", "a");
+    folder.WriteFile("data\\b.doc", "b");
+    const std::string ini = folder / "qmtest.ini";
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data\r\nC:\\other").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (folder / "out.txt\nC:\\x.txt").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FILTER_TEXT, "*.txt\r\n;*.doc");
+        for (int id : {IDC_MAIN_FILTER, IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_RELATIVE})
+            d.Click(id);
+        d.Click(IDOK);
+        ASSERT_TRUE(PumpUntil([&] { return !boxes.Boxes().empty(); }));
+        d.Click(IDC_MAIN_SAVE);
+        d.Click(IDCANCEL);
+    });
+    EXPECT_EQ(ReadWholeFile(folder / "out.txt"), "A.TXT\r\n");
+    EXPECT_EQ(IniValue(ini, "STRINGS", "DIRNAME"), folder / "data");
+    EXPECT_EQ(IniValue(ini, "STRINGS", "FILENAME"), folder / "out.txt");
+    EXPECT_EQ(IniValue(ini, "STRINGS", "FILTER"), "*.txt");
+    EXPECT_EQ(boxes.Boxes().size(), 1u) << "only the question at the end of the run";
+}
+
 }  // namespace
