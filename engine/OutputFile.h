@@ -1,8 +1,8 @@
 #pragma once
 // The output file: created empty at the start of a run, written at its end. Lines are gathered
 // into large pieces, so a million lines take a few dozen write calls; a piece always holds
-// whole lines, and a failed or short write takes the file back to the end of the last piece
-// written in full, so the file never ends inside a line.
+// whole lines. After a failed or short write the file keeps every whole line that reached it
+// and ends there, never inside a line.
 #include <windows.h>
 
 #include <cstddef>
@@ -30,7 +30,7 @@ public:
 private:
     bool Flush();
     bool WriteAll(const char* data, size_t size);
-    void CutBackToWritten();
+    void CutBackToLastLine();
 
     WriteFunction write_;
     HANDLE handle_ = nullptr;

@@ -8,5 +8,6 @@
 #include "engine/RunResult.h"
 
 // collect is called only when the output file could be created. Complete when every line
-// was written; a stop is the caller's to tell.
-RunResult WriteListing(ListingJob& job, const std::function<void(OutputWriter&)>& collect);
+// was written; a stop is the caller's to tell. write: the output file's write call.
+RunResult WriteListing(ListingJob& job, const std::function<void(OutputWriter&)>& collect,
+                       OutputFile::WriteFunction write = ::WriteFile);

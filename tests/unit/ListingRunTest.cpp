@@ -1,9 +1,13 @@
 // Folder runs on real trees: walk order, sorting, path types, switches, flags and failures.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
+#include "engine/FolderWalk.h"
+#include "engine/OutputRun.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 #include "format/ListingOptions.h"
@@ -154,21 +158,45 @@ TEST(ListingRun, OutputInAMissingFolderIsReportedAndNothingIsWalked) {
     EXPECT_EQ("<missing>", ReadWholeFile(job.outputPath));
 }
 
-TEST(ListingRun, AFailedWriteIsReported) {
-    // Under Wine drive Z: is the Unix root, and /dev/full refuses every write as a full disk would.
-    const std::string fullDevice = "Z:\\dev\\full";
-    if (GetFileAttributesA("Z:\\dev") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "needs Wine";
+// A disk with room for so many more bytes: a write takes what fits and comes back short, as
+// on a full disk; once nothing fits, it fails.
+uint64_t g_room = 0;
+
+BOOL WINAPI WriteToSmallDisk(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+    const DWORD fits = size < g_room ? size : static_cast<DWORD>(g_room);
+    *written = 0;
+    if (fits == 0 || !::WriteFile(file, data, fits, written, overlapped)) {
+        SetLastError(ERROR_DISK_FULL);
+        return FALSE;
+    }
+    g_room -= *written;
+    return TRUE;
+}
+
+TEST(ListingRun, AFailedWriteIsReportedAndKeepsEveryWholeLineWritten) {
     TempFolder tree;
-    tree.WriteFile("a.txt", "a");
-    ListingOptions job;
-    job.folder = tree.Path();
-    job.outputPath = fullDevice;
-    RunOutcome outcome = RunListing(job);
-    EXPECT_TRUE(outcome.noticed);
-    EXPECT_EQ(RunResult::WriteFailed, outcome.result);
-    EXPECT_FALSE(outcome.running);
-    EXPECT_TRUE(outcome.boxes.empty());
-    EXPECT_STREQ("書き込み中にエラーが発生しました", ResultMessage(outcome.result));
+    for (int i = 0; i < 100; ++i) tree.WriteFile("list\\file" + std::to_string(1000 + i) + ".txt", "");
+    ListingOptions options;
+    options.folder = tree / "list";
+    options.outputPath = tree / "out.txt";
+    options.size = 1;
+    ListingJob job(options);
+    auto walk = [&job](OutputWriter& writer) {
+        std::atomic<bool> stop{false};
+        WalkFolder(job, writer, stop);
+    };
+    ASSERT_EQ(RunResult::Complete, WriteListing(job, walk));
+    const std::string whole = ReadWholeFile(options.outputPath);
+
+    MessageBoxRecorder boxes;
+    job = ListingJob(options);
+    g_room = whole.size() / 2;  // in the middle of a line, all in one piece
+    const RunResult result = WriteListing(job, walk, WriteToSmallDisk);
+    EXPECT_EQ(RunResult::WriteFailed, result);
+    EXPECT_STREQ("書き込み中にエラーが発生しました", ResultMessage(result));
+    EXPECT_TRUE(boxes.Boxes().empty()) << "the run reports; its front end tells the user";
+    const size_t lastLineEnd = whole.rfind("\r\n", whole.size() / 2 - 2) + 2;
+    EXPECT_EQ(whole.substr(0, lastLineEnd), ReadWholeFile(options.outputPath));
 }
 
 TEST(ListingRun, TheOwnOutputFileInTheTreeIsListedEmpty) {
