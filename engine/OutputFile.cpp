@@ -1,6 +1,9 @@
 #include "engine/OutputFile.h"
 
 #include <algorithm>
+#include <string>
+
+#include "framework/LongPath.h"
 
 namespace {
 
@@ -13,8 +16,16 @@ const DWORD kMaxWrite = 0x40000000u;
 
 bool OutputFile::Create(const CString& path) {
     Close();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // The wide long-path form: the entries are reached at any length, so is the output.
+    const std::wstring wide = WideFilePath(path);
+    HANDLE file = wide.empty() ? INVALID_HANDLE_VALUE
+                               : CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                             nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A device name opens the device, and the lines would go nowhere (NUL) or elsewhere.
+    if (file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        file = INVALID_HANDLE_VALUE;
+    }
     handle_ = file == INVALID_HANDLE_VALUE ? nullptr : file;
     written_ = 0;
     failed_ = false;

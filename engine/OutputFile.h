@@ -20,7 +20,8 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Creates (or empties) the file; false when it cannot be created.
+    // Creates (or empties) the file, at any path length; false when it cannot be created or
+    // the path names a device (NUL, AUX, "nul.txt" in a folder...) rather than a disk file.
     bool Create(const CString& path);
     // Adds the line followed by CR LF; false once a write has failed (nothing more is written).
     bool WriteLine(const char* text, size_t length);

@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "engine/FolderWalk.h"
 #include "engine/OutputRun.h"
+#include "framework/LongPath.h"
+#include "support/DeepFolder.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 #include "format/ListingOptions.h"
@@ -197,6 +200,51 @@ TEST(ListingRun, AFailedWriteIsReportedAndKeepsEveryWholeLineWritten) {
     EXPECT_TRUE(boxes.Boxes().empty()) << "the run reports; its front end tells the user";
     const size_t lastLineEnd = whole.rfind("\r\n", whole.size() / 2 - 2) + 2;
     EXPECT_EQ(whole.substr(0, lastLineEnd), ReadWholeFile(options.outputPath));
+}
+
+TEST(ListingRun, DeviceNamesAreNoOutputFiles) {
+    TempFolder tree;
+    tree.WriteFile("a.txt", "a");
+    std::vector<std::string> devices = {"NUL", tree / "nul.txt", tree / "aux"};
+    // Under Wine drive Z: is the Unix root, with the Unix devices.
+    if (GetFileAttributesA("Z:\\dev") != INVALID_FILE_ATTRIBUTES) devices.push_back("Z:\\dev\\full");
+    for (const std::string& device : devices) {
+        ListingOptions job;
+        job.folder = tree.Path();
+        job.outputPath = device;
+        RunOutcome outcome = RunListing(job);
+        EXPECT_EQ(RunResult::CannotCreate, outcome.result) << device;
+        EXPECT_STREQ("ファイルが作成できません", ResultMessage(outcome.result));
+        EXPECT_TRUE(outcome.noticed);
+    }
+}
+
+// ReadWholeFile at any length: through the wide functions.
+std::string ReadLongFile(const std::string& path) {
+    HANDLE h = CreateFileW(WideFilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string content(4096, '\0');
+    DWORD got = 0;
+    ReadFile(h, &content[0], static_cast<DWORD>(content.size()), &got, nullptr);
+    CloseHandle(h);
+    content.resize(got);
+    return content;
+}
+
+TEST(ListingRun, AnOutputPathOf260BytesAndMoreIsCreatedAndListed) {
+    TempFolder tree;
+    tree.WriteFile("list\\a.txt", "a");
+    DeepFolder deep(tree.Path(), 300);
+    const std::string output = deep.WriteFile("out.txt", "an earlier listing");  // removed with the chain
+    ASSERT_GE(output.size(), 300u);
+    ListingOptions job;
+    job.folder = tree / "list";
+    job.outputPath = output;
+    job.pathType = PathType::Relative;
+    job.size = 1;
+    EXPECT_EQ(RunResult::Complete, RunListing(job).result);
+    EXPECT_EQ(Lines({"a.txt\t1"}), ReadLongFile(output));
 }
 
 TEST(ListingRun, TheOwnOutputFileInTheTreeIsListedEmpty) {
