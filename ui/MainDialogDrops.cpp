@@ -18,9 +18,12 @@ CString DroppedPath(HDROP drop, UINT index) {
     return path;
 }
 
-// A bare file name is taken from the current folder, so that "the same folder" is a folder.
-CString AbsoluteIfBare(const CString& path) {
+// A bare file name is taken from the current folder, so that "the same folder" of its choices
+// is a folder. A folder stays as given: a relative one is the current folder's, as when typed.
+CString FullIfBareFile(const CString& path) {
     if (HasBackslash(path)) return path;
+    const DWORD attributes = PathAttributes(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return path;
     DWORD length = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
     if (length == 0) return path;
     CString full(length, '\0');
@@ -83,7 +86,7 @@ void CMainDialog::ListDroppedFiles(CStringList& paths) {
 
 void CMainDialog::HandleCommandLinePath() {
     if (commandLinePath.empty()) return;
-    const CString path = AbsoluteIfBare(commandLinePath);
+    const CString path = FullIfBareFile(commandLinePath);
     // Choosing to list the file asks for what a drop of that one file would do.
     if (!HandleSinglePath(path)) {
         CStringList paths{path};
