@@ -1,5 +1,7 @@
 #include "engine/OutputFile.h"
 
+#include <algorithm>
+
 #include "framework/LongPath.h"
 
 namespace {
@@ -15,6 +17,11 @@ bool OutputFile::Create(const std::wstring& path) {
     Close();
     HANDLE file = CreateFileW(CreationPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A device name opens the device, and the lines would go nowhere (NUL) or elsewhere.
+    if (file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        file = INVALID_HANDLE_VALUE;
+    }
     if (!Attach(file)) return false;
     owned_ = true;
     return true;
@@ -47,7 +54,7 @@ bool OutputFile::Flush() {
     if (pending_.empty()) return true;
     const bool ok = WriteAll(pending_.data(), pending_.size());
     if (ok) written_ += pending_.size();
-    else if (owned_) CutBackToWritten();
+    else if (owned_) CutBackToLastLine();
     failed_ = !ok;
     pending_.clear();
     if (pending_.capacity() > 2 * kPieceBytes) CString().swap(pending_);  // after one huge line
@@ -66,7 +73,21 @@ bool OutputFile::WriteAll(const char* data, size_t size) {
     return true;
 }
 
-void OutputFile::CutBackToWritten() {
+void OutputFile::CutBackToLastLine() {
+    // The file position tells how much of the piece reached the file, whatever the failed call
+    // reported; when it cannot be read, the piece counts as not written at all.
+    LARGE_INTEGER zero = {};
+    LARGE_INTEGER position = {};
+    uint64_t reached = written_;
+    if (SetFilePointerEx(handle_, zero, &position, FILE_CURRENT) && position.QuadPart > 0)
+        reached = std::min(static_cast<uint64_t>(position.QuadPart), written_ + pending_.size());
+    // The last CR LF within; no trail byte of a double-byte character is below 0x40, so the
+    // bytes are searched as they are.
+    const size_t inFile = static_cast<size_t>(std::max(reached, written_) - written_);
+    if (inFile >= 2) {
+        const size_t lineEnd = pending_.rfind("\r\n", inFile - 2);
+        if (lineEnd != CString::npos) written_ += lineEnd + 2;
+    }
     LARGE_INTEGER end;
     end.QuadPart = static_cast<LONGLONG>(written_);
     if (SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN)) SetEndOfFile(handle_);

@@ -1,9 +1,9 @@
 #pragma once
 // The output file: created empty at the start of a run, written at its end. Lines are gathered
-// into large pieces, so a million lines take a few dozen write calls; a piece always holds
-// whole lines, and a failed or short write takes the file back to the end of the last piece
-// written in full, so the file never ends inside a line. An output handle opened elsewhere
-// (standard output) is written the same way, but neither cut back nor closed: it is not ours.
+// into large pieces, so a million lines take a few dozen write calls. After a failed or short
+// write the file keeps every whole line that reached it and ends there, never inside a line.
+// An output handle opened elsewhere (standard output) is written the same way, but neither cut
+// back nor closed: it is not ours.
 #include <windows.h>
 
 #include <cstddef>
@@ -22,7 +22,8 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Creates (or empties) the file; false when it cannot be created.
+    // Creates (or empties) the file, at any path length; false when it cannot be created or
+    // the path names a device (NUL, AUX, "nul.txt" in a folder...) rather than a disk file.
     bool Create(const std::wstring& path);
     // Writes to an open handle from where it stands; false when there is none.
     bool Attach(HANDLE handle);
@@ -36,7 +37,7 @@ public:
 private:
     bool Flush();
     bool WriteAll(const char* data, size_t size);
-    void CutBackToWritten();
+    void CutBackToLastLine();
 
     WriteFunction write_;
     HANDLE handle_ = nullptr;

@@ -8,6 +8,9 @@
 
 namespace {
 
+// The first member of every genuine fixed-information record.
+const DWORD kFixedInfoSignature = 0xFEEF04BD;
+
 std::string FourNumbers(DWORD ms, DWORD ls) {
     char text[64];
     std::snprintf(text, sizeof text, "%lu,%lu,%lu,%lu", static_cast<unsigned long>(ms >> 16),
@@ -33,8 +36,9 @@ void ReadVersionFields(const std::wstring& fullPath, std::string& version,
     UINT length = 0;
     if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info)
         return;
-    // A damaged resource can declare a root block shorter than the record: read none of it.
-    if (length < sizeof(VS_FIXEDFILEINFO)) return;
+    // A damaged resource can declare a root block shorter than the record, or hold one without
+    // the record's signature: its numbers would be whatever bytes are there, so none are read.
+    if (length < sizeof(VS_FIXEDFILEINFO) || info->dwSignature != kFixedInfoSignature) return;
     version = FourNumbers(info->dwFileVersionMS, info->dwFileVersionLS);
     productVersion = FourNumbers(info->dwProductVersionMS, info->dwProductVersionLS);
 }

@@ -13,6 +13,12 @@ namespace {
 const size_t kNumberBufferSize = 260;
 // A value longer than this is not read whole; nobody writes such a line by hand.
 const size_t kLargestWholeValue = 16 * 1024 * 1024;
+// The ANSI profile functions pass a value on as a counted wide string of at most 32,767 units
+// with its terminator; a longer one is stored damaged or not at all (Wine's even crash on some),
+// so it is never handed to them.
+const size_t kLargestStoredValue = 32766;
+// What a missing key reads as: no stored value holds a line break.
+const char kMissing[] = "\n[missing]";
 
 // A cut at the buffer's end may split a double-byte character; its lone lead byte goes.
 void DropLoneLeadByte(CString& text) {
@@ -34,6 +40,28 @@ bool NeedsQuotes(const CString& value) {
     char last = value.back();
     if (IsTrimmedBlank(first) || IsTrimmedBlank(last)) return true;
     return value.size() >= 2 && first == last && (first == '"' || first == '\'');
+}
+
+// The value as the file holds it, so that the reader gives it back unchanged.
+CString StoredForm(const CString& value) { return NeedsQuotes(value) ? "\"" + value + "\"" : value; }
+
+// A line break would end the value in the file and start a line of its own. No trail byte of
+// a double-byte character is below 0x40, so the bytes are searched as they are.
+bool HasLineBreak(const CString& value) { return value.find_first_of("\r\n") != CString::npos; }
+
+// Whether the file can take a write. The profile functions may report success for a file they
+// could change only in their cache, so the file is opened first; the read-only attribute is
+// honoured even where the system would let an administrator write.
+bool CanWrite(const CString& file) {
+    const DWORD attributes = GetFileAttributesA(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+        return false;
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(handle);
+    return true;
 }
 
 // Reads into a buffer of bufferSize bytes and returns the reader's count, which is
@@ -79,13 +107,22 @@ int64_t ReadProfileNumber(const CString& file, const char* section, const char* 
     return std::strtoll(text.c_str(), nullptr, 10);
 }
 
-void WriteProfileText(const CString& file, const char* section, const char* key,
+bool WriteProfileText(const CString& file, const char* section, const char* key,
                       const CString& value) {
-    if (file.empty()) return;
-    CString stored = NeedsQuotes(value) ? "\"" + value + "\"" : value;
-    WritePrivateProfileStringA(section, key, stored.c_str(), file.c_str());
+    if (file.empty()) return true;
+    const CString stored = StoredForm(value);
+    if (stored.size() > kLargestStoredValue || HasLineBreak(value) || !CanWrite(file)) return false;
+    const CString previous = ReadWholeProfileText(file, section, key, kMissing);
+    if (WritePrivateProfileStringA(section, key, stored.c_str(), file.c_str()) &&
+        ReadWholeProfileText(file, section, key, kMissing) == value)
+        return true;
+    const bool existed = previous != kMissing;
+    WritePrivateProfileStringA(section, key, existed ? StoredForm(previous).c_str() : nullptr, file.c_str());
+    return false;
 }
 
-void WriteProfileNumber(const CString& file, const char* section, const char* key, int32_t value) {
-    WriteProfileText(file, section, key, std::to_string(value));
+bool WriteProfileNumber(const CString& file, const char* section, const char* key, int32_t value) {
+    return WriteProfileText(file, section, key, std::to_string(value));
 }
+
+size_t ProfileBufferNeeded(const CString& value) { return StoredForm(value).size() + 1; }

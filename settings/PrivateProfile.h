@@ -17,7 +17,12 @@ CString ReadWholeProfileText(const CString& file, const char* section, const cha
 // optional sign, digits up to the first other character; no digits gives 0.
 int64_t ReadProfileNumber(const CString& file, const char* section, const char* key,
                           const char* defaultText);
-// Writes one key; nothing happens when the file path is empty.
-void WriteProfileText(const CString& file, const char* section, const char* key,
+// Writes one key and reads it back. False when the file cannot be written (read-only, a
+// folder, out of reach), the value is too long for the profile functions, or it does not read
+// back as given; the key then keeps its previous value, or is put back to it where it can be.
+// Nothing happens (true) when the file path is empty.
+bool WriteProfileText(const CString& file, const char* section, const char* key,
                       const CString& value);
-void WriteProfileNumber(const CString& file, const char* section, const char* key, int32_t value);
+bool WriteProfileNumber(const CString& file, const char* section, const char* key, int32_t value);
+// The read buffer that takes a written value whole: its bytes in the file and a terminator.
+size_t ProfileBufferNeeded(const CString& value);

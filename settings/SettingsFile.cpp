@@ -1,13 +1,14 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
+#include <utility>
 
 #include "settings/PrivateProfile.h"
 
 namespace {
 
-const size_t kStringBufferSize = 260;
 const int64_t kSmallestTemplateBuffer = 260;
 const int64_t kDefaultTemplateBuffer = 4096;
 // A hand-edited LENGTH must not make the program fail to start.
@@ -34,8 +35,8 @@ int32_t ReadNumber(const CString& file, const char* key, int32_t defaultValue) {
     return static_cast<int32_t>(value);
 }
 
-void WriteNumber(const CString& file, const char* key, int32_t value) {
-    WriteProfileNumber(file, "CONFIG", key, value);
+bool WriteNumber(const CString& file, const char* key, int32_t value) {
+    return WriteProfileNumber(file, "CONFIG", key, value);
 }
 
 bool ReadSwitch(const CString& file, const char* key, bool defaultOn) {
@@ -43,14 +44,14 @@ bool ReadSwitch(const CString& file, const char* key, bool defaultOn) {
     return state == 1 || state == 2;
 }
 
-void WriteSwitch(const CString& file, const char* key, bool on) { WriteNumber(file, key, on ? 1 : 0); }
+bool WriteSwitch(const CString& file, const char* key, bool on) { return WriteNumber(file, key, on ? 1 : 0); }
 
 CString ReadText(const CString& file, const char* key) {
-    return ReadProfileText(file, "STRINGS", key, "", kStringBufferSize);
+    return ReadWholeProfileText(file, "STRINGS", key, "");
 }
 
-void WriteText(const CString& file, const char* key, const CString& value) {
-    WriteProfileText(file, "STRINGS", key, value);
+bool WriteText(const CString& file, const char* key, const CString& value) {
+    return WriteProfileText(file, "STRINGS", key, value);
 }
 
 TemplateTexts ReadTemplateTexts(const CString& file, const TemplateTexts& builtIn) {
@@ -63,8 +64,20 @@ TemplateTexts ReadTemplateTexts(const CString& file, const TemplateTexts& builtI
     return texts;
 }
 
-void WriteTemplateTexts(const CString& file, const TemplateTexts& texts) {
-    WriteProfileText(file, "TEMPLATE", "START", EscapeTemplateText(texts.header));
-    WriteProfileText(file, "TEMPLATE", "END", EscapeTemplateText(texts.footer));
-    WriteProfileText(file, "TEMPLATE", "LOOP", EscapeTemplateText(texts.repeat));
+bool WriteTemplateTexts(const CString& file, const TemplateTexts& texts) {
+    bool written = true;
+    size_t needed = 0;  // the buffer the texts written need
+    const std::pair<const char*, const CString*> keys[] = {
+        {"START", &texts.header}, {"END", &texts.footer}, {"LOOP", &texts.repeat}};
+    for (const auto& key : keys) {
+        const CString escaped = EscapeTemplateText(*key.second);
+        if (WriteProfileText(file, "TEMPLATE", key.first, escaped))
+            needed = std::max(needed, ProfileBufferNeeded(escaped));
+        else
+            written = false;
+    }
+    // Only for the texts kept; a stored value is short enough for a number (see PrivateProfile).
+    if (needed > TemplateBufferSize(file))
+        written = WriteProfileNumber(file, "TEMPLATE", "LENGTH", static_cast<int32_t>(needed)) && written;
+    return written;
 }

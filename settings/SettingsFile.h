@@ -3,6 +3,9 @@
 // in it (switches and numbers in CONFIG, one-line texts in STRINGS, escaped template texts in
 // TEMPLATE, the Save-As choices in SAVEFILE). Which option lives under which key is the front
 // end's table.
+//
+// Every write reads its key back and returns false when it did not keep the value (see
+// WriteProfileText); the front end tells the user once for all the keys it wrote.
 #include <cstdint>
 
 #include "framework/Strings.h"
@@ -19,14 +22,14 @@ SidePaths DeriveSidePaths(const CString& executablePath);
 // reads as on when a check box would show it checked (1, or 2: the indeterminate state, which
 // a two-state box shows checked), off for anything else (a number outside 0 to 2 clears the box).
 bool ReadSwitch(const CString& file, const char* key, bool defaultOn);
-void WriteSwitch(const CString& file, const char* key, bool on);
+bool WriteSwitch(const CString& file, const char* key, bool on);
 // A CONFIG number, converted as strtol does (no digits: 0).
 int32_t ReadNumber(const CString& file, const char* key, int32_t defaultValue);
-void WriteNumber(const CString& file, const char* key, int32_t value);
+bool WriteNumber(const CString& file, const char* key, int32_t value);
 
-// A STRINGS text (at most 259 bytes are read, never half a double-byte character).
+// A STRINGS text, read whole: a path cut short would name another folder or file.
 CString ReadText(const CString& file, const char* key);
-void WriteText(const CString& file, const char* key, const CString& value);
+bool WriteText(const CString& file, const char* key, const CString& value);
 
 // The three template texts (TEMPLATE START, LOOP, END), unescaped.
 struct TemplateTexts {
@@ -37,7 +40,10 @@ struct TemplateTexts {
 // Each text read into a buffer of LENGTH bytes (default 4096, at least 260). When all three
 // are empty, the built-in texts; one stored text, even alone, means the user's own.
 TemplateTexts ReadTemplateTexts(const CString& file, const TemplateTexts& builtIn);
-void WriteTemplateTexts(const CString& file, const TemplateTexts& texts);
+// Writes the three texts, and LENGTH only when a text written needs a larger buffer than the
+// LENGTH in effect: a file that never needed it, or a hand-written one that holds the texts,
+// stays as it is.
+bool WriteTemplateTexts(const CString& file, const TemplateTexts& texts);
 
 // The Save-As dialog's filter list ("|"-separated, ending in "||") and default extension.
 struct SaveFileChoices {

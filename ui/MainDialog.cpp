@@ -6,6 +6,19 @@
 #include "framework/MessageBox.h"
 #include "ui/res/resource.h"
 
+namespace {
+
+// A one-line field may still hold a line break (pasted, or set by another program); the text
+// after it would be lost in the settings file, so a run and the file alike take the first line.
+// No byte of a double-byte character is CR or LF.
+template <class Text>
+void KeepFirstLine(Text& text) {
+    const size_t lineBreak = text.find_first_of(Text(1, '\r') + Text(1, '\n'));
+    if (lineBreak != Text::npos) text.resize(lineBreak);
+}
+
+}  // namespace
+
 CMainDialog::CMainDialog(std::wstring commandLine, CString executable)
     : CDialog(IDD_MAIN, nullptr),
       commandLinePath(std::move(commandLine)),
@@ -49,6 +62,11 @@ void CMainDialog::Exchange(DataExchange& dx) {
     dx.Check(IDC_MAIN_CHECKSUM, options.checksum);
     dx.Check(IDC_MAIN_PRODUCT_VERSION, options.productVersion);
     dx.Check(IDC_MAIN_UTF8, options.utf8);
+    if (dx.Reading()) {
+        KeepFirstLine(options.folder);
+        KeepFirstLine(options.outputPath);
+        KeepFirstLine(options.filterText);
+    }
 }
 
 INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,9 +20,12 @@ std::wstring DroppedPath(HDROP drop, UINT index) {
     return path;
 }
 
-// A bare file name is taken from the current folder, so that "the same folder" is a folder.
-std::wstring AbsoluteIfBare(const std::wstring& path) {
+// A bare file name is taken from the current folder, so that "the same folder" of its choices
+// is a folder. A folder stays as given: a relative one is the current folder's, as when typed.
+std::wstring FullIfBareFile(const std::wstring& path) {
     if (HasBackslash(path)) return path;
+    const DWORD attributes = PathAttributes(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return path;
     DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (length == 0) return path;
     std::wstring full(length, L'\0');
@@ -84,7 +87,7 @@ void CMainDialog::ListDroppedFiles(PathList& paths) {
 
 void CMainDialog::HandleCommandLinePath() {
     if (commandLinePath.empty()) return;
-    const std::wstring path = AbsoluteIfBare(commandLinePath);
+    const std::wstring path = FullIfBareFile(commandLinePath);
     // Choosing to list the file asks for what a drop of that one file would do.
     if (!HandleSinglePath(path)) {
         PathList paths{path};

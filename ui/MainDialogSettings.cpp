@@ -1,9 +1,20 @@
 // The main dialog's traffic with the settings file beside the executable.
+#include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
 #include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 #include "ui/OptionsSettings.h"
 #include "ui/res/resource.h"
+
+namespace {
+
+// One box for all the keys of a Save or a close that were not kept.
+void ReportUnsavedSettings(const CString& settingsFile) {
+    const CString text = "設定ファイルに書き込めませんでした。\r\n" + settingsFile;
+    AppMessageBox(text.c_str(), MB_OK);
+}
+
+}  // namespace
 
 void CMainDialog::LoadSettings() {
     SidePaths paths = DeriveSidePaths(executablePath);
@@ -18,12 +29,13 @@ void CMainDialog::LoadSettings() {
 
 void CMainDialog::SaveSettings() {
     UpdateData(true);
-    ::SaveSettings(settingsFilePath, options);
+    if (!::SaveSettings(settingsFilePath, options)) ReportUnsavedSettings(settingsFilePath);
 }
 
 void CMainDialog::SaveOnClose() {
     UpdateData(true);
-    SaveClosingKeys(settingsFilePath, options, expand);
+    // The dialog closes all the same: the user has been told what was not kept.
+    if (!SaveClosingKeys(settingsFilePath, options, expand)) ReportUnsavedSettings(settingsFilePath);
     // A scratch file: whatever wrote it, it goes with the dialog.
     DeleteFileW(defaultOutputPath.c_str());
     EndDialog(IDCANCEL);

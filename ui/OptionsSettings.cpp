@@ -25,13 +25,11 @@ PathType PathTypeOf(int32_t number) {
 
 // The file keeps texts in the ANSI code page. A path that the code page cannot hold would come
 // back naming another file, or none: such a path is not stored, and the key keeps the
-// previous one.
+// previous one. False only when the write failed.
 bool WritePath(const CString& file, const char* key, const std::wstring& path) {
     const CodePageText& cp = CodePageText::System();
     const CString text = cp.FromWide(path);
-    if (cp.ToWide(text) != path) return false;
-    WriteText(file, key, text);
-    return true;
+    return cp.ToWide(text) != path || WriteText(file, key, text);
 }
 
 std::wstring ReadPath(const CString& file, const char* key) { return CodePageText::System().ToWide(ReadText(file, key)); }
@@ -66,27 +64,29 @@ void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOpti
     options.utf8 = ReadSwitch(file, "UTF8", false);
 }
 
-void SaveSettings(const CString& file, const ListingOptions& options) {
-    WriteSwitch(file, "OUTDIR", options.directoryNames);
-    WriteSwitch(file, "TEMPLATE", options.useTemplate);
-    WriteNumber(file, "UPPER", CaseNumber(options));
-    WriteSwitch(file, "URL", options.url);
-    WriteNumber(file, "PATHTYPE", static_cast<int32_t>(options.pathType));
-    WriteSwitch(file, "SIZE", options.size);
-    WriteSwitch(file, "DATE", options.date);
-    WriteSwitch(file, "ATTR", options.attributes);
-    WriteSwitch(file, "CRC16", options.checksum);
-    WriteSwitch(file, "VERSION", options.fileVersion);
-    WriteSwitch(file, "VERSIONP", options.productVersion);
-    WriteSwitch(file, "FILTER", options.filter);
-    WriteSwitch(file, "UTF8", options.utf8);
-    WriteText(file, "FILTER", options.filterText);
-    WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
+bool SaveSettings(const CString& file, const ListingOptions& options) {
+    bool kept = WriteSwitch(file, "OUTDIR", options.directoryNames);
+    kept &= WriteSwitch(file, "TEMPLATE", options.useTemplate);
+    kept &= WriteNumber(file, "UPPER", CaseNumber(options));
+    kept &= WriteSwitch(file, "URL", options.url);
+    kept &= WriteNumber(file, "PATHTYPE", static_cast<int32_t>(options.pathType));
+    kept &= WriteSwitch(file, "SIZE", options.size);
+    kept &= WriteSwitch(file, "DATE", options.date);
+    kept &= WriteSwitch(file, "ATTR", options.attributes);
+    kept &= WriteSwitch(file, "CRC16", options.checksum);
+    kept &= WriteSwitch(file, "VERSION", options.fileVersion);
+    kept &= WriteSwitch(file, "VERSIONP", options.productVersion);
+    kept &= WriteSwitch(file, "FILTER", options.filter);
+    kept &= WriteSwitch(file, "UTF8", options.utf8);
+    kept &= WriteText(file, "FILTER", options.filterText);
+    kept &= WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
+    return kept;
 }
 
-void SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand) {
-    WriteSwitch(file, "EXPAND", expand);
-    WriteSwitch(file, "SUBDIR", options.subfolders);
-    WritePath(file, "DIRNAME", options.folder);
-    WritePath(file, "FILENAME", options.outputPath);
+bool SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand) {
+    bool kept = WriteSwitch(file, "EXPAND", expand);
+    kept &= WriteSwitch(file, "SUBDIR", options.subfolders);
+    kept &= WritePath(file, "DIRNAME", options.folder);
+    kept &= WritePath(file, "FILENAME", options.outputPath);
+    return kept;
 }

@@ -9,7 +9,8 @@
 // Every CONFIG, STRINGS and TEMPLATE key; a missing key gives its default. expand: whether
 // the dialog opens expanded.
 void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand);
-// The Save button: the switches, the filter text and the template texts.
-void SaveSettings(const CString& file, const ListingOptions& options);
-// Closing: EXPAND, SUBDIR, DIRNAME and FILENAME only.
-void SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand);
+// The Save button: the switches, the filter text and the template texts. Every key is
+// tried; false when any of them was not kept.
+bool SaveSettings(const CString& file, const ListingOptions& options);
+// Closing: EXPAND, SUBDIR, DIRNAME and FILENAME only; false as for SaveSettings.
+bool SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand);

@@ -48,6 +48,27 @@ TEST(CommandLinePath, ABareFileNameIsTakenFromTheCurrentFolder) {
     EXPECT_EQ(driver.Openings(), 1);
 }
 
+TEST(CommandLinePath, ABareFolderNameIsKeptAsGivenAndListedFromTheCurrentFolder) {
+    TempFolder tree;
+    tree.WriteFile("data\\a.txt", "a");
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(tree.Path().c_str()));
+    MessageBoxRecorder boxes(IDNO);
+    ChoicesDialogDriver driver([](HWND c) { ClickIn(c, IDCANCEL); });
+    ScriptedMainDialog dialog(tree, "data");
+    dialog.Run([&](ScriptedMainDialog& d) {
+        EXPECT_EQ(FolderText(d), "data");
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (tree / "out.txt").c_str());
+        for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES}) d.Click(id);
+        d.Click(IDOK);
+        PumpUntil([&] { return !boxes.Boxes().empty(); });
+    });
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(driver.Openings(), 0);
+    EXPECT_EQ(ReadWholeFile(tree / "out.txt"), "DATA\\A.TXT\r\n") << "absolute paths begin as the folder was given";
+}
+
 TEST(CommandLinePath, ShowFileListsItAsADropWould) {
     TempFolder tree;
     std::string list = tree.WriteFile("photos\\list.txt", "x");

@@ -2,9 +2,20 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedMainDialog.h"
+#include "framework/MessageBox.h"
 #include "ui/res/resource.h"
 
 namespace {
+
+// Every box is the one report of a settings file that could not be written.
+void ExpectUnsavedReports(const MessageBoxRecorder& boxes, size_t count, const std::string& ini) {
+    ASSERT_EQ(boxes.Boxes().size(), count);
+    for (const RecordedBox& box : boxes.Boxes()) {
+        EXPECT_EQ(box.text, "設定ファイルに書き込めませんでした。\r\n" + ini);
+        EXPECT_EQ(box.caption, ApplicationName());
+        EXPECT_EQ(box.type, UINT(MB_OK | MB_ICONEXCLAMATION));
+    }
+}
 
 TEST(MainDialogClose, CancelWhileRunningOnlyRequestsAStop) {
     TempFolder folder;
@@ -88,6 +99,78 @@ TEST(MainDialogSave, SaveWritesOptionsAndEscapedTemplatesButNotTheClosingKeys) {
     EXPECT_EQ(IniValue(ini, "TEMPLATE", "LOOP"), "");
     for (const char* key : {"EXPAND", "SUBDIR"}) EXPECT_EQ(IniValue(ini, "CONFIG", key), "<none>") << key;
     for (const char* key : {"DIRNAME", "FILENAME"}) EXPECT_EQ(IniValue(ini, "STRINGS", key), "<none>") << key;
+}
+
+TEST(MainDialogSave, ATemplateTooLongToStoreKeepsTheSavedOneAndSaysSo) {
+    TempFolder folder;
+    const std::string ini = folder / "qmtest.ini";
+    const std::string longest(32766, 'h');
+    MessageBoxRecorder boxes;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        d.options.headerText = longest;
+        d.Click(IDC_MAIN_SAVE);
+        EXPECT_TRUE(boxes.Boxes().empty()) << "the longest text the file takes";
+        d.options.headerText = longest + "h";
+        d.Click(IDC_MAIN_URL);
+        d.Click(IDC_MAIN_SAVE);
+    });
+    ExpectUnsavedReports(boxes, 1, ini);
+    EXPECT_NE(ReadWholeFile(ini).find("START=" + longest + "\r\n"), std::string::npos);
+    EXPECT_EQ(IniValue(ini, "CONFIG", "URL"), "1") << "the other keys are saved";
+}
+
+TEST(MainDialogSave, AReadOnlySettingsFileOrAFolderIsReportedOnSaveAndOnClose) {
+    for (bool isFolder : {false, true}) {
+        TempFolder folder;
+        const std::string ini = folder / "qmtest.ini";
+        const std::string before = "[STRINGS]\r\nDIRNAME=C:\\old\r\n[CONFIG]\r\nURL=0\r\n";
+        if (isFolder) {
+            folder.MakeDir("qmtest.ini");
+        } else {
+            folder.WriteFile("qmtest.ini", before);
+            SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
+        }
+        MessageBoxRecorder boxes;
+        ScriptedMainDialog dialog(folder);
+        INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
+            SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, "C:\\new");
+            d.Click(IDC_MAIN_URL);
+            d.Click(IDC_MAIN_SAVE);
+            EXPECT_EQ(boxes.Boxes().size(), 1u) << "one box for the whole Save";
+            d.Click(IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL) << "closes all the same";
+        ExpectUnsavedReports(boxes, 2, ini);
+        if (!isFolder) {
+            EXPECT_EQ(ReadWholeFile(ini), before);
+        }
+    }
+}
+
+TEST(MainDialogSave, OneLineFieldsKeepTheirFirstLineForTheRunAndTheFile) {
+    TempFolder folder;
+    folder.WriteFile("data\\a.txt", "a");
+    folder.WriteFile("data\\b.doc", "b");
+    const std::string ini = folder / "qmtest.ini";
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data\r\nC:\\other").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (folder / "out.txt\nC:\\x.txt").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FILTER_TEXT, "*.txt\r\n;*.doc");
+        for (int id : {IDC_MAIN_FILTER, IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_RELATIVE})
+            d.Click(id);
+        d.Click(IDOK);
+        ASSERT_TRUE(PumpUntil([&] { return !boxes.Boxes().empty(); }));
+        d.Click(IDC_MAIN_SAVE);
+        d.Click(IDCANCEL);
+    });
+    EXPECT_EQ(ReadWholeFile(folder / "out.txt"), "A.TXT\r\n");
+    EXPECT_EQ(IniValue(ini, "STRINGS", "DIRNAME"), folder / "data");
+    EXPECT_EQ(IniValue(ini, "STRINGS", "FILENAME"), folder / "out.txt");
+    EXPECT_EQ(IniValue(ini, "STRINGS", "FILTER"), "*.txt");
+    EXPECT_EQ(boxes.Boxes().size(), 1u) << "only the question at the end of the run";
 }
 
 }  // namespace

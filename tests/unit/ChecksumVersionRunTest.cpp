@@ -105,6 +105,23 @@ TEST(VersionRun, ColumnsFromTheFixturesAndNoneForPlainFiles) {
     EXPECT_EQ(Lines({"a.dll\t1,4,0,0", "b.dll\t5,0,2195,1", "c.txt"}), ReadWholeFile(tree / "out.txt"));
 }
 
+TEST(VersionRun, AFixedBlockWithoutItsSignatureGivesNoVersions) {
+    TempFolder tree;
+    tree.MakeDir("list");
+    ASSERT_TRUE(CopyFileA(VersionFixturePath("version-5.0.dll").c_str(), (tree / "list\\good.dll").c_str(), FALSE));
+    std::string image = ReadWholeFile(VersionFixturePath("version-5.0.dll"));
+    const size_t signature = image.find("\xBD\x04\xEF\xFE");
+    ASSERT_NE(std::string::npos, signature);
+    image[signature] = '\xBE';  // a damaged resource: the numbers after it are still there
+    tree.WriteFile("list\\bad.dll", image);
+    ListingOptions job;
+    ListRelative(job, tree / "list", tree / "out.txt");
+    job.fileVersion = 1;
+    job.productVersion = 1;
+    RunListing(job);
+    EXPECT_EQ(Lines({"bad.dll", "good.dll\t5,0,2195,1\t5,1,2600,7"}), ReadWholeFile(tree / "out.txt"));
+}
+
 TEST(VersionRun, NotReadWhenNeitherSwitchNorRepeatTextNeedsIt) {
     TempFolder tree;
     tree.MakeDir("list");

@@ -3,7 +3,10 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "engine/ListingRun.h"
+#include "support/DeepFolder.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 #include "format/ListingOptions.h"
@@ -155,20 +158,53 @@ TEST(ListingRun, OutputInAMissingFolderIsReportedAndNothingIsWalked) {
 }
 
 TEST(ListingRun, AFailedWriteIsReported) {
-    // Under Wine drive Z: is the Unix root, and /dev/full refuses every write as a full disk would.
-    const std::string fullDevice = "Z:\\dev\\full";
-    if (GetFileAttributesA("Z:\\dev") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "needs Wine";
     TempFolder tree;
     tree.WriteFile("a.txt", "a");
+    // A pipe whose reader has gone refuses every write, as a full disk would.
+    HANDLE reader = nullptr, writer = nullptr;
+    ASSERT_TRUE(CreatePipe(&reader, &writer, nullptr, 0));
+    CloseHandle(reader);
+    ListingOptions options;
+    options.folder = Wide(tree.Path());
+    MessageBoxRecorder boxes;
+    ListingRun run(options);
+    run.WriteTo(writer);
+    run.RunHere();
+    CloseHandle(writer);
+    EXPECT_EQ(RunResult::WriteFailed, run.Result());
+    EXPECT_STREQ("書き込み中にエラーが発生しました", ResultMessage(run.Result()));
+    EXPECT_TRUE(boxes.Boxes().empty()) << "the run reports; its front end tells the user";
+}
+
+TEST(ListingRun, DeviceNamesAreNoOutputFiles) {
+    TempFolder tree;
+    tree.WriteFile("a.txt", "a");
+    std::vector<std::string> devices = {"NUL", tree / "nul.txt", tree / "aux"};
+    // Under Wine drive Z: is the Unix root, with the Unix devices.
+    if (GetFileAttributesA("Z:\\dev") != INVALID_FILE_ATTRIBUTES) devices.push_back("Z:\\dev\\full");
+    for (const std::string& device : devices) {
+        ListingOptions job;
+        job.folder = Wide(tree.Path());
+        job.outputPath = Wide(device);
+        RunOutcome outcome = RunListing(job);
+        EXPECT_EQ(RunResult::CannotCreate, outcome.result) << device;
+        EXPECT_TRUE(outcome.noticed);
+    }
+}
+
+TEST(ListingRun, AnOutputPathOf260BytesAndMoreIsCreatedAndListed) {
+    TempFolder tree;
+    tree.WriteFile("list\\a.txt", "a");
+    DeepFolder deep(tree.Path(), 300);
+    const std::string output = deep.WriteFile("out.txt", "an earlier listing");  // removed with the chain
+    ASSERT_GE(output.size(), 300u);
     ListingOptions job;
-    job.folder = Wide(tree.Path());
-    job.outputPath = Wide(fullDevice);
-    RunOutcome outcome = RunListing(job);
-    EXPECT_TRUE(outcome.noticed);
-    EXPECT_EQ(RunResult::WriteFailed, outcome.result);
-    EXPECT_FALSE(outcome.running);
-    EXPECT_TRUE(outcome.boxes.empty());
-    EXPECT_STREQ("書き込み中にエラーが発生しました", ResultMessage(outcome.result));
+    job.folder = Wide(tree / "list");
+    job.outputPath = Wide(output);
+    job.pathType = PathType::Relative;
+    job.size = 1;
+    EXPECT_EQ(RunResult::Complete, RunListing(job).result);
+    EXPECT_EQ(Lines({"a.txt\t1"}), ReadWholeFile(output));
 }
 
 TEST(ListingRun, TheOwnOutputFileInTheTreeIsListedEmpty) {

@@ -95,9 +95,9 @@ TEST(LoadSettings, CutsValuesToTheirBuffersWithoutSplittingACharacter) {
     CString kanji;
     for (int i = 0; i < 200; ++i) kanji += "表";
     EXPECT_EQ(kanji.substr(0, 258), LoadText(folder, TemplateFile("100", kanji)).headerText);
-    EXPECT_EQ(Wide(kanji.substr(0, 258)),
-              LoadText(folder, "[STRINGS]\r\nDIRNAME=" + kanji + "\r\n").folder);
-    EXPECT_EQ(CString(259, 'b'),
+    // The one-line texts have no buffer of their own: a path is never cut.
+    EXPECT_EQ(Wide(kanji), LoadText(folder, "[STRINGS]\r\nDIRNAME=" + kanji + "\r\n").folder);
+    EXPECT_EQ(CString(400, 'b'),
               LoadText(folder, "[STRINGS]\r\nFILTER=" + CString(400, 'b') + "\r\n").filterText);
 }
 
@@ -164,6 +164,52 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     SaveSettings(file, saved);
     EXPECT_NE(CString::npos, ReadWholeFile(file).find("LOOP=\r\n"));
     EXPECT_EQ(kBuiltIn.header, Load(file).headerText);
+}
+
+TEST(SaveSettings, TemplatesLongerThanTheReadLengthComeBackWhole) {
+    TempFolder folder;
+    ListingOptions saved;
+    for (int i = 0; saved.headerText.size() < 7500; ++i)
+        saved.headerText += "<td>表\\ソ\t" + std::to_string(i) + "</td>\r\n";
+    saved.footerText = "</table>";
+    CString file = folder / "long.ini";
+    ASSERT_TRUE(SaveSettings(file, saved));
+    EXPECT_EQ(saved.headerText, Load(file).headerText);
+    EXPECT_EQ(saved.footerText, Load(file).footerText);
+    // A LENGTH that already holds the texts is left as written.
+    file = folder.WriteFile("hand.ini", "[TEMPLATE]\r\nLENGTH=30000\r\n");
+    ASSERT_TRUE(SaveSettings(file, saved));
+    EXPECT_NE(CString::npos, ReadWholeFile(file).find("LENGTH=30000\r\n"));
+    EXPECT_EQ(saved.headerText, Load(file).headerText);
+}
+
+TEST(SaveSettings, AValueThatDoesNotReadBackIsReportedAndTheOldOneStays) {
+    TempFolder folder;
+    CString file = folder.WriteFile("q.ini", "[STRINGS]\r\nFILTER=*.old\r\n");
+    ListingOptions options;
+    options.url = true;
+    options.filterText = "*.\x95";  // a lone lead byte: the profile functions drop it
+    EXPECT_FALSE(SaveSettings(file, options));
+    EXPECT_EQ("*.old", Load(file).filterText);
+    EXPECT_TRUE(Load(file).url) << "the other keys are written";
+}
+
+TEST(SaveClosingKeys, PathsAndFilterOf260BytesAndMoreComeBackWhole) {
+    TempFolder folder;
+    CString file = folder / "paths.ini";
+    ListingOptions saved;
+    CString folderText = "C:\\";
+    while (folderText.size() < 300) folderText += "表示フォルダ\\";
+    folderText += "末尾";
+    saved.folder = Wide(folderText);
+    saved.outputPath = Wide(folderText + "\\一覧.txt");
+    for (int i = 0; saved.filterText.size() < 400; ++i) saved.filterText += "*.表" + std::to_string(i) + ";";
+    ASSERT_TRUE(SaveClosingKeys(file, saved, false));
+    ASSERT_TRUE(SaveSettings(file, saved));
+    Loaded loaded = Load(file);
+    EXPECT_EQ(saved.folder, loaded.folder);
+    EXPECT_EQ(saved.outputPath, loaded.outputPath);
+    EXPECT_EQ(saved.filterText, loaded.filterText);
 }
 
 TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
