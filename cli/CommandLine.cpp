@@ -90,6 +90,7 @@ const OptionRow kOptions[] = {
     {L"filter", "テキスト", "以下のファイルだけ列挙する (「;」で区切ったワイルドカード)", ParseFilter},
     {L"no-filter", nullptr, "すべてのファイルを列挙する", ParseNoFilter},
     {L"template", "0|1", "テンプレートの使用", ParseSwitch<&ListingOptions::useTemplate>},
+    {L"utf8", "0|1", "UTF-8で出力", ParseSwitch<&ListingOptions::utf8>},
     {L"quiet", nullptr, "エラーのほかは何も表示しない", ParseQuiet},
     {L"help", nullptr, "この説明を表示する", ParseHelp},
 };

@@ -98,6 +98,13 @@ TEST(ConsoleSameBytes, OptionsOverTheSettingsFileAsTheDialogsControlsWould) {
                                                   " --no-filter --case=none " + Quoted(data));
     EXPECT_EQ(0u, unfiltered.exitCode) << unfiltered.err;
     EXPECT_NE(unfiltered.out.find("\\data\\skip.log\t"), std::string::npos) << unfiltered.out;
+
+    folder.WriteFile(L"data\\Caf\u00e9.txt", "");
+    ConsoleOutcome utf8 = RunConsoleProgram("--settings " + Quoted(folder / "other.ini") +
+                                            " --utf8=1 --no-filter --case=none --path=relative --size=0 --date=0"
+                                            " --attributes=0 " + Quoted(data));
+    EXPECT_EQ(0u, utf8.exitCode) << utf8.err;
+    EXPECT_EQ("\xEF\xBB\xBF" "A b.txt\r\nCaf\xC3\xA9.txt\r\nskip.log\r\n", utf8.out);
 }
 
 }  // namespace
