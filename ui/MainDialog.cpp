@@ -78,6 +78,9 @@ INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnSysCommand(wParam) ? TRUE : FALSE;
     case WM_PAINT:
         return OnPaint() ? TRUE : FALSE;
+    case WM_TIMER:
+        ShowProgress();
+        return TRUE;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(icon);  // the minimised window is dragged with it
     case WM_HELP:

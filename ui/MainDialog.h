@@ -12,6 +12,7 @@
 #include "format/ListingOptions.h"
 #include "framework/Dialog.h"
 #include "framework/Strings.h"
+#include "framework/TaskbarProgress.h"
 
 class CMainDialog : public CDialog {
 public:
@@ -74,6 +75,10 @@ private:
     ListingOptions Snapshot();
     // Locks the controls and starts the run; unlocks and says so when it cannot start.
     void Start(std::unique_ptr<ListingRun> run);
+    // The run's count in the caption and a busy taskbar button, from start to finish.
+    void StartProgress();
+    void ShowProgress();
+    void EndProgress();
     void OnDropFiles(HDROP drop);
     void HandleCommandLinePath();
     void MeasureGeometry();
@@ -89,4 +94,6 @@ private:
     void OnCancelCommand();
 
     std::unique_ptr<ListingRun> run_;
+    std::wstring normalCaption_;  // the caption when no run is going
+    TaskbarProgress taskbar_;
 };

@@ -41,7 +41,9 @@ void CMainDialog::Start(std::unique_ptr<ListingRun> run) {
         run_.reset();  // never started: nothing is going
         EnableControls(true);
         DialogMessageBox(Window(), "ファイル列挙を開始できません", MB_OK | MB_ICONERROR);
+        return;
     }
+    StartProgress();
 }
 
 ListingOptions CMainDialog::Snapshot() {
@@ -54,6 +56,7 @@ ListingOptions CMainDialog::Snapshot() {
 void CMainDialog::OnFinish() {
     if (!run_) return;
     run_->Wait();  // the notice comes just before the worker's last step
+    EndProgress();
     const RunResult result = run_->Result();
     if (result == RunResult::CannotCreate || result == RunResult::WriteFailed)
         AppMessageBox(ResultMessage(result), kFailureBoxType);

@@ -1,0 +1,86 @@
+// A long run seen from outside: the count rising in the caption, a Cancel that takes effect
+// at once with what was found until then, and the caption as it was afterwards.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "ProgramProcess.h"
+#include "ProgramWindows.h"
+#include "support/TempFolder.h"
+#include "support/UnixSide.h"
+#include "ui/res/resource.h"
+
+namespace {
+
+const DWORD kWait = 20000;
+const std::wstring kCaption = L"Quillmark ファイル列挙";
+
+std::wstring Caption(HWND window) {
+    wchar_t text[256] = L"";
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// The number in "… - 12,345 件", or -1 when the caption shows none.
+long long CountIn(const std::wstring& caption) {
+    const size_t dash = caption.find(L" - ");
+    if (dash == std::wstring::npos) return -1;
+    long long count = 0;
+    for (size_t i = dash + 3; i < caption.size() && caption[i] != L' '; ++i)
+        if (caption[i] != L',') count = count * 10 + (caption[i] - L'0');
+    return count;
+}
+
+TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
+    TempFolder folder;
+    const std::string exe = folder / "quillmark.exe";
+    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) << BuiltProgramPath();
+    const std::string data = folder.MakeDir("many");
+    // 100,000 empty files, made on the Unix side in a second or two.
+    ASSERT_TRUE(RunUnixShell("cd '" + UnixPath(data) + "' && seq 100000 | sed 's/^/f/' | xargs touch"));
+    folder.WriteFile("quillmark.ini",
+                     "[CONFIG]\r\nCRC16=1\r\nTEMPLATE=1\r\n[TEMPLATE]\r\nSTART=<head>\r\nLOOP=%FILE% %CRC%\r\n"
+                     "END=<foot>\r\n");
+    const std::string output = folder / "out.txt";
+
+    ProgramProcess program(exe, "");
+    ASSERT_TRUE(program.Started());
+    HWND dialog = WaitForMainDialog(kWait);
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IDC_MAIN_FOLDER), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(data.c_str()));
+    SendMessageA(GetDlgItem(dialog, IDC_MAIN_OUTPUT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+
+    long long first = -1;
+    ASSERT_TRUE(WaitUntil([&] { return (first = CountIn(Caption(dialog))) > 0; }, kWait)) << "a count shows";
+    EXPECT_EQ(0u, Caption(dialog).find(kCaption + L" - "));
+    long long later = -1;
+    EXPECT_TRUE(WaitUntil([&] { return (later = CountIn(Caption(dialog))) > first; }, kWait)) << "and rises";
+    Sleep(1000);
+
+    const ULONGLONG cancelled = GetTickCount64();
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    HWND box = WaitForOwnedBox(dialog, "quillmark", kWait);
+    const ULONGLONG stopped = GetTickCount64();
+    ASSERT_NE(box, nullptr);
+    std::printf("stop seen %llu ms after Cancel\n", stopped - cancelled);
+    EXPECT_LT(stopped - cancelled, 500u) << "the stop takes effect within the current entry";
+    EXPECT_EQ("ユーザーの指示により停止しました", BoxMessage(box));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+
+    EXPECT_TRUE(WaitUntil([&] { return Caption(dialog) == kCaption; }, kWait)) << "the caption is normal again";
+    const std::string listing = ReadWholeFile(output);
+    const size_t lines = static_cast<size_t>(std::count(listing.begin(), listing.end(), '\n'));
+    EXPECT_EQ(0u, listing.find("<head>\r\n"));
+    EXPECT_EQ(listing.size() - 8, listing.rfind("<foot>\r\n"));
+    EXPECT_GT(lines, 2u + static_cast<size_t>(later) - 1);
+    EXPECT_LT(lines, 100002u) << "cut short";
+
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(program.Exited(kWait));
+    RunUnixShell("rm -rf '" + UnixPath(data) + "'");  // faster than through Wine
+}
+
+}  // namespace

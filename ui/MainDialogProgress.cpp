@@ -1,0 +1,42 @@
+// What a run shows while it works: the count of entries found in the caption, at most ten
+// times a second, and a busy taskbar button; both return to normal when it ends.
+#include <string>
+
+#include "ui/MainDialog.h"
+
+namespace {
+
+const UINT_PTR kProgressTimer = 1;
+const UINT kProgressMilliseconds = 100;
+
+// 12345 gives "12,345".
+std::wstring GroupedDigits(uint64_t value) {
+    std::wstring digits = std::to_wstring(value);
+    for (size_t i = digits.size(); i > 3; i -= 3) digits.insert(i - 3, L",");
+    return digits;
+}
+
+}  // namespace
+
+void CMainDialog::StartProgress() {
+    if (normalCaption_.empty()) {
+        normalCaption_.resize(static_cast<size_t>(GetWindowTextLengthW(Window())) + 1);
+        normalCaption_.resize(static_cast<size_t>(GetWindowTextW(Window(), &normalCaption_[0],
+                                                                 static_cast<int>(normalCaption_.size()))));
+    }
+    SetTimer(Window(), kProgressTimer, kProgressMilliseconds, nullptr);
+    taskbar_.ShowBusy(Window());
+}
+
+void CMainDialog::ShowProgress() {
+    if (!run_) return;
+    std::wstring caption = normalCaption_ + L" - " + GroupedDigits(run_->EntriesFound()) + L" 件";
+    if (run_->IsWriting()) caption += L" (書き込み中)";
+    SetWindowTextW(Window(), caption.c_str());
+}
+
+void CMainDialog::EndProgress() {
+    KillTimer(Window(), kProgressTimer);
+    taskbar_.Clear();
+    if (!normalCaption_.empty()) SetWindowTextW(Window(), normalCaption_.c_str());
+}
