@@ -1,5 +1,7 @@
 #include "text/CodePageText.h"
 
+#include "text/WideConversion.h"
+
 namespace {
 
 unsigned char AsciiLower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
@@ -102,20 +104,7 @@ int CodePageText::Compare(const char* a, const char* b) const {
 }
 
 void CodePageText::FromWide(const wchar_t* wide, size_t length, std::string& text) const {
-    text.clear();
-    if (length == 0) return;
-    // No code page takes more than three bytes for a UTF-16 unit: one call does it.
-    text.resize(3 * length);
-    const int n = WideCharToMultiByte(codePage_, WC_NO_BEST_FIT_CHARS, wide, static_cast<int>(length), &text[0],
-                                      static_cast<int>(text.size()), "?", nullptr);
-    text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    text = CodePageFromWide(codePage_, WC_NO_BEST_FIT_CHARS, wide, length);
 }
 
-std::wstring CodePageText::ToWide(const std::string& text) const {
-    if (text.empty()) return std::wstring();
-    const int n = MultiByteToWideChar(codePage_, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(codePage_, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-    return wide;
-}
+std::wstring CodePageText::ToWide(const std::string& text) const { return WideFromCodePage(codePage_, text); }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "text/WideConversion.h"
+
 namespace {
 
 // The case map of every UTF-16 unit but the surrogates, which map to themselves.
@@ -98,28 +100,11 @@ int Utf8Text::Compare(const char* a, const char* b) const {
 }
 
 void Utf8Text::FromWide(const wchar_t* wide, size_t length, std::string& text) const {
-    text.clear();
-    if (length == 0) return;
-    text.resize(3 * length);  // a UTF-16 unit takes at most three bytes
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), &text[0],
-                                      static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    text = CodePageFromWide(CP_UTF8, 0, wide, length);
 }
 
 std::string Utf8Text::FromCodePage(const std::string& text) const {
-    if (text.empty()) return std::string();
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (n <= 0) return std::string();
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-    return FromWide(wide);
+    return FromWide(WideFromCodePage(CP_ACP, text));
 }
 
-std::wstring Utf8Text::ToWide(const std::string& text) const {
-    if (text.empty()) return std::wstring();
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-    return wide;
-}
+std::wstring Utf8Text::ToWide(const std::string& text) const { return WideFromCodePage(CP_UTF8, text); }

@@ -1,0 +1,23 @@
+#include "text/WideConversion.h"
+
+std::wstring WideFromCodePage(UINT codePage, const std::string& text) {
+    if (text.empty()) return std::wstring();
+    const int length = static_cast<int>(text.size());
+    const int units = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    if (units <= 0) return std::wstring();
+    std::wstring wide(static_cast<size_t>(units), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), length, &wide[0], units);
+    return wide;
+}
+
+std::string CodePageFromWide(UINT codePage, DWORD flags, const wchar_t* wide, size_t length) {
+    if (length == 0) return std::string();
+    // No code page takes more than three bytes for a UTF-16 unit: one call does it.
+    std::string text(3 * length, '\0');
+    // The default character may be given only where best fit may be refused (not for UTF-8).
+    const char* missing = (flags & WC_NO_BEST_FIT_CHARS) ? "?" : nullptr;
+    const int bytes = WideCharToMultiByte(codePage, flags, wide, static_cast<int>(length), &text[0],
+                                          static_cast<int>(text.size()), missing, nullptr);
+    text.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
+    return text;
+}

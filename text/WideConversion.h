@@ -1,0 +1,15 @@
+#pragma once
+// Text between a code page (the ANSI one, UTF-8, the console's) and UTF-16, the one place
+// where the system's conversion calls are made. Embedded zeros are converted like any unit.
+#include <windows.h>
+
+#include <string>
+
+std::wstring WideFromCodePage(UINT codePage, const std::string& text);
+
+// flags: WC_NO_BEST_FIT_CHARS where a look-alike must not stand in for a missing character
+// (a "?" then does); 0 for UTF-8.
+std::string CodePageFromWide(UINT codePage, DWORD flags, const wchar_t* wide, size_t length);
+inline std::string CodePageFromWide(UINT codePage, DWORD flags, const std::wstring& wide) {
+    return CodePageFromWide(codePage, flags, wide.data(), wide.size());
+}
