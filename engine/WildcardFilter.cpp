@@ -1,6 +1,7 @@
 #include "engine/WildcardFilter.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "text/CodePageText.h"
@@ -22,13 +23,12 @@ void SplitFilterText(const CString& filterText, CStringList& patterns) {
 
 namespace {
 
-// Byte offsets where each character starts, plus the end offset.
-std::vector<size_t> CharacterStarts(const char* text, const TextEncoding& encoding) {
-    std::vector<size_t> starts;
+// Byte offsets where each character starts, plus the end offset (replacing what starts held).
+void CharacterStarts(const char* text, const TextEncoding& encoding, std::vector<size_t>& starts) {
+    starts.clear();
     const char* p = text;
     for (; *p; p = encoding.Next(p)) starts.push_back(static_cast<size_t>(p - text));
     starts.push_back(static_cast<size_t>(p - text));
-    return starts;
 }
 
 bool CharacterMatches(const char* pattern, size_t patternLength, const char* name, size_t nameLength) {
@@ -36,17 +36,16 @@ bool CharacterMatches(const char* pattern, size_t patternLength, const char* nam
     return patternLength == nameLength && std::memcmp(pattern, name, nameLength) == 0;
 }
 
-}  // namespace
-
 // Decides the recursive definition (a "*" tries every later position of the name, from the
 // current one up to, not including, its end) bottom-up over character positions: the same
 // results in pattern length x name length steps, with no recursion to overflow the stack.
-bool MatchWildcard(const char* pattern, const char* name, const TextEncoding& encoding) {
-    const std::vector<size_t> ps = CharacterStarts(pattern, encoding);
-    const std::vector<size_t> ns = CharacterStarts(name, encoding);
+// ps, ns: the character starts of pattern and name; next, current: rows to work in.
+bool MatchStarts(const char* pattern, const std::vector<size_t>& ps, const char* name,
+                 const std::vector<size_t>& ns, std::vector<char>& next, std::vector<char>& current) {
     const size_t np = ps.size() - 1, nn = ns.size() - 1;
     // next[j]: does the pattern from character i+1 on match the name from character j on.
-    std::vector<char> next(nn + 1, 0), current(nn + 1, 0);
+    next.assign(nn + 1, 0);
+    current.assign(nn + 1, 0);
     next[nn] = 1;
     for (size_t i = np; i-- > 0;) {
         const char* pc = pattern + ps[i];
@@ -70,16 +69,32 @@ bool MatchWildcard(const char* pattern, const char* name, const TextEncoding& en
     return next[0] != 0;
 }
 
-WildcardFilter::WildcardFilter(const CStringList& patterns, const TextEncoding& encoding)
-    : encoding_(encoding), upperPatterns_(patterns) {
-    for (CString& pattern : upperPatterns_) encoding_.ToUpper(pattern);
+}  // namespace
+
+bool MatchWildcard(const char* pattern, const char* name, const TextEncoding& encoding) {
+    std::vector<size_t> ps, ns;
+    std::vector<char> next, current;
+    CharacterStarts(pattern, encoding, ps);
+    CharacterStarts(name, encoding, ns);
+    return MatchStarts(pattern, ps, name, ns, next, current);
+}
+
+WildcardFilter::WildcardFilter(const CStringList& patterns, const TextEncoding& encoding) : encoding_(&encoding) {
+    for (const CString& text : patterns) {
+        Pattern pattern{text, {}};
+        encoding.ToUpper(pattern.text);
+        CharacterStarts(pattern.text.c_str(), encoding, pattern.starts);
+        patterns_.push_back(std::move(pattern));
+    }
 }
 
 bool WildcardFilter::Matches(const CString& name) const {
-    if (upperPatterns_.empty()) return false;
+    if (patterns_.empty()) return false;
     upperName_.assign(name);
-    encoding_.ToUpper(upperName_);
-    for (const CString& pattern : upperPatterns_)
-        if (MatchWildcard(pattern.c_str(), upperName_.c_str(), encoding_)) return true;
+    encoding_->ToUpper(upperName_);
+    CharacterStarts(upperName_.c_str(), *encoding_, nameStarts_);
+    for (const Pattern& pattern : patterns_)
+        if (MatchStarts(pattern.text.c_str(), pattern.starts, upperName_.c_str(), nameStarts_, next_, current_))
+            return true;
     return false;
 }

@@ -104,7 +104,7 @@ int CodePageText::Compare(const char* a, const char* b) const {
 }
 
 void CodePageText::FromWide(const wchar_t* wide, size_t length, std::string& text) const {
-    text = CodePageFromWide(codePage_, WC_NO_BEST_FIT_CHARS, wide, length);
+    CodePageFromWide(codePage_, WC_NO_BEST_FIT_CHARS, wide, length, text);
 }
 
 std::wstring CodePageText::ToWide(const std::string& text) const { return WideFromCodePage(codePage_, text); }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "text/WideConversion.h"
 
 namespace {
@@ -38,22 +40,28 @@ unsigned Decode(const unsigned char*& p) {
     return value;
 }
 
-void Encode(unsigned value, std::string& out) {
+// The UTF-8 bytes of a code point into out; returns how many.
+size_t Encode(unsigned value, char out[4]) {
     if (value < 0x80) {
-        out += static_cast<char>(value);
-    } else if (value < 0x800) {
-        out += static_cast<char>(0xC0 | value >> 6);
-        out += static_cast<char>(0x80 | (value & 0x3F));
-    } else if (value < 0x10000) {
-        out += static_cast<char>(0xE0 | value >> 12);
-        out += static_cast<char>(0x80 | (value >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (value & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | value >> 18);
-        out += static_cast<char>(0x80 | (value >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (value >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (value & 0x3F));
+        out[0] = static_cast<char>(value);
+        return 1;
     }
+    if (value < 0x800) {
+        out[0] = static_cast<char>(0xC0 | value >> 6);
+        out[1] = static_cast<char>(0x80 | (value & 0x3F));
+        return 2;
+    }
+    if (value < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | value >> 12);
+        out[1] = static_cast<char>(0x80 | (value >> 6 & 0x3F));
+        out[2] = static_cast<char>(0x80 | (value & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | value >> 18);
+    out[1] = static_cast<char>(0x80 | (value >> 12 & 0x3F));
+    out[2] = static_cast<char>(0x80 | (value >> 6 & 0x3F));
+    out[3] = static_cast<char>(0x80 | (value & 0x3F));
+    return 4;
 }
 
 }  // namespace
@@ -73,13 +81,28 @@ const char* Utf8Text::Next(const char* p) const {
 }
 
 void Utf8Text::Convert(std::string& text, const std::vector<wchar_t>& map) const {
-    std::string result;
+    // In place while each character keeps its length, as nearly every mapping does; from the
+    // first one that does not, into a new string.
+    char encoded[4];
+    const unsigned char* start = reinterpret_cast<const unsigned char*>(text.c_str());
+    const unsigned char* end = start + text.size();
+    const unsigned char* p = start;
+    while (p < end) {
+        const unsigned char* character = p;
+        const unsigned value = Decode(p);
+        const size_t length = Encode(value < 0x10000 ? static_cast<unsigned>(map[value]) : value, encoded);
+        if (length != static_cast<size_t>(p - character)) {
+            p = character;
+            break;
+        }
+        std::memcpy(&text[static_cast<size_t>(character - start)], encoded, length);
+    }
+    if (p == end) return;
+    std::string result(text, 0, static_cast<size_t>(p - start));
     result.reserve(text.size());
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(text.c_str());
-    const unsigned char* end = p + text.size();
     while (p < end) {
         const unsigned value = Decode(p);
-        Encode(value < 0x10000 ? static_cast<unsigned>(map[value]) : value, result);
+        result.append(encoded, Encode(value < 0x10000 ? static_cast<unsigned>(map[value]) : value, encoded));
     }
     text.swap(result);
 }
@@ -100,7 +123,7 @@ int Utf8Text::Compare(const char* a, const char* b) const {
 }
 
 void Utf8Text::FromWide(const wchar_t* wide, size_t length, std::string& text) const {
-    text = CodePageFromWide(CP_UTF8, 0, wide, length);
+    CodePageFromWide(CP_UTF8, 0, wide, length, text);
 }
 
 std::string Utf8Text::FromCodePage(const std::string& text) const {

@@ -8,8 +8,14 @@
 std::wstring WideFromCodePage(UINT codePage, const std::string& text);
 
 // flags: WC_NO_BEST_FIT_CHARS where a look-alike must not stand in for a missing character
-// (a "?" then does); 0 for UTF-8.
-std::string CodePageFromWide(UINT codePage, DWORD flags, const wchar_t* wide, size_t length);
+// (a "?" then does); 0 for UTF-8. Written into text (replaced), in the room it already has:
+// a name converted for every entry of a walk costs no allocation.
+void CodePageFromWide(UINT codePage, DWORD flags, const wchar_t* wide, size_t length, std::string& text);
+inline std::string CodePageFromWide(UINT codePage, DWORD flags, const wchar_t* wide, size_t length) {
+    std::string text;
+    CodePageFromWide(codePage, flags, wide, length, text);
+    return text;
+}
 inline std::string CodePageFromWide(UINT codePage, DWORD flags, const std::wstring& wide) {
     return CodePageFromWide(codePage, flags, wide.data(), wide.size());
 }
