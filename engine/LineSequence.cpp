@@ -12,8 +12,15 @@ const size_t kBlockBytes = 1 << 20;
 
 }  // namespace
 
+std::vector<LineSequence::Ref> LineSequence::NewChunk() {
+    std::vector<Ref> chunk;
+    chunk.reserve(kChunkLines + 1);
+    return chunk;
+}
+
 void LineSequence::Clear() {
-    chunks_.assign(1, std::vector<Ref>());
+    chunks_.clear();
+    chunks_.push_back(NewChunk());
     count_ = 0;
     blocks_.clear();
     blockUsed_ = 0;
@@ -34,8 +41,8 @@ const char* LineSequence::Keep(const char* text, size_t length) {
     return copy;
 }
 
-void LineSequence::CountInTree(size_t chunk) {
-    for (size_t i = chunk + 1; i < tree_.size(); i += i & (0 - i)) ++tree_[i];
+void LineSequence::ChangeInTree(size_t chunk, size_t added, size_t removed) {
+    for (size_t i = chunk + 1; i < tree_.size(); i += i & (0 - i)) tree_[i] = tree_[i] + added - removed;
 }
 
 void LineSequence::RebuildTree() {
@@ -63,7 +70,7 @@ size_t LineSequence::FindChunk(size_t& index) const {
     return position;
 }
 
-const LineSequence::Ref& LineSequence::RefAt(size_t index) const {
+LineSequence::Ref LineSequence::RefAt(size_t index) const {
     const size_t chunk = FindChunk(index);
     return chunks_[chunk][index];
 }
@@ -78,15 +85,35 @@ void LineSequence::InsertAt(size_t index, const char* text, size_t length) {
         chunk = FindChunk(local);
     }
     std::vector<Ref>& lines = chunks_[chunk];
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(local), Ref{Keep(text, length), length});
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(local), Keep(text, length));
     ++count_;
     if (lines.size() <= kChunkLines) {
-        CountInTree(chunk);
+        ChangeInTree(chunk, 1, 0);
         return;
     }
-    const std::ptrdiff_t half = static_cast<std::ptrdiff_t>(lines.size() / 2);
-    std::vector<Ref> upper(lines.begin() + half, lines.end());
-    lines.resize(static_cast<size_t>(half));
-    chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(chunk) + 1, std::move(upper));
-    RebuildTree();
+    // A full chunk first passes lines on to a neighbour with room, and splits in two only when
+    // neither has any: a split leaves two half-empty chunks, which lines arriving elsewhere
+    // would never fill, and the references would take twice their room.
+    if (chunk + 1 < chunks_.size() && chunks_[chunk + 1].size() < kChunkLines) {
+        std::vector<Ref>& next = chunks_[chunk + 1];
+        const std::ptrdiff_t moved = static_cast<std::ptrdiff_t>((kChunkLines - next.size() + 1) / 2);
+        next.insert(next.begin(), lines.end() - moved, lines.end());
+        lines.erase(lines.end() - moved, lines.end());
+        ChangeInTree(chunk, 1, static_cast<size_t>(moved));
+        ChangeInTree(chunk + 1, static_cast<size_t>(moved), 0);
+    } else if (chunk > 0 && chunks_[chunk - 1].size() < kChunkLines) {
+        std::vector<Ref>& previous = chunks_[chunk - 1];
+        const std::ptrdiff_t moved = static_cast<std::ptrdiff_t>((kChunkLines - previous.size() + 1) / 2);
+        previous.insert(previous.end(), lines.begin(), lines.begin() + moved);
+        lines.erase(lines.begin(), lines.begin() + moved);
+        ChangeInTree(chunk, 1, static_cast<size_t>(moved));
+        ChangeInTree(chunk - 1, static_cast<size_t>(moved), 0);
+    } else {
+        const std::ptrdiff_t half = static_cast<std::ptrdiff_t>(lines.size() / 2);
+        std::vector<Ref> upper = NewChunk();
+        upper.assign(lines.begin() + half, lines.end());
+        lines.resize(static_cast<size_t>(half));
+        chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(chunk) + 1, std::move(upper));
+        RebuildTree();
+    }
 }

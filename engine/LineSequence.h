@@ -1,8 +1,11 @@
 #pragma once
 // A sequence of lines that can be read and inserted into at any index in logarithmic time:
 // chunks of line references, found through a Fenwick tree of the chunk sizes. The line bytes
-// are kept in large blocks, so a million short lines cost little more than their own bytes.
+// are kept in large blocks, each line ended by a zero byte (a line of text holds none), and a
+// line's reference is its address alone: a million short lines cost little more than their
+// own bytes.
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -12,8 +15,8 @@ public:
 
     size_t Count() const { return count_; }
     // The line's text, zero-terminated.
-    const char* At(size_t index) const { return RefAt(index).text; }
-    size_t LengthAt(size_t index) const { return RefAt(index).length; }
+    const char* At(size_t index) const { return RefAt(index); }
+    size_t LengthAt(size_t index) const { return std::strlen(RefAt(index)); }
     // index <= Count(); the lines from index on move up by one.
     void InsertAt(size_t index, const char* text, size_t length);
     void Clear();
@@ -23,20 +26,20 @@ public:
     template <class Visit>
     bool ForEach(Visit visit) const {
         for (const std::vector<Ref>& chunk : chunks_)
-            for (const Ref& ref : chunk)
-                if (!visit(ref.text, ref.length)) return false;
+            for (Ref ref : chunk)
+                if (!visit(ref, std::strlen(ref))) return false;
         return true;
     }
 
 private:
-    struct Ref {
-        const char* text;
-        size_t length;
-    };
-    const Ref& RefAt(size_t index) const;
+    using Ref = const char*;
+    Ref RefAt(size_t index) const;
+    // A chunk with room for the most lines it ever holds: it never grows, nor wastes room.
+    static std::vector<Ref> NewChunk();
     // The chunk holding the line at index; index becomes the position inside it.
     size_t FindChunk(size_t& index) const;
-    void CountInTree(size_t chunk);
+    // The chunk's count in the tree goes up by added and down by removed.
+    void ChangeInTree(size_t chunk, size_t added, size_t removed);
     void RebuildTree();
     const char* Keep(const char* text, size_t length);
 
