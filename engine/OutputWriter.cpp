@@ -40,8 +40,8 @@ void OutputWriter::SetDirectory(const CString& directory, const std::wstring& re
     else texts_.dir = directory.substr(baseLength_ < directory.size() ? baseLength_ : directory.size());
 }
 
-bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name) {
-    if (!formatter_->Format(entry, name, lines_.Count())) return false;
+bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content) {
+    if (!formatter_->Format(entry, name, lines_.Count(), content)) return false;
     lines_.InsertLine(formatter_->Line());
     progress_.entriesFound.fetch_add(1, std::memory_order_relaxed);
     return true;

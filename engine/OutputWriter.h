@@ -13,6 +13,7 @@
 #include "engine/OutputFile.h"
 #include "engine/RunProgress.h"
 #include "engine/SortedLineStore.h"
+#include "format/EntryContent.h"
 #include "format/EntryFormatter.h"
 #include "format/EntryTexts.h"
 #include "text/TextEncoding.h"
@@ -35,8 +36,9 @@ public:
     // (see framework/LongPath.h), both ending with "\".
     void SetDirectory(const CString& directory, const std::wstring& realPath);
     // Formats one entry of the current directory and sorts its line in. name: the entry's
-    // name in the output's encoding. False when a stop came first: the entry has no line.
-    bool FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name);
+    // name in the output's encoding; content: its content texts when read ahead (see
+    // ContentNeeded). False when a stop came first: the entry has no line.
+    bool FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content = nullptr);
     // Template mode: the expanded header goes first, the expanded footer last.
     void AddHeaderAndFooter();
     // Writes every line with CR LF (UTF-8: after the byte-order mark) and closes the file;
@@ -44,6 +46,8 @@ public:
     bool WriteAndClose();
 
     const EntryTexts& Texts() const { return texts_; }
+    // From Begin on: what the lines need of the files' content.
+    const ContentNeeds& ContentNeeded() const { return formatter_->Needs(); }
     const TextEncoding& Encoding() const { return encoding_; }
 
 private:

@@ -3,10 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "format/FileChecksum.h"
 #include "format/PathForms.h"
 #include "format/TemplateExpander.h"
-#include "format/VersionFields.h"
 
 void LocalDateText(const FILETIME& utc, CString& date) {
     date.clear();
@@ -55,7 +53,8 @@ EntryFormatter::EntryFormatter(const ListingOptions& options, const TextEncoding
       encoding_(encoding),
       texts_(texts),
       stopRequest_(stopRequest),
-      repeat_(options.useTemplate ? options.repeatText : CString(), texts.placeholders, encoding) {}
+      repeat_(options.useTemplate ? options.repeatText : CString(), texts.placeholders, encoding),
+      needs_(NeededContent(options, texts)) {}
 
 void EntryFormatter::MakeListLine() {
     line_.assign(texts_.path);
@@ -71,20 +70,25 @@ void EntryFormatter::MakeListLine() {
     if (options_.productVersion && !texts_.productVersion.empty()) column(texts_.productVersion);
 }
 
-bool EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore) {
+bool EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore,
+                            const EntryContent* content) {
     texts_.file = name;
     texts_.count = std::to_string(linesBefore + 1);
     MakePathText(texts_.dir, texts_.file, options_, encoding_, texts_.path);
     texts_.size = SizeText(entry);
     LocalDateText(entry.ftLastWriteTime, texts_.date);
     texts_.attribute = AttributeLetters(entry.dwFileAttributes);
-    const bool checksumNeeded = options_.checksum || texts_.checksumNeeded;
-    const bool versionNeeded = options_.fileVersion || options_.productVersion || texts_.versionNeeded;
-    if (checksumNeeded || versionNeeded) {  // most runs need neither: no full path per entry then
-        const std::wstring fullPath = texts_.locationPath + entry.cFileName;
-        if (checksumNeeded) texts_.crc = FileChecksumText(fullPath);
+    if (needs_.Any()) {  // most runs need neither: no full path per entry then
+        if (!content) {
+            ReadEntryContent(texts_.locationPath + entry.cFileName, needs_, stopRequest_, content_);
+            content = &content_;
+        }
         if (stopRequest_ && *stopRequest_) return false;
-        if (versionNeeded) ReadVersionFields(fullPath, texts_.version, texts_.productVersion);
+        if (needs_.checksum) texts_.crc = content->crc;
+        if (needs_.version) {
+            texts_.version = content->version;
+            texts_.productVersion = content->productVersion;
+        }
     }
     if (options_.useTemplate) repeat_.ExpandInto(line_);
     else MakeListLine();

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstddef>
 
+#include "format/EntryContent.h"
 #include "format/EntryTexts.h"
 #include "format/ListingOptions.h"
 #include "format/TemplateExpander.h"
@@ -24,10 +25,14 @@ public:
     // columns, tab-separated) or, in template mode, the expanded repeat text. False when a stop
     // came while the content was being read: the entry then has no line.
     // DIR, LOCATION and locationPath must already hold the entry's directory; name is the
-    // entry's name in the output's encoding; linesBefore gives COUNT.
-    bool Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore);
+    // entry's name in the output's encoding; linesBefore gives COUNT. content: the entry's
+    // content texts read ahead; without it they are read here, when needed.
+    bool Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore,
+                const EntryContent* content = nullptr);
     // The line of the last entry formatted.
     const CString& Line() const { return line_; }
+    // What the run's lines need of the files' content.
+    const ContentNeeds& Needs() const { return needs_; }
 
 private:
     void MakeListLine();
@@ -37,6 +42,8 @@ private:
     EntryTexts& texts_;
     const std::atomic<bool>* stopRequest_;
     TemplateText repeat_;
+    ContentNeeds needs_;
+    EntryContent content_;  // read here when none is handed in
     CString line_;
 };
 

@@ -1,0 +1,30 @@
+#pragma once
+// What a line takes from inside a file: its checksum and version texts. The entry formatter
+// reads them itself, or is handed them read ahead on another thread.
+#include <atomic>
+#include <string>
+
+#include "format/EntryTexts.h"
+#include "format/ListingOptions.h"
+#include "framework/Strings.h"
+
+// Which of the texts a run reads: for its columns, or for its repeat text in template mode.
+struct ContentNeeds {
+    bool checksum = false;
+    bool version = false;
+    bool Any() const { return checksum || version; }
+};
+
+// From the switches and the flags the repeat text set in the texts.
+ContentNeeds NeededContent(const ListingOptions& options, const EntryTexts& texts);
+
+struct EntryContent {
+    CString crc;             // read when the checksum is needed
+    CString version;         // both read when the versions are needed
+    CString productVersion;
+};
+
+// Reads the needed texts of the file at its real path into content. Once a stop has been
+// asked for, the versions are no longer read: the entry will have no line.
+void ReadEntryContent(const std::wstring& fullPath, const ContentNeeds& needs, const std::atomic<bool>* stopRequest,
+                      EntryContent& content);
