@@ -8,10 +8,11 @@
 #include "engine/ListingJob.h"
 #include "engine/OutputWriter.h"
 
-// Lists the job's folder (and its subfolders when asked) into the writer. A stop request
-// takes effect before the next entry; false when it cut the walk short.
-// A folder link is listed like a folder and entered, unless it leads back to the folder
-// being read or one above it, or where it leads cannot be told.
+// Lists the job's folder (and its subfolders when asked) into the writer, by the rules of
+// engine/WalkRules.h. With job.readerThreads of 2 and more, directories and content are read
+// ahead on that many threads (engine/FolderReadAhead.h); the writer gets the same entries in
+// the same order. A stop request takes effect before the next entry; false when it cut the
+// walk short.
 bool WalkFolder(const ListingJob& job, OutputWriter& writer, const std::atomic<bool>& stopRequest);
 
 // Whether the path names an existing folder (of any length).

@@ -4,6 +4,13 @@
 #include "text/CodePageText.h"
 #include "text/Utf8Text.h"
 
+unsigned DefaultReaderThreads() {
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    const unsigned processors = system.dwNumberOfProcessors;
+    return processors < 2 ? 2 : processors > 8 ? 8 : processors;
+}
+
 ListingJob::ListingJob(const ListingOptions& chosen) : options(chosen) {
     if (options.filter) SplitFilterText(options.filterText, filterList);
     if (!options.utf8) return;

@@ -8,6 +8,10 @@
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
 
+// As many readers as the machine has processors, at least two (they mostly wait on the file
+// system) and at most eight.
+unsigned DefaultReaderThreads();
+
 struct ListingJob {
     ListingJob() = default;
     // Takes the options; the template texts and the patterns (split when the filter is on)
@@ -19,6 +23,10 @@ struct ListingJob {
 
     ListingOptions options;
     CStringList filterList;  // the patterns, in the order typed
+    // Threads that read a folder run's directories ahead of the one that formats the entries
+    // (engine/FolderReadAhead.h), four times as many when the files' content is read too; 0
+    // or 1: that one reads every directory and file itself, each as it comes to it.
+    unsigned readerThreads = DefaultReaderThreads();
     // When not null, the output goes to this handle, opened elsewhere (standard output, say),
     // instead of a file created at options.outputPath; the run never closes it.
     HANDLE outputHandle = nullptr;

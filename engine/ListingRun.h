@@ -38,6 +38,8 @@ public:
     // say), which the run neither creates nor closes; OUTFILE stays options.outputPath as
     // given (empty for none).
     void WriteTo(HANDLE output) { job_.outputHandle = output; }
+    // Before the start: how many threads read ahead (see ListingJob::readerThreads).
+    void SetReaderThreads(unsigned count) { job_.readerThreads = count; }
     // Runs on the calling thread and returns when it has ended.
     void RunHere();
     // Takes effect before the next entry, or while a file's content is read; the output then

@@ -43,11 +43,12 @@ bool FinishNoticeWindow::WaitForNotice(DWORD timeoutMs) {
     return true;
 }
 
-RunOutcome RunListing(ListingOptions& options, bool stopFirst, DWORD timeoutMs) {
+RunOutcome RunListing(ListingOptions& options, bool stopFirst, DWORD timeoutMs, unsigned readerThreads) {
     FinishNoticeWindow window;
     MessageBoxRecorder recorder;
     RunOutcome outcome;
     ListingRun run(options);
+    run.SetReaderThreads(readerThreads);
     if (stopFirst) run.RequestStop();
     if (!run.Start(window.Handle(), kTestFinishCommand)) return outcome;
     outcome.noticed = window.WaitForNotice(timeoutMs);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MessageBoxRecorder.h"
+#include "engine/ListingJob.h"
 #include "engine/RunResult.h"
 #include "format/ListingOptions.h"
 
@@ -43,5 +44,7 @@ struct RunOutcome {
 
 // Runs a folder run of the options on its worker thread and waits for the finish notice and
 // for the run to end. Afterwards the options hold what the run made of them (the folder ends
-// with "\"). stopFirst: the stop is requested before the run starts.
-RunOutcome RunListing(ListingOptions& options, bool stopFirst = false, DWORD timeoutMs = 20000);
+// with "\"). stopFirst: the stop is requested before the run starts. readerThreads: as in
+// ListingJob (1: the walk on one thread).
+RunOutcome RunListing(ListingOptions& options, bool stopFirst = false, DWORD timeoutMs = 20000,
+                      unsigned readerThreads = DefaultReaderThreads());

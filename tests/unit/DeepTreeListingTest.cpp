@@ -96,7 +96,7 @@ std::string ExpectedListing(const DeepTree& tree, const std::string& prefix) {
 
 class DeepTreeListing : public ::testing::Test {
 protected:
-    std::string Run(const std::string& folder, PathType pathType) {
+    std::string Run(const std::string& folder, PathType pathType, unsigned readerThreads = DefaultReaderThreads()) {
         ListingOptions job;
         job.folder = Wide(folder);
         job.outputPath = Wide(temp_ / "out.txt");
@@ -105,7 +105,7 @@ protected:
         job.size = 1;
         job.checksum = 1;
         job.pathType = pathType;
-        const RunOutcome outcome = RunListing(job);
+        const RunOutcome outcome = RunListing(job, false, 20000, readerThreads);
         EXPECT_EQ(RunResult::Complete, outcome.result);
         EXPECT_TRUE(outcome.boxes.empty());
         return ReadWholeFile(temp_ / "out.txt");
@@ -119,6 +119,9 @@ TEST_F(DeepTreeListing, EveryLevelIsListedInBothPathTypes) {
     ASSERT_GT(tree_.Root().size() + tree_.Levels().back().size(), 800u);
     EXPECT_EQ(ExpectedListing(tree_, ""), Run(tree_.Root(), PathType::Relative));
     EXPECT_EQ(ExpectedListing(tree_, tree_.Root() + "\\"), Run(tree_.Root(), PathType::Absolute));
+    // Read ahead (the default) and on one thread alike.
+    EXPECT_EQ(ExpectedListing(tree_, ""), Run(tree_.Root(), PathType::Relative, 1));
+    EXPECT_EQ(ExpectedListing(tree_, tree_.Root() + "\\"), Run(tree_.Root(), PathType::Absolute, 1));
 }
 
 TEST_F(DeepTreeListing, ARelativeFolderTextStaysRelativeInTheOutput) {
