@@ -1,17 +1,29 @@
 // One timed listing of a folder tree, for tools/bench-listing. Usage:
-//   listing_bench walk|full|template FOLDER OUTPUT
+//   listing_bench MODE FOLDER OUTPUT [THREADS]
 // walk: the bare breadth-first FindFirstFileA / FindNextFileA walk, counting entries (the floor);
+//   with THREADS, the same directories read by that many threads at once, in no set order;
+// readloop: the bare walk opening and reading every file in 1 MiB blocks on one thread, no
+//   checksum (the floor of a checksum run);
 // full: a list-form run with size, date and attributes and relative paths;
-// template: a run through the built-in HTML texts.
-// Prints: mode, seconds, processor seconds of this process, entries (walk) or output bytes,
-// peak working set and peak pagefile usage in bytes.
+// template: a run through the built-in HTML texts;
+// filter: the full run with the filter *.txt;*.log;
+// checksum: a list-form run with size and checksum and relative paths.
+// The runs read ahead on THREADS readers (the default for the machine when not given; 1: the
+// walk on one thread). Prints: mode, seconds, processor seconds of this process, entries
+// (walk), bytes read (readloop) or output bytes, peak working set and peak pagefile usage in
+// bytes.
 #include <windows.h>
 #include <psapi.h>
 
+#include <condition_variable>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <deque>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "engine/ListingRun.h"
 #include "text/CodePageText.h"
@@ -27,35 +39,104 @@ double ProcessorSeconds() {
     return seconds(kernel) + seconds(user);
 }
 
-unsigned long long BareWalk(const std::string& folder) {
+// Lists one directory: counts its entries, queues its folders, and hands each file to onFile.
+template <class OnFile>
+unsigned long long ReadDirectory(const std::string& directory, std::vector<std::string>& folders, OnFile onFile) {
+    unsigned long long entries = 0;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((directory + "*.*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    do {
+        const bool isDirectory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isDirectory && entry.cFileName[0] == '.') continue;
+        ++entries;
+        if (isDirectory) folders.push_back(directory + entry.cFileName + "\\");
+        else onFile(directory + entry.cFileName);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return entries;
+}
+
+template <class OnFile>
+unsigned long long BareWalk(const std::string& folder, OnFile onFile) {
     unsigned long long entries = 0;
     std::deque<std::string> queue{folder + "\\"};
+    std::vector<std::string> folders;
     while (!queue.empty()) {
-        const std::string directory = queue.front();
+        entries += ReadDirectory(queue.front(), folders, onFile);
         queue.pop_front();
-        WIN32_FIND_DATAA entry;
-        HANDLE search = FindFirstFileA((directory + "*.*").c_str(), &entry);
-        if (search == INVALID_HANDLE_VALUE) continue;
-        do {
-            const bool isDirectory = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-            if (isDirectory && entry.cFileName[0] == '.') continue;
-            ++entries;
-            if (isDirectory) queue.push_back(directory + entry.cFileName + "\\");
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+        for (std::string& found : folders) queue.push_back(std::move(found));
+        folders.clear();
     }
     return entries;
 }
 
-unsigned long long TimedRun(const std::string& mode, const std::string& folder, const std::string& output) {
+// The bare walk's directories read by several threads, each taking the next one queued.
+unsigned long long BareWalkOnThreads(const std::string& folder, unsigned threads) {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::string> queue{folder + "\\"};
+    unsigned busy = 0;
+    unsigned long long entries = 0;
+    auto work = [&] {
+        std::vector<std::string> folders;
+        std::unique_lock<std::mutex> lock(mutex);
+        for (;;) {
+            changed.wait(lock, [&] { return !queue.empty() || busy == 0; });
+            if (queue.empty()) return;
+            const std::string directory = std::move(queue.front());
+            queue.pop_front();
+            ++busy;
+            lock.unlock();
+            const unsigned long long found = ReadDirectory(directory, folders, [](const std::string&) {});
+            lock.lock();
+            --busy;
+            entries += found;
+            for (std::string& subfolder : folders) queue.push_back(std::move(subfolder));
+            folders.clear();
+            changed.notify_all();
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned i = 0; i < threads; ++i) pool.emplace_back(work);
+    for (std::thread& thread : pool) thread.join();
+    return entries;
+}
+
+// Every file opened by its name and read through, as a checksum run must, without the sum.
+unsigned long long ReadLoop(const std::string& folder) {
+    std::unique_ptr<char[]> block(new char[1 << 20]);
+    unsigned long long bytes = 0;
+    BareWalk(folder, [&](const std::string& path) {
+        const std::wstring wide = CodePageText::System().ToWide(path);
+        HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return;
+        DWORD got = 0;
+        while (ReadFile(file, block.get(), 1 << 20, &got, nullptr) && got > 0) bytes += got;
+        CloseHandle(file);
+    });
+    return bytes;
+}
+
+unsigned long long TimedRun(const std::string& mode, const std::string& folder, const std::string& output,
+                            unsigned readers) {
     ListingOptions options;
     options.folder = CodePageText::System().ToWide(folder);
     options.outputPath = CodePageText::System().ToWide(output);
     options.subfolders = true;
     options.pathType = PathType::Relative;
     options.size = true;
-    options.date = true;
-    options.attributes = true;
+    if (mode == "checksum") {
+        options.checksum = true;
+    } else {
+        options.date = true;
+        options.attributes = true;
+    }
+    if (mode == "filter") {
+        options.filter = true;
+        options.filterText = "*.txt;*.log";
+    }
     if (mode == "template") {
         options.useTemplate = true;
         options.headerText = "<html>\r\n<head>\r\n<title> Quillmark OUTPUT</title>\r\n</head>\r\n<body>\r\n";
@@ -63,6 +144,7 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
         options.footerText = "</body>\r\n</html>\r\n";
     }
     ListingRun run(options);
+    if (readers) run.SetReaderThreads(readers);
     run.RunHere();
     if (run.Result() != RunResult::Complete) return 0;
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -73,16 +155,21 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: listing_bench walk|full|template FOLDER OUTPUT\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: listing_bench walk|readloop|full|template|filter|checksum FOLDER OUTPUT [THREADS]\n");
         return 2;
     }
     const std::string mode = argv[1];
+    const unsigned threads = argc == 5 ? static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10)) : 0;
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     const double processorStart = ProcessorSeconds();
     QueryPerformanceCounter(&start);
-    const unsigned long long amount = mode == "walk" ? BareWalk(argv[2]) : TimedRun(mode, argv[2], argv[3]);
+    unsigned long long amount = 0;
+    if (mode == "walk" && threads > 1) amount = BareWalkOnThreads(argv[2], threads);
+    else if (mode == "walk") amount = BareWalk(argv[2], [](const std::string&) {});
+    else if (mode == "readloop") amount = ReadLoop(argv[2]);
+    else amount = TimedRun(mode, argv[2], argv[3], threads);
     QueryPerformanceCounter(&end);
     const double processor = ProcessorSeconds() - processorStart;
     PROCESS_MEMORY_COUNTERS memory = {};
