@@ -283,7 +283,7 @@ bool FolderReadAhead::TakeBatch(std::unique_lock<std::mutex>& lock) {
     if (current_) {
         --batchesHeld_;
         Recycle(std::move(current_));
-        work_.notify_all();
+        work_.notify_one();  // room for one more batch
     }
     Slot& slot = slots_.front();
     for (;;) {
@@ -318,7 +318,7 @@ bool FolderReadAhead::TakeContent(std::unique_lock<std::mutex>& lock, size_t ind
             ready_.wait_for(lock, kStopPoll);
         }
         --contentAhead_;
-        work_.notify_all();
+        work_.notify_one();  // room for one more entry's content
     }
     content = &batch.contents[index];
     return true;
