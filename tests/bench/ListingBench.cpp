@@ -11,13 +11,15 @@
 // The runs read ahead on THREADS readers (the default for the machine when not given; 1: the
 // walk on one thread). Prints: mode, seconds, processor seconds of this process, entries
 // (walk), bytes read (readloop) or output bytes, peak working set and peak pagefile usage in
-// bytes.
+// bytes, and the number of allocations made (operator new).
 #include <windows.h>
 #include <psapi.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -27,6 +29,21 @@
 
 #include "engine/ListingRun.h"
 #include "text/CodePageText.h"
+
+namespace {
+
+std::atomic<unsigned long long> allocations{0};
+
+}  // namespace
+
+// Counted, so that the allocations a run makes for each entry show.
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* memory = std::malloc(size ? size : 1)) return memory;
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -175,9 +192,9 @@ int main(int argc, char** argv) {
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    std::printf("%s %.3f %.3f %llu %llu %llu\n", mode.c_str(),
+    std::printf("%s %.3f %.3f %llu %llu %llu %llu\n", mode.c_str(),
                 static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart),
                 processor, amount, static_cast<unsigned long long>(memory.PeakWorkingSetSize),
-                static_cast<unsigned long long>(memory.PeakPagefileUsage));
+                static_cast<unsigned long long>(memory.PeakPagefileUsage), allocations.load());
     return amount == 0 ? 1 : 0;
 }
