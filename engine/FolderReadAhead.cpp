@@ -5,6 +5,8 @@
 #include <cwchar>
 #include <utility>
 
+#include "engine/DirectorySearch.h"
+
 namespace {
 
 // The directories that may be read ahead: the taker's and the next ones in walk order. A
@@ -96,7 +98,8 @@ struct FolderReadAhead::Batch {
 };
 
 // One directory of the walk's sequence. A reader that has set reading owns search and
-// reads without the lock; everything else is changed under it.
+// reads without the lock; everything else is changed under it. Held by address, which stays
+// while the sequence grows and shrinks.
 struct FolderReadAhead::Slot {
     explicit Slot(Directory d) : directory(std::move(d)) {}
 
@@ -121,7 +124,7 @@ struct FolderReadAhead::Reader {
 FolderReadAhead::FolderReadAhead(const ListingJob& job, const TextEncoding& encoding, const ContentNeeds& needs,
                                  Directory root, const std::atomic<bool>& stopRequest)
     : encoding_(encoding), needs_(needs), stopRequest_(stopRequest) {
-    slots_.emplace_back(std::move(root));
+    slots_.push_back(std::make_unique<Slot>(std::move(root)));
     takerReader_ = std::make_unique<Reader>(job, encoding);
     const unsigned readers = job.readerThreads * (needs.Any() ? kContentReadersPerReader : 1);
     for (unsigned i = 0; i < readers; ++i) {
@@ -154,13 +157,13 @@ void FolderReadAhead::Work(Reader& reader) {
 bool FolderReadAhead::ReadContentAhead(std::unique_lock<std::mutex>& lock) {
     if (!needs_.Any() || contentAhead_ >= kContentAhead || slots_.empty()) return false;
     Batch* batch = nullptr;
-    const Slot* slot = &slots_.front();  // current_ is a batch of the taker's directory
+    const Slot* slot = slots_.front().get();  // current_ is a batch of the taker's directory
     if (current_ && current_->contentNext < current_->items.size()) batch = current_.get();
     for (size_t i = 0; !batch && i < slots_.size() && i < kDirectoriesAhead; ++i) {
-        for (const std::unique_ptr<Batch>& read : slots_[i].batches) {
+        for (const std::unique_ptr<Batch>& read : slots_[i]->batches) {
             if (read->contentNext == read->items.size()) continue;
             batch = read.get();
-            slot = &slots_[i];
+            slot = slots_[i].get();
             break;
         }
     }
@@ -183,7 +186,7 @@ bool FolderReadAhead::ReadContentAhead(std::unique_lock<std::mutex>& lock) {
 // taker has nothing of it left.
 bool FolderReadAhead::ReadDirectoryAhead(std::unique_lock<std::mutex>& lock, Reader& reader) {
     for (size_t i = 0; i < slots_.size() && i < kDirectoriesAhead; ++i) {
-        Slot& slot = slots_[i];
+        Slot& slot = *slots_[i];
         if (slot.read || slot.reading) continue;
         const bool takerWaits = i == 0 && slot.batches.empty() && !current_;
         if (batchesHeld_ >= kBatchesAhead && !takerWaits) return false;
@@ -240,9 +243,9 @@ bool FolderReadAhead::ReadEntries(Slot& slot, Batch& batch, Reader& reader) {
 // A directory's subdirectories join the sequence once it and every directory before it are
 // read through: the sequence is then the walk's, whatever order the directories were read in.
 void FolderReadAhead::AppendChildren() {
-    while (appended_ < slots_.size() && slots_[appended_].read) {
-        std::vector<Directory> children = std::move(slots_[appended_].children);
-        for (Directory& child : children) slots_.emplace_back(std::move(child));
+    while (appended_ < slots_.size() && slots_[appended_]->read) {
+        std::vector<Directory> children = std::move(slots_[appended_]->children);
+        for (Directory& child : children) slots_.push_back(std::make_unique<Slot>(std::move(child)));
         ++appended_;
     }
 }
@@ -257,7 +260,7 @@ bool FolderReadAhead::NextDirectory(const Directory*& directory) {
     }
     started_ = true;
     if (slots_.empty()) return false;
-    directory = &slots_.front().directory;
+    directory = &slots_.front()->directory;
     return true;
 }
 
@@ -285,7 +288,7 @@ bool FolderReadAhead::TakeBatch(std::unique_lock<std::mutex>& lock) {
         Recycle(std::move(current_));
         work_.notify_one();  // room for one more batch
     }
-    Slot& slot = slots_.front();
+    Slot& slot = *slots_.front();
     for (;;) {
         if (stopRequest_) return false;
         if (!slot.batches.empty()) {
@@ -307,7 +310,7 @@ bool FolderReadAhead::TakeContent(std::unique_lock<std::mutex>& lock, size_t ind
     if (batch.contentStates[index] == Batch::kUnread) {  // then every entry before it is taken on
         batch.contentNext = index + 1;
         batch.contentStates[index] = Batch::kReading;
-        const std::wstring path = slots_.front().directory.realPath + batch.RealName(index);
+        const std::wstring path = slots_.front()->directory.realPath + batch.RealName(index);
         lock.unlock();
         ReadEntryContent(path, needs_, &stopRequest_, batch.contents[index]);
         lock.lock();

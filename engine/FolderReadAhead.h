@@ -22,7 +22,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/DirectorySearch.h"
 #include "engine/ListingJob.h"
 #include "engine/WalkRules.h"
 #include "format/EntryContent.h"
@@ -74,7 +73,7 @@ private:
     std::condition_variable ready_;  // for the taker: entries or content have been read
     bool quit_ = false;
 
-    std::deque<Slot> slots_;      // from the taker's directory on, in walk order
+    std::deque<std::unique_ptr<Slot>> slots_;  // from the taker's directory on, in walk order
     size_t appended_ = 0;         // the slots whose subdirectories are in the sequence
     bool started_ = false;        // slots_.front() is the taker's directory
     size_t batchesHeld_ = 0;      // batches being read or read, not yet done with
