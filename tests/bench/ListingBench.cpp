@@ -56,7 +56,8 @@ double ProcessorSeconds() {
     return seconds(kernel) + seconds(user);
 }
 
-// Lists one directory: counts its entries, queues its folders, and hands each file to onFile.
+// Lists one directory: counts its entries, queues its folders, and hands each file's folder
+// and name to onFile.
 template <class OnFile>
 unsigned long long ReadDirectory(const std::string& directory, std::vector<std::string>& folders, OnFile onFile) {
     unsigned long long entries = 0;
@@ -68,7 +69,7 @@ unsigned long long ReadDirectory(const std::string& directory, std::vector<std::
         if (isDirectory && entry.cFileName[0] == '.') continue;
         ++entries;
         if (isDirectory) folders.push_back(directory + entry.cFileName + "\\");
-        else onFile(directory + entry.cFileName);
+        else onFile(directory, entry.cFileName);
     } while (FindNextFileA(search, &entry));
     FindClose(search);
     return entries;
@@ -105,7 +106,7 @@ unsigned long long BareWalkOnThreads(const std::string& folder, unsigned threads
             queue.pop_front();
             ++busy;
             lock.unlock();
-            const unsigned long long found = ReadDirectory(directory, folders, [](const std::string&) {});
+            const unsigned long long found = ReadDirectory(directory, folders, [](const std::string&, const char*) {});
             lock.lock();
             --busy;
             entries += found;
@@ -124,8 +125,8 @@ unsigned long long BareWalkOnThreads(const std::string& folder, unsigned threads
 unsigned long long ReadLoop(const std::string& folder) {
     std::unique_ptr<char[]> block(new char[1 << 20]);
     unsigned long long bytes = 0;
-    BareWalk(folder, [&](const std::string& path) {
-        const std::wstring wide = CodePageText::System().ToWide(path);
+    BareWalk(folder, [&](const std::string& directory, const char* name) {
+        const std::wstring wide = CodePageText::System().ToWide(directory + name);
         HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (file == INVALID_HANDLE_VALUE) return;
@@ -184,7 +185,7 @@ int main(int argc, char** argv) {
     QueryPerformanceCounter(&start);
     unsigned long long amount = 0;
     if (mode == "walk" && threads > 1) amount = BareWalkOnThreads(argv[2], threads);
-    else if (mode == "walk") amount = BareWalk(argv[2], [](const std::string&) {});
+    else if (mode == "walk") amount = BareWalk(argv[2], [](const std::string&, const char*) {});
     else if (mode == "readloop") amount = ReadLoop(argv[2]);
     else amount = TimedRun(mode, argv[2], argv[3], threads);
     QueryPerformanceCounter(&end);
