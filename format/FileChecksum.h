@@ -1,6 +1,7 @@
 #pragma once
 // The checksum column of one file: "%08lX" of the CRC-32 of its whole content,
 // or "--------" when it cannot be opened or read in full.
+#include <windows.h>
 #include <cstdint>
 #include <string>
 
@@ -10,3 +11,12 @@ std::string FileChecksumText(const std::string& fullPath);
 // when the file cannot be opened for reading with read sharing only (so a file another
 // handle holds open for writing fails), is not a plain disk file, or cannot be read in full.
 bool FileCrc32(const std::string& fullPath, uint32_t& crc);
+
+// The CRC-32 of the next size bytes of a file open for synchronous reading (from the start,
+// for a handle just opened); false when a read comes back short. From kCrcReadAheadFrom
+// bytes on, a second thread reads the next blocks while the ones read are checksummed.
+bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc);
+
+// Below this size, starting and ending the second thread (most of a millisecond under Wine)
+// would cost more than the overlap saves.
+const uint64_t kCrcReadAheadFrom = 64ull << 20;

@@ -24,6 +24,58 @@ TEST(FileChecksum, ContentOfFilesOfAnySize) {
     EXPECT_EQ("CBF43926", FileChecksumText(temp.WriteFile("表.txt", "123456789")));
 }
 
+namespace {
+
+HANDLE OpenForReading(const std::string& path) {
+    return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// CrcOfOpenFile over a fresh handle, for the given size.
+bool CrcOfFile(const std::string& path, uint64_t size, uint32_t& crc) {
+    HANDLE file = OpenForReading(path);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool ok = CrcOfOpenFile(file, size, crc);
+    CloseHandle(file);
+    return ok;
+}
+
+}  // namespace
+
+TEST(FileChecksum, AnOpenFileGivesTheCrcOfTheSizeAskedForAndFailsBeyondItsEnd) {
+    TempFolder temp;
+    const std::string digits = temp.WriteFile("digits.txt", "123456789");
+    uint32_t crc = 0;
+    EXPECT_TRUE(CrcOfFile(digits, 9, crc));
+    EXPECT_EQ(0xCBF43926u, crc);
+    EXPECT_TRUE(CrcOfFile(digits, 3, crc));
+    EXPECT_EQ(Crc32("123", 3), crc);
+    EXPECT_FALSE(CrcOfFile(digits, 10, crc));
+}
+
+TEST(FileChecksum, LargeFilesReadAheadOnASecondThread) {
+    // Past the read-ahead size, with a short last block.
+    std::string content(kCrcReadAheadFrom + 7, '\0');
+    uint32_t x = 2463534242u;  // xorshift32
+    for (char& c : content) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    TempFolder temp;
+    const std::string large = temp.WriteFile("large.bin", content);
+    char expected[9];
+    std::snprintf(expected, sizeof expected, "%08lX",
+                  static_cast<unsigned long>(Crc32(content.data(), content.size())));
+    EXPECT_EQ(expected, FileChecksumText(large));
+    // The reading thread meets the end early: in the last block, and in the first.
+    uint32_t crc = 0;
+    EXPECT_FALSE(CrcOfFile(large, content.size() + 1, crc));
+    const std::string small = temp.WriteFile("small.bin", content.substr(0, 1000));
+    EXPECT_FALSE(CrcOfFile(small, kCrcReadAheadFrom, crc));
+}
+
 TEST(FileChecksum, UnopenableFilesGiveHyphens) {
     TempFolder temp;
     EXPECT_EQ("--------", FileChecksumText(temp.MakeDir("folder")));
@@ -38,8 +90,7 @@ TEST(FileChecksum, UnopenableFilesGiveHyphens) {
     CloseHandle(writer);
     EXPECT_EQ("CBF43926", FileChecksumText(held));
     // Open for reading by someone else does not stop the checksum.
-    HANDLE reader = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE reader = OpenForReading(held);
     EXPECT_EQ("CBF43926", FileChecksumText(held));
     CloseHandle(reader);
 }
