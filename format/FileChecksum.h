@@ -13,10 +13,12 @@ std::string FileChecksumText(const std::string& fullPath);
 bool FileCrc32(const std::string& fullPath, uint32_t& crc);
 
 // The CRC-32 of the next size bytes of a file open for synchronous reading (from the start,
-// for a handle just opened); false when a read comes back short. From kCrcReadAheadFrom
-// bytes on, a second thread reads the next blocks while the ones read are checksummed.
+// for a handle just opened); false when a read comes back short. Large files are read ahead
+// by a second thread while the blocks already read are checksummed.
 bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc);
 
-// Below this size, starting and ending the second thread (most of a millisecond under Wine)
-// would cost more than the overlap saves.
-const uint64_t kCrcReadAheadFrom = 64ull << 20;
+// The two ways CrcOfOpenFile reads, so that tests and the benchmark can hold them side by
+// side: block after block through one buffer, and with a second thread reading ahead (block
+// after block after all when that thread cannot be started).
+bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc);
+bool CrcOfOpenFileReadingAhead(HANDLE file, uint64_t size, uint32_t& crc);
