@@ -4,6 +4,7 @@
 // The column's check box, its settings key and a template placeholder are named CRC16, a
 // name older than the column's value: stored settings and users' templates use that name, so
 // it stays, and CRC is its alias in templates. The value itself is a CRC-32 (see Crc32.h).
+#include <windows.h>
 #include <cstdint>
 #include <string>
 
@@ -14,3 +15,14 @@ std::string FileChecksumText(const std::wstring& fullPath);
 // when the file cannot be opened for reading with read sharing only (so a file another
 // handle holds open for writing fails), is not a plain disk file, or cannot be read in full.
 bool FileCrc32(const std::wstring& fullPath, uint32_t& crc);
+
+// The CRC-32 of the next size bytes of a file open for synchronous reading (from the start,
+// for a handle just opened); false when a read comes back short. Large files are read ahead
+// by a second thread while the blocks already read are checksummed.
+bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc);
+
+// The two ways CrcOfOpenFile reads, so that tests and the benchmark can hold them side by
+// side: block after block through one buffer, and with a second thread reading ahead (block
+// after block after all when that thread cannot be started).
+bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc);
+bool CrcOfOpenFileReadingAhead(HANDLE file, uint64_t size, uint32_t& crc);
