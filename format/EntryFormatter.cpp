@@ -82,7 +82,14 @@ bool EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, 
     const bool versionNeeded = options_.fileVersion || options_.productVersion || texts_.versionNeeded;
     if (checksumNeeded || versionNeeded) {  // most runs need neither: no full path per entry then
         const std::wstring fullPath = texts_.locationPath + entry.cFileName;
-        if (checksumNeeded) texts_.crc = FileChecksumText(fullPath);
+        if (checksumNeeded) {
+            // A folder has no content to read: the walk's record says so, the file system
+            // need not be asked.
+            const uint64_t size = static_cast<uint64_t>(entry.nFileSizeHigh) << 32 | entry.nFileSizeLow;
+            texts_.crc = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                             ? std::string("--------")
+                             : FileChecksumText(fullPath, &size, stopRequest_);
+        }
         if (stopRequest_ && *stopRequest_) return false;
         if (versionNeeded) ReadVersionFields(fullPath, texts_.version, texts_.productVersion);
     }

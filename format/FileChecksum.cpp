@@ -1,5 +1,6 @@
 #include "format/FileChecksum.h"
 
+#include <atomic>
 #include <cstdio>
 
 #include "format/Crc32.h"
@@ -93,17 +94,21 @@ public:
         return thread_ != nullptr;
     }
 
-    // Checksums the blocks as they come; false when a read came back short.
-    bool Crc(uint32_t& crc) {
+    // Checksums the blocks as they come; false when a read came back short or a stop came.
+    bool Crc(uint32_t& crc, const std::atomic<bool>* stopRequest) {
         crc = 0;
         bool complete = true;
         for (uint64_t i = 0; complete && i < count_; ++i) {
             AcquireSRWLockExclusive(&lock_);
             while (read_ <= i && !failed_)
                 SleepConditionVariableSRW(&changed_, &lock_, INFINITE, 0);
-            complete = read_ > i;
+            complete = read_ > i && !(stopRequest && *stopRequest);
+            failed_ = failed_ || !complete;  // the reading thread stops at its next block
             ReleaseSRWLockExclusive(&lock_);
-            if (!complete) break;
+            if (!complete) {
+                WakeConditionVariable(&changed_);
+                break;
+            }
             crc = Crc32Update(crc, Slot(i), BlockLength(size_, i));
             AcquireSRWLockExclusive(&lock_);
             summed_ = i + 1;
@@ -125,8 +130,10 @@ private:
     void ReadAll() {
         for (uint64_t i = 0; i < count_; ++i) {
             AcquireSRWLockExclusive(&lock_);
-            while (i - summed_ >= kSlots) SleepConditionVariableSRW(&changed_, &lock_, INFINITE, 0);
+            while (i - summed_ >= kSlots && !failed_) SleepConditionVariableSRW(&changed_, &lock_, INFINITE, 0);
+            const bool given_up = failed_;
             ReleaseSRWLockExclusive(&lock_);
+            if (given_up) return;
             const DWORD want = BlockLength(size_, i);
             DWORD got = 0;
             const bool ok = ReadFile(file_, Slot(i), want, &got, nullptr) && got == want;
@@ -154,18 +161,19 @@ private:
     CONDITION_VARIABLE changed_ = CONDITION_VARIABLE_INIT;
     uint64_t read_ = 0;    // blocks read in full, in order
     uint64_t summed_ = 0;  // blocks checksummed, whose slots may be read into again
-    bool failed_ = false;  // a read came back short; the thread has stopped
+    bool failed_ = false;  // a read came back short, or the checksum was given up
 };
 
 }  // namespace
 
-bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc) {
+bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest) {
     crc = 0;
     if (size == 0) return true;
     const Blocks blocks(size < kBlockSize ? static_cast<size_t>(size) : kBlockSize);
     unsigned char* block = blocks.Data();
     if (!block) return false;
     for (uint64_t i = 0, count = BlockCount(size); i < count; ++i) {
+        if (stopRequest && *stopRequest) return false;
         const DWORD want = BlockLength(size, i);
         DWORD got = 0;
         // A short read means the content is not what the size promised: no CRC then.
@@ -175,40 +183,42 @@ bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc) {
     return true;
 }
 
-bool CrcOfOpenFileReadingAhead(HANDLE file, uint64_t size, uint32_t& crc) {
+bool CrcOfOpenFileReadingAhead(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest) {
     const Blocks blocks(static_cast<size_t>(kSlots) * kBlockSize);
     if (blocks.Data()) {
         ReadAhead reader(file, size, blocks.Data());
-        if (reader.Start()) return reader.Crc(crc);
+        if (reader.Start()) return reader.Crc(crc, stopRequest);
     }
-    return CrcOfOpenFileInTurn(file, size, crc);
+    return CrcOfOpenFileInTurn(file, size, crc, stopRequest);
 }
 
-bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc) {
-    return size >= kReadAheadFrom ? CrcOfOpenFileReadingAhead(file, size, crc)
-                                  : CrcOfOpenFileInTurn(file, size, crc);
+bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest) {
+    return size >= kReadAheadFrom ? CrcOfOpenFileReadingAhead(file, size, crc, stopRequest)
+                                  : CrcOfOpenFileInTurn(file, size, crc, stopRequest);
 }
 
-bool FileCrc32(const std::wstring& fullPath, uint32_t& crc) {
+bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const uint64_t* knownSize,
+               const std::atomic<bool>* stopRequest) {
     const std::wstring path = ExtendedPath(fullPath);
     if (path.empty()) return false;
+    // A folder does not open without backup semantics: no need to ask what the path is.
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    BY_HANDLE_FILE_INFORMATION info;
-    bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &info) &&
-              !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-    if (ok) {
-        const uint64_t size = static_cast<uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
-        ok = CrcOfOpenFile(file, size, crc);
-    }
+    // The size is the walk's when it has one; else the cheapest query (not the full
+    // information, which costs a volume query of its own under Wine).
+    LARGE_INTEGER size;
+    size.QuadPart = knownSize ? static_cast<LONGLONG>(*knownSize) : 0;
+    const bool ok = GetFileType(file) == FILE_TYPE_DISK && (knownSize || GetFileSizeEx(file, &size)) &&
+                    CrcOfOpenFile(file, static_cast<uint64_t>(size.QuadPart), crc, stopRequest);
     CloseHandle(file);
     return ok;
 }
 
-std::string FileChecksumText(const std::wstring& fullPath) {
+std::string FileChecksumText(const std::wstring& fullPath, const uint64_t* knownSize,
+                             const std::atomic<bool>* stopRequest) {
     uint32_t crc = 0;
-    if (!FileCrc32(fullPath, crc)) return "--------";
+    if (!FileCrc32(fullPath, crc, knownSize, stopRequest)) return "--------";
     char text[9];
     std::snprintf(text, sizeof text, "%08lX", static_cast<unsigned long>(crc));
     return text;
