@@ -1,14 +1,5 @@
 #include "ProgramWindows.h"
 
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 HWND WaitForMainDialog(DWORD timeoutMs) {
     HWND found = nullptr;
     // Shown only after its initialisation, which would overwrite any text set earlier.

@@ -1,8 +1,9 @@
 #pragma once
 // Finding Quillmark's windows from another process, the way a user's tool would.
 #include <windows.h>
-#include <functional>
 #include <string>
+
+#include "../support/WaitUntil.h"
 
 // The main dialog, once shown ("#32770", caption "Quillmark ファイル列挙"), waiting up to timeoutMs.
 HWND WaitForMainDialog(DWORD timeoutMs);
@@ -13,5 +14,3 @@ std::string BoxMessage(HWND box);
 // Waits for a box owned by owner with the caption, answers it with the button answer and waits
 // until it has closed; returns its message, or "<no box>" when none appeared in time.
 std::string AnswerOwnedBox(HWND owner, const std::string& caption, int answer, DWORD timeoutMs);
-// Polls until done() or the time is up; returns done().
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);

@@ -62,7 +62,7 @@ TEST(CommandLinePath, ABareFolderNameIsKeptAsGivenAndListedFromTheCurrentFolder)
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (tree / "out.txt").c_str());
         for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES}) d.Click(id);
         d.Click(IDOK);
-        PumpUntil([&] { return !boxes.Boxes().empty(); });
+        WaitUntil([&] { return !boxes.Boxes().empty(); });
     });
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(driver.Openings(), 0);
@@ -80,7 +80,7 @@ TEST(CommandLinePath, ShowFileListsItAsADropWould) {
     ScriptedMainDialog dialog(tree, list);
     dialog.Run([&](ScriptedMainDialog& d) {
         EXPECT_EQ(FolderText(d), "");
-        EXPECT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
+        EXPECT_TRUE(WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
     });
     EXPECT_EQ(driver.Openings(), 1);
     EXPECT_TRUE(boxes.Boxes().empty());  // no output path: the default file, opened unasked

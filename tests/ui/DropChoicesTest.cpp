@@ -11,7 +11,7 @@ namespace {
 // Drops the path and waits until a listing it starts has ended.
 void Drop(ScriptedMainDialog& d, const std::string& path) {
     SendMessageA(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({path})), 0);
-    PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); });
+    WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); });
 }
 
 std::string TextOf(ScriptedMainDialog& d, int id) {

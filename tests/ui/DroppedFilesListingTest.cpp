@@ -15,7 +15,7 @@ void SendDrop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
 // Drops the paths and waits until the listing they start has ended.
 void Drop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
     SendDrop(d, paths);
-    PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); });
+    WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); });
 }
 
 void SetText(ScriptedMainDialog& d, int id, const std::string& text) {
@@ -139,7 +139,7 @@ TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
         SetText(d, IDC_MAIN_OUTPUT, tree / "missing\\out.txt");
         PathList paths{Wide(first), Wide(second)};
         d.ListDroppedFiles(paths);
-        ASSERT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
+        ASSERT_TRUE(WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
         EXPECT_EQ(d.CurrentRun()->Paths().size(), 2u) << "nothing was listed";
         EXPECT_EQ(d.CurrentRun()->Result(), RunResult::CannotCreate);
         EXPECT_TRUE(d.IsItemEnabled(IDOK));

@@ -44,14 +44,14 @@ TEST(LongDrop, ALargeFilesChecksumCanBeStoppedWhileTheDialogAnswers) {
             DWORD_PTR result = 0;
             answered = SendMessageTimeoutW(d.Window(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result) != 0;
         });
-        PumpUntil([&] { return answered.load(); }, 3000);
+        WaitUntil([&] { return answered.load(); }, 3000);
         caller.join();
         EXPECT_TRUE(answered) << "the dialog answers during the listing";
         ASSERT_TRUE(d.IsRunning()) << "the checksum takes longer than this";
 
         const ULONGLONG cancelled = GetTickCount64();
         d.Click(IDCANCEL);
-        ASSERT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }, 5000));
         const ULONGLONG stopped = GetTickCount64();
         std::printf("stopped %llu ms after Cancel\n", stopped - cancelled);
         EXPECT_LT(stopped - cancelled, 500u);

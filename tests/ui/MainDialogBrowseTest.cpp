@@ -96,9 +96,9 @@ TEST(OutputButton, SettingsFileFilterReplacesTheListAndAnExistingFileAsksFirst) 
 
 namespace {
 
-// The text of the browse dialog's selected tree item, once it is `expected` (the shell may
-// select the preset folder a little after the dialog shows); empty when it never is.
-std::string AwaitTreeSelection(HWND browser, const std::string& expected, DWORD timeoutMs) {
+// Whether the browse dialog's selected tree item becomes `expected` in time (the shell may
+// select the preset folder a little after the dialog shows).
+bool AwaitTreeSelection(HWND browser, const std::string& expected, DWORD timeoutMs) {
     HWND tree = nullptr;
     EnumChildWindows(browser, [](HWND child, LPARAM found) {
         char className[32] = "";
@@ -107,23 +107,15 @@ std::string AwaitTreeSelection(HWND browser, const std::string& expected, DWORD 
         *reinterpret_cast<HWND*>(found) = child;
         return FALSE;
     }, reinterpret_cast<LPARAM>(&tree));
-    const DWORD start = GetTickCount();
-    while (tree && GetTickCount() - start < timeoutMs) {
+    return tree && WaitUntil([&] {
         char text[260] = "";
         TVITEMA item = {};
         item.mask = TVIF_TEXT;
         item.hItem = TreeView_GetSelection(tree);
         item.pszText = text;
         item.cchTextMax = sizeof text;
-        if (item.hItem && TreeView_GetItem(tree, &item) && expected == text) return text;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-    return "";
+        return item.hItem && TreeView_GetItem(tree, &item) && expected == text;
+    }, timeoutMs);
 }
 
 TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
@@ -140,7 +132,7 @@ TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
             ModalDriver driver(d.Window());
             driver.Then([&](HWND b) {
                 EXPECT_EQ(GetWindow(b, GW_OWNER), d.Window());
-                preselected = AwaitTreeSelection(b, "表", 5000) == "表";
+                preselected = AwaitTreeSelection(b, "表", 5000);
                 PostClick(b, preselected ? IDOK : IDCANCEL);
             });
             d.Click(IDC_MAIN_BROWSE_FOLDER);

@@ -162,7 +162,7 @@ TEST(MainDialogSave, OneLineFieldsKeepTheirFirstLineForTheRunAndTheFile) {
         for (int id : {IDC_MAIN_FILTER, IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_RELATIVE})
             d.Click(id);
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return !boxes.Boxes().empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return !boxes.Boxes().empty(); }));
         d.Click(IDC_MAIN_SAVE);
         d.Click(IDCANCEL);
     });

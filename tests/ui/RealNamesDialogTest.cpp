@@ -33,7 +33,7 @@ TEST(RealNamesInTheDialog, AnOutputTypedWithAnAccentIsThatFileAndIsNotStored) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (tree / "data").c_str());
         SetDlgItemTextW(d.Window(), IDC_MAIN_OUTPUT, (Wide(tree.Path()) + L"\\" + kResume).c_str());
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return !boxes.Boxes().empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return !boxes.Boxes().empty(); }));
         d.Click(IDCANCEL);  // closes and writes the closing keys
     });
     EXPECT_EQ("a.txt\t1\r\n", ReadWholeFile(Wide(tree.Path()) + L"\\" + kResume));
@@ -56,11 +56,11 @@ TEST(RealNamesInTheDialog, ACommandLineFolderAndDroppedFilesAreListedFromTheirRe
         PathAndSizeOnly(d);
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, output.c_str());
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes().size() == 1; }));
+        ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
         EXPECT_EQ("only-here.txt\t4\r\n", ReadWholeFile(output));
 
         SendMessageW(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({resume, other})), 0);
-        ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes().size() == 2; }));
+        ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 2; }));
         EXPECT_EQ("r?sum?.txt\t1\r\nresume.txt\t3\r\n", ReadWholeFile(output));
     });
 }

@@ -36,20 +36,6 @@ INT_PTR ScriptedMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
     return result;
 }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(2);
-    }
-    return true;
-}
-
 std::string IniValue(const std::string& file, const char* section, const char* key) {
     char value[1024];
     GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());

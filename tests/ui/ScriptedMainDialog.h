@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "support/TempFolder.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/TempFolder.h"
+#include "support/WaitUntil.h"
 #include "ui/MainDialog.h"
 
 class ScriptedMainDialog : public CMainDialog {
@@ -34,9 +35,6 @@ private:
     bool StartRun(ListingRun& run) override { return startRun ? startRun(run) : CMainDialog::StartRun(run); }
     Script script_;
 };
-
-// Dispatches this thread's messages until done() holds or the time is up; returns done().
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
 // Reads one value of an INI file; "<none>" when the key is missing.
 std::string IniValue(const std::string& file, const char* section, const char* key);
