@@ -7,6 +7,7 @@
 #include "ConsoleProgram.h"
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
+#include "support/DialogItems.h"
 #include "support/TempFolder.h"
 #include "support/VersionFixtures.h"
 
@@ -19,15 +20,11 @@ const DWORD kWait = 20000;
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-void SetControlText(HWND dialog, int id, const std::string& text) {
-    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 // Runs the dialog's listing of folder into output and says No to opening it.
 void ListThroughTheDialog(HWND dialog, const std::string& folder, const std::string& output) {
-    SetControlText(dialog, kFolderEdit, folder);
-    SetControlText(dialog, kOutputEdit, output);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    SetItemText(dialog, kFolderEdit, folder);
+    SetItemText(dialog, kOutputEdit, output);
+    PostClick(dialog, IDOK);
     EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
 }
 
@@ -52,9 +49,9 @@ TEST(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
     HWND dialog = WaitForMainDialog(kWait);
     ASSERT_NE(dialog, nullptr);
     ListThroughTheDialog(dialog, data, folder / "list.txt");
-    SendMessageA(GetDlgItem(dialog, kUseTemplate), BM_CLICK, 0, 0);
+    ClickIn(dialog, kUseTemplate);
     ListThroughTheDialog(dialog, data, folder / "page.html");
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    PostClick(dialog, IDCANCEL);
     ASSERT_TRUE(program.Exited(kWait));
     const std::string list = ReadWholeFile(folder / "list.txt");
     ASSERT_NE(list.find("\\表\\V.DLL\t"), std::string::npos) << list;

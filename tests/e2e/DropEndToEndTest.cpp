@@ -6,6 +6,7 @@
 
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
+#include "support/DialogItems.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -31,7 +32,7 @@ TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
     ASSERT_TRUE(program.Started());
     HWND dialog = WaitForMainDialog(kWait);
     ASSERT_NE(dialog, nullptr);
-    SendMessageA(GetDlgItem(dialog, kOutputEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()));
+    SetItemText(dialog, kOutputEdit, output);
     // What the shell does: a DROPFILES block posted with WM_DROPFILES.
     ASSERT_TRUE(program.PostDrop(dialog, {first, second}));
 
@@ -45,7 +46,7 @@ TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
     EXPECT_NE(firstLine, std::string::npos) << listing;
     EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 2) << listing;
 
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    PostClick(dialog, IDCANCEL);
     EXPECT_TRUE(program.Exited(kWait));
 }
 
@@ -59,9 +60,9 @@ TEST(DropEndToEnd, AFolderGivenAtStartIsTheFolderToList) {
     ASSERT_TRUE(program.Started());
     HWND dialog = WaitForMainDialog(kWait);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(ControlText(dialog, kFolderEdit), data);
+    EXPECT_EQ(ItemText(dialog, kFolderEdit), data);
 
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    PostClick(dialog, IDCANCEL);
     ASSERT_TRUE(program.Exited(kWait));
     char saved[1024];
     GetPrivateProfileStringA("STRINGS", "DIRNAME", "", saved, sizeof saved, (folder / "quillmark.ini").c_str());

@@ -8,6 +8,7 @@
 
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
+#include "support/DialogItems.h"
 #include "support/TempFolder.h"
 #include "support/UnixSide.h"
 #include "ui/res/resource.h"
@@ -49,9 +50,9 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
     ASSERT_TRUE(program.Started());
     HWND dialog = WaitForMainDialog(kWait);
     ASSERT_NE(dialog, nullptr);
-    SendMessageA(GetDlgItem(dialog, IDC_MAIN_FOLDER), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(data.c_str()));
-    SendMessageA(GetDlgItem(dialog, IDC_MAIN_OUTPUT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    SetItemText(dialog, IDC_MAIN_FOLDER, data);
+    SetItemText(dialog, IDC_MAIN_OUTPUT, output);
+    PostClick(dialog, IDOK);
 
     long long first = -1;
     ASSERT_TRUE(WaitUntil([&] { return (first = CountIn(Caption(dialog))) > 0; }, kWait)) << "a count shows";
@@ -61,14 +62,14 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
     Sleep(1000);
 
     const ULONGLONG cancelled = GetTickCount64();
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    PostClick(dialog, IDCANCEL);
     HWND box = WaitForOwnedBox(dialog, "quillmark", kWait);
     const ULONGLONG stopped = GetTickCount64();
     ASSERT_NE(box, nullptr);
     std::printf("stop seen %llu ms after Cancel\n", stopped - cancelled);
     EXPECT_LT(stopped - cancelled, 500u) << "the stop takes effect within the current entry";
     EXPECT_EQ("ユーザーの指示により停止しました", BoxMessage(box));
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostClick(box, IDOK);
 
     EXPECT_TRUE(WaitUntil([&] { return Caption(dialog) == kCaption; }, kWait)) << "the caption is normal again";
     const std::string listing = ReadWholeFile(output);
@@ -78,7 +79,7 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
     EXPECT_GT(lines, 2u + static_cast<size_t>(later) - 1);
     EXPECT_LT(lines, 100002u) << "cut short";
 
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    PostClick(dialog, IDCANCEL);
     EXPECT_TRUE(program.Exited(kWait));
     RunUnixShell("rm -rf '" + UnixPath(data) + "'");  // faster than through Wine
 }

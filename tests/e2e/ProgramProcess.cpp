@@ -29,12 +29,6 @@ bool ProgramProcess::Exited(DWORD timeoutMs) const {
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
-std::string ControlText(HWND dialog, int id) {
-    char text[2048];
-    LRESULT n = SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return std::string(text, static_cast<size_t>(n));
-}
-
 bool ProgramProcess::PostDrop(HWND window, const std::vector<std::string>& paths) {
     HDROP local = MakeDrop(paths);
     if (!local) return false;

@@ -28,6 +28,3 @@ private:
     PROCESS_INFORMATION process_ = {};
     bool started_ = false;
 };
-
-// The text of a control of another process's window.
-std::string ControlText(HWND dialog, int id);

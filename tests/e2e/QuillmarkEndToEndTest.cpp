@@ -5,6 +5,7 @@
 
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
+#include "support/DialogItems.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -18,12 +19,6 @@ std::string Ini(const std::string& file, const char* section, const char* key) {
     GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
     return value;
 }
-
-void SetControlText(HWND dialog, int id, const std::string& text) {
-    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     TempFolder folder;
@@ -40,13 +35,13 @@ TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     ASSERT_NE(dialog, nullptr);
 
     // First run without an output path: the default file beside the program, opened unasked.
-    SetControlText(dialog, kFolderEdit, data);
-    Press(dialog, IDOK);
+    SetItemText(dialog, kFolderEdit, data);
+    PostClick(dialog, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(folder / "quillmark.txt").find("TWO.TXT") != std::string::npos; }, kWait));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }, kWait));
 
-    SetControlText(dialog, kOutputEdit, output);
-    Press(dialog, IDOK);
+    SetItemText(dialog, kOutputEdit, output);
+    PostClick(dialog, IDOK);
     EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
 
     // Upper case, size, date and attributes are on at first start; sorted without regard to case.
@@ -57,7 +52,7 @@ TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     EXPECT_NE(listing.find(upperData + "\\SUB\\TWO.TXT\t2\t"), std::string::npos) << listing;
     EXPECT_NE(listing.find(upperData + "\\一.TXT\t1\t"), std::string::npos) << listing;
 
-    Press(dialog, IDCANCEL);
+    PostClick(dialog, IDCANCEL);
     ASSERT_TRUE(program.Exited(kWait));
     std::string ini = folder / "quillmark.ini";
     EXPECT_EQ(Ini(ini, "STRINGS", "DIRNAME"), data);

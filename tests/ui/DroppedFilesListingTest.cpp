@@ -3,24 +3,10 @@
 
 #include "ScriptedMainDialog.h"
 #include "support/DeepFolder.h"
-#include "support/DropFiles.h"
+#include "support/DialogItems.h"
 #include "ui/res/resource.h"
 
 namespace {
-
-void SendDrop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
-    SendMessageA(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
-}
-
-// Drops the paths and waits until the listing they start has ended.
-void Drop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
-    SendDrop(d, paths);
-    WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); });
-}
-
-void SetText(ScriptedMainDialog& d, int id, const std::string& text) {
-    SetDlgItemTextA(d.Window(), id, text.c_str());
-}
 
 // Every column off, then the given boxes clicked on.
 void OnlyColumns(ScriptedMainDialog& d, std::initializer_list<int> ids) {
@@ -44,8 +30,8 @@ TEST_F(DroppedFiles, AbsolutePathsKeepTheirOwnFoldersSortedAfterAQuestion) {
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
         OnlyColumns(d, {IDC_MAIN_SIZE, IDC_MAIN_CHECKSUM});
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {first, second});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({first, second});
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
         EXPECT_FALSE(d.IsRunning());
         EXPECT_EQ(d.CurrentRun()->Result(), RunResult::Complete);
@@ -64,8 +50,8 @@ TEST_F(DroppedFiles, RelativePathsAreBareNamesAndDirnameIsEmpty) {
         d.options.footerText = "foot";
         OnlyColumns(d, {IDC_MAIN_USE_TEMPLATE});
         d.Click(IDC_MAIN_RELATIVE);
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {first, second});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({first, second});
     });
     EXPECT_EQ(ReadWholeFile(output), "head .\r\n[][][A.txt][" + tree / "b-folder\\" + "]\r\n" +
                                          "[][][z.txt][" + tree / "表\\" + "]\r\nfoot\r\n");
@@ -80,8 +66,8 @@ TEST_F(DroppedFiles, AFolderIsOneDirectoryLineAndADotFolderNone) {
         OnlyColumns(d, {IDC_MAIN_ATTRIBUTES});
         d.Click(IDC_MAIN_DIRECTORY_NAMES);  // off: a dropped folder is written all the same
         d.Click(IDC_MAIN_RELATIVE);
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {tree / ".hidden", tree / "photos", tree / "gone.txt"});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({tree / ".hidden", tree / "photos", tree / "gone.txt"});
     });
     EXPECT_EQ(ReadWholeFile(output), "photos\tD    \r\n");
 }
@@ -93,9 +79,9 @@ TEST_F(DroppedFiles, TheFilterIsIgnoredAndItsListEmptied) {
         OnlyColumns(d, {});
         d.Click(IDC_MAIN_RELATIVE);
         d.Click(IDC_MAIN_FILTER);
-        SetText(d, IDC_MAIN_FILTER_TEXT, "*.doc");
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {first, second});
+        SetItemText(d.Window(), IDC_MAIN_FILTER_TEXT, "*.doc");
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({first, second});
         EXPECT_TRUE(d.CurrentRun()->Job().filterList.empty());
         EXPECT_TRUE(d.options.filter);
         EXPECT_EQ(d.options.filterText, "*.doc");
@@ -109,8 +95,8 @@ TEST_F(DroppedFiles, WithoutAnOutputPathTheDefaultFileIsWrittenWithoutAQuestion)
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
         OnlyColumns(d, {});
-        SetText(d, IDC_MAIN_OUTPUT, " ");
-        Drop(d, {first, second});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, " ");
+        d.Drop({first, second});
         EXPECT_EQ(Narrow(d.CurrentRun()->Job().options.outputPath), tree / "qmtest.txt");
         EXPECT_EQ(d.CurrentRun()->Result(), RunResult::Complete);
     });
@@ -126,8 +112,8 @@ TEST_F(DroppedFiles, PathsLongerThanTheOldBufferAreListedWhole) {
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
         OnlyColumns(d, {IDC_MAIN_SIZE});
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {longFile, second});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({longFile, second});
     });
     EXPECT_EQ(ReadWholeFile(output), second + "\t1\r\n" + longFile + "\t3\r\n");
 }
@@ -136,7 +122,7 @@ TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
     MessageBoxRecorder boxes;
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        SetText(d, IDC_MAIN_OUTPUT, tree / "missing\\out.txt");
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, tree / "missing\\out.txt");
         PathList paths{Wide(first), Wide(second)};
         d.ListDroppedFiles(paths);
         ASSERT_TRUE(WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
@@ -157,18 +143,16 @@ TEST_F(DroppedFiles, DropsDuringARunDoNothing) {
     ScriptedMainDialog dialog(tree);
     dialog.startRun = HoldStart;  // the run never ends by itself
     dialog.Run([&](ScriptedMainDialog& d) {
-        SetText(d, IDC_MAIN_FOLDER, tree / "data");
-        SetText(d, IDC_MAIN_OUTPUT, output);
+        SetItemText(d.Window(), IDC_MAIN_FOLDER, tree / "data");
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
         d.Click(IDOK);
         ASSERT_TRUE(d.IsRunning());
-        SendDrop(d, {first, second});
-        SendDrop(d, {tree / "b-folder"});
+        d.SendDrop({first, second});
+        d.SendDrop({tree / "b-folder"});
         PathList paths{Wide(first)};
         d.ListDroppedFiles(paths);
         EXPECT_EQ(paths.size(), 1u);
-        char folder[MAX_PATH];
-        GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, folder, sizeof folder);
-        EXPECT_EQ(std::string(folder), tree / "data");
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), tree / "data");
         EXPECT_FALSE(d.IsItemEnabled(IDOK));
     });
     EXPECT_TRUE(boxes.Boxes().empty());

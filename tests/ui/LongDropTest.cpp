@@ -7,7 +7,6 @@
 #include <thread>
 
 #include "ScriptedMainDialog.h"
-#include "support/DropFiles.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -35,7 +34,7 @@ TEST(LongDrop, ALargeFilesChecksumCanBeStoppedWhileTheDialogAnswers) {
         for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE, IDC_MAIN_CHECKSUM})
             d.Click(id);
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, output.c_str());
-        SendMessageA(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({small, large})), 0);
+        d.SendDrop({small, large});
         ASSERT_TRUE(d.IsRunning());
 
         // Another thread's message is answered while the checksum goes on.

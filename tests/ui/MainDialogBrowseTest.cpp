@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "ModalDriver.h"
 #include "ScriptedMainDialog.h"
+#include "support/ModalDriver.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -51,9 +51,7 @@ TEST(OutputButton, BuiltInFilterAndExtensionAndTheChosenPathLands) {
         EXPECT_TRUE(driver.Finished());
         EXPECT_EQ(LongName(Narrow(d.options.outputPath).substr(0, Narrow(d.options.outputPath).rfind('\\'))), LongName(folder.Path()));
         EXPECT_EQ(Narrow(d.options.outputPath).substr(Narrow(d.options.outputPath).rfind('\\')), "\\一覧.txt");
-        char shown[600];
-        GetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, shown, sizeof shown);
-        EXPECT_EQ(Narrow(d.options.outputPath), shown);
+        EXPECT_EQ(Narrow(d.options.outputPath), ItemText(d.Window(), IDC_MAIN_OUTPUT));
     });
 }
 
@@ -140,9 +138,7 @@ TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
         }
         EXPECT_TRUE(preselected) << "the typed folder is preselected";
         EXPECT_EQ(LongName(Narrow(d.options.folder)), LongName(typed));
-        char shown[600];
-        GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, shown, sizeof shown);
-        EXPECT_EQ(Narrow(d.options.folder), shown);
+        EXPECT_EQ(Narrow(d.options.folder), ItemText(d.Window(), IDC_MAIN_FOLDER));
     });
 }
 

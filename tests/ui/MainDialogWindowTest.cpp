@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "ModalDriver.h"
 #include "ScriptedMainDialog.h"
 #include "framework/AppHelp.h"
 #include "framework/ModuleText.h"
+#include "support/ModalDriver.h"
 #include "ui/res/resource.h"
 
 namespace {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedMainDialog.h"
-#include "support/DropFiles.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -59,7 +58,7 @@ TEST(RealNamesInTheDialog, ACommandLineFolderAndDroppedFilesAreListedFromTheirRe
         ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
         EXPECT_EQ("only-here.txt\t4\r\n", ReadWholeFile(output));
 
-        SendMessageW(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({resume, other})), 0);
+        d.SendDrop({resume, other});
         ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 2; }));
         EXPECT_EQ("r?sum?.txt\t1\r\nresume.txt\t3\r\n", ReadWholeFile(output));
     });

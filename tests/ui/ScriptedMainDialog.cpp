@@ -1,6 +1,7 @@
 #include "ScriptedMainDialog.h"
 
 #include "framework/MessageBox.h"
+#include "support/DropFiles.h"
 
 namespace {
 const UINT kRunScript = WM_APP + 17;
@@ -23,6 +24,19 @@ RECT ScriptedMainDialog::WindowRect() const {
     RECT r;
     GetWindowRect(Window(), &r);
     return r;
+}
+
+void ScriptedMainDialog::SendDrop(const std::vector<std::wstring>& paths) {
+    SendMessageW(Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+}
+
+void ScriptedMainDialog::SendDrop(const std::vector<std::string>& paths) {
+    SendMessageA(Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+}
+
+void ScriptedMainDialog::Drop(const std::vector<std::string>& paths) {
+    SendDrop(paths);
+    WaitUntil([&] { return !IsRunning() && IsItemEnabled(IDOK); });
 }
 
 INT_PTR ScriptedMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -26,6 +26,11 @@ public:
     void Click(int id);
     // The screen rectangle of the dialog window.
     RECT WindowRect() const;
+    // Sends a shell drop of the paths (UTF-16, as the shell's, or ANSI).
+    void SendDrop(const std::vector<std::wstring>& paths);
+    void SendDrop(const std::vector<std::string>& paths);
+    // Sends a drop and waits until the listing it may start has ended.
+    void Drop(const std::vector<std::string>& paths);
 
     // Starts runs in place of the worker start when set (to hold a run, or to fail its start).
     std::function<bool(ListingRun&)> startRun;
@@ -35,6 +40,9 @@ private:
     bool StartRun(ListingRun& run) override { return startRun ? startRun(run) : CMainDialog::StartRun(run); }
     Script script_;
 };
+
+// The caption of the dropped-file choices dialog.
+const char kDropChoicesCaption[] = "ドロップされたファイルの処理";
 
 // Reads one value of an INI file; "<none>" when the key is missing.
 std::string IniValue(const std::string& file, const char* section, const char* key);
