@@ -3,21 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <initializer_list>
 #include <string>
 
 #include "format/ListingOptions.h"
+#include "support/LineTexts.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 #include "support/VersionFixtures.h"
 
 namespace {
-
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
 
 // Holds a file open for writing, as another program would, while alive.
 class WriterHandle {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/OutputFile.h"
+#include "support/LineTexts.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -46,12 +47,6 @@ protected:
         return file.Close();
     }
 
-    std::string Joined() const {
-        std::string all;
-        for (const std::string& line : lines_) all += line + "\r\n";
-        return all;
-    }
-
     TempFolder folder_;
     std::vector<std::string> lines_;
 };
@@ -62,7 +57,7 @@ TEST_F(OutputFileWrites, EveryLineArrivesInAFewLargeWrites) {
     size_t accepted = 0;
     EXPECT_TRUE(WriteAll(folder_ / "out.txt", accepted));
     EXPECT_EQ(lines_.size(), accepted);
-    EXPECT_EQ(Joined(), ReadWholeFile(folder_ / "out.txt"));
+    EXPECT_EQ(Lines(lines_), ReadWholeFile(folder_ / "out.txt"));
     EXPECT_LE(g_calls, 6) << "about one write per MiB";
 }
 
@@ -75,7 +70,7 @@ TEST_F(OutputFileWrites, AFailedOrShortWriteLeavesWholeLinesOnly) {
         EXPECT_FALSE(WriteAll(folder_ / "out.txt", accepted)) << reportError;
         EXPECT_LT(accepted, lines_.size()) << "no line is taken after the failure";
         // The first piece and the whole lines of the half of the second that reached the file.
-        const std::string joined = Joined();
+        const std::string joined = Lines(lines_);
         const std::string content = ReadWholeFile(folder_ / "out.txt");
         EXPECT_EQ(joined.substr(0, joined.rfind("\r\n", g_reached - 2) + 2), content) << reportError;
         EXPECT_EQ(2, g_calls) << "nothing is written after the failure";

@@ -8,6 +8,7 @@
 
 #include "format/Crc32.h"
 #include "format/ListingOptions.h"
+#include "support/LineTexts.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 
@@ -23,12 +24,6 @@ std::string Utf8(const std::wstring& wide) {
     const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], n, nullptr, nullptr);
-    return text;
-}
-
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
     return text;
 }
 
