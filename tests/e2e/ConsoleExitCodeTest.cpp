@@ -75,7 +75,7 @@ TEST(ConsoleExitCode, CtrlCStopsLikeCancelWithHeaderEntriesSoFarAndFooter) {
     ASSERT_TRUE(program.Started());
     // The output is created after the stop keys are taken, just before the walk begins.
     ASSERT_TRUE(
-        WaitUntil([&] { return GetFileAttributesA(output.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
+        WaitUntil([&] { return GetFileAttributesA(output.c_str()) != INVALID_FILE_ATTRIBUTES; }, kProgramWait));
     ASSERT_TRUE(program.PressCtrlC());
     EXPECT_EQ(5u, program.Finish());
     EXPECT_EQ("ユーザーの指示により停止しました\r\n", program.Err());

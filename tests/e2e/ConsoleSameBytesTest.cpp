@@ -10,22 +10,18 @@
 #include "support/DialogItems.h"
 #include "support/TempFolder.h"
 #include "support/VersionFixtures.h"
+#include "ui/res/resource.h"
 
 namespace {
-
-const int kFolderEdit = 1001;
-const int kOutputEdit = 1004;
-const int kUseTemplate = 1028;
-const DWORD kWait = 20000;
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // Runs the dialog's listing of folder into output and says No to opening it.
 void ListThroughTheDialog(HWND dialog, const std::string& folder, const std::string& output) {
-    SetItemText(dialog, kFolderEdit, folder);
-    SetItemText(dialog, kOutputEdit, output);
+    SetItemText(dialog, IDC_MAIN_FOLDER, folder);
+    SetItemText(dialog, IDC_MAIN_OUTPUT, output);
     PostClick(dialog, IDOK);
-    EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    EXPECT_EQ(AnswerOwnedBox(dialog, kBoxCaption, IDNO, kProgramWait), kFinishedQuestion);
 }
 
 TEST(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
@@ -46,13 +42,13 @@ TEST(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
 
     ProgramProcess program(dialogExe, "");
     ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kWait);
+    HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);
     ListThroughTheDialog(dialog, data, folder / "list.txt");
-    ClickIn(dialog, kUseTemplate);
+    ClickIn(dialog, IDC_MAIN_USE_TEMPLATE);
     ListThroughTheDialog(dialog, data, folder / "page.html");
     PostClick(dialog, IDCANCEL);
-    ASSERT_TRUE(program.Exited(kWait));
+    ASSERT_TRUE(program.Exited(kProgramWait));
     const std::string list = ReadWholeFile(folder / "list.txt");
     ASSERT_NE(list.find("\\表\\V.DLL\t"), std::string::npos) << list;
     ASSERT_NE(list.find("\t5,0,2195,1\t5,1,2600,7\r\n"), std::string::npos) << list;

@@ -15,9 +15,6 @@
 
 namespace {
 
-const DWORD kWait = 20000;
-const std::wstring kCaption = L"Quillmark ファイル列挙";
-
 std::wstring Caption(HWND window) {
     wchar_t text[256] = L"";
     GetWindowTextW(window, text, 256);
@@ -35,6 +32,7 @@ long long CountIn(const std::wstring& caption) {
 }
 
 TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
+    const std::wstring caption = Wide(kMainDialogCaption);
     TempFolder folder;
     const std::string exe = folder / "quillmark.exe";
     ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) << BuiltProgramPath();
@@ -48,22 +46,22 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
 
     ProgramProcess program(exe, "");
     ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kWait);
+    HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);
     SetItemText(dialog, IDC_MAIN_FOLDER, data);
     SetItemText(dialog, IDC_MAIN_OUTPUT, output);
     PostClick(dialog, IDOK);
 
     long long first = -1;
-    ASSERT_TRUE(WaitUntil([&] { return (first = CountIn(Caption(dialog))) > 0; }, kWait)) << "a count shows";
-    EXPECT_EQ(0u, Caption(dialog).find(kCaption + L" - "));
+    ASSERT_TRUE(WaitUntil([&] { return (first = CountIn(Caption(dialog))) > 0; }, kProgramWait)) << "a count shows";
+    EXPECT_EQ(0u, Caption(dialog).find(caption + L" - "));
     long long later = -1;
-    EXPECT_TRUE(WaitUntil([&] { return (later = CountIn(Caption(dialog))) > first; }, kWait)) << "and rises";
+    EXPECT_TRUE(WaitUntil([&] { return (later = CountIn(Caption(dialog))) > first; }, kProgramWait)) << "and rises";
     Sleep(1000);
 
     const ULONGLONG cancelled = GetTickCount64();
     PostClick(dialog, IDCANCEL);
-    HWND box = WaitForOwnedBox(dialog, "quillmark", kWait);
+    HWND box = WaitForOwnedDialog(dialog, kBoxCaption, kProgramWait);
     const ULONGLONG stopped = GetTickCount64();
     ASSERT_NE(box, nullptr);
     std::printf("stop seen %llu ms after Cancel\n", stopped - cancelled);
@@ -71,7 +69,7 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
     EXPECT_EQ("ユーザーの指示により停止しました", BoxMessage(box));
     PostClick(box, IDOK);
 
-    EXPECT_TRUE(WaitUntil([&] { return Caption(dialog) == kCaption; }, kWait)) << "the caption is normal again";
+    EXPECT_TRUE(WaitUntil([&] { return Caption(dialog) == caption; }, kProgramWait)) << "the caption is normal again";
     const std::string listing = ReadWholeFile(output);
     const size_t lines = static_cast<size_t>(std::count(listing.begin(), listing.end(), '\n'));
     EXPECT_EQ(0u, listing.find("<head>\r\n"));
@@ -80,7 +78,7 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
     EXPECT_LT(lines, 100002u) << "cut short";
 
     PostClick(dialog, IDCANCEL);
-    EXPECT_TRUE(program.Exited(kWait));
+    EXPECT_TRUE(program.Exited(kProgramWait));
     RunUnixShell("rm -rf '" + UnixPath(data) + "'");  // faster than through Wine
 }
 

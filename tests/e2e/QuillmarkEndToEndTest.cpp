@@ -7,18 +7,9 @@
 #include "ProgramWindows.h"
 #include "support/DialogItems.h"
 #include "support/TempFolder.h"
+#include "ui/res/resource.h"
 
 namespace {
-
-const int kFolderEdit = 1001;
-const int kOutputEdit = 1004;
-const DWORD kWait = 20000;
-
-std::string Ini(const std::string& file, const char* section, const char* key) {
-    char value[1024];
-    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
-    return value;
-}
 
 TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     TempFolder folder;
@@ -31,18 +22,18 @@ TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
 
     ProgramProcess program(exe, "");
     ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kWait);
+    HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);
 
     // First run without an output path: the default file beside the program, opened unasked.
-    SetItemText(dialog, kFolderEdit, data);
+    SetItemText(dialog, IDC_MAIN_FOLDER, data);
     PostClick(dialog, IDOK);
-    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(folder / "quillmark.txt").find("TWO.TXT") != std::string::npos; }, kWait));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }, kWait));
+    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(folder / "quillmark.txt").find("TWO.TXT") != std::string::npos; }, kProgramWait));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }, kProgramWait));
 
-    SetItemText(dialog, kOutputEdit, output);
+    SetItemText(dialog, IDC_MAIN_OUTPUT, output);
     PostClick(dialog, IDOK);
-    EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    EXPECT_EQ(AnswerOwnedBox(dialog, kBoxCaption, IDNO, kProgramWait), kFinishedQuestion);
 
     // Upper case, size, date and attributes are on at first start; sorted without regard to case.
     std::string listing = ReadWholeFile(output);
@@ -53,13 +44,13 @@ TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     EXPECT_NE(listing.find(upperData + "\\一.TXT\t1\t"), std::string::npos) << listing;
 
     PostClick(dialog, IDCANCEL);
-    ASSERT_TRUE(program.Exited(kWait));
+    ASSERT_TRUE(program.Exited(kProgramWait));
     std::string ini = folder / "quillmark.ini";
-    EXPECT_EQ(Ini(ini, "STRINGS", "DIRNAME"), data);
-    EXPECT_EQ(Ini(ini, "STRINGS", "FILENAME"), output);
-    EXPECT_EQ(Ini(ini, "CONFIG", "EXPAND"), "0");
-    EXPECT_EQ(Ini(ini, "CONFIG", "SUBDIR"), "1");
-    EXPECT_EQ(Ini(ini, "CONFIG", "SIZE"), "<none>");  // options are kept by Save only
+    EXPECT_EQ(IniValue(ini, "STRINGS", "DIRNAME"), data);
+    EXPECT_EQ(IniValue(ini, "STRINGS", "FILENAME"), output);
+    EXPECT_EQ(IniValue(ini, "CONFIG", "EXPAND"), "0");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "SUBDIR"), "1");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "SIZE"), "<none>");  // options are kept by Save only
     EXPECT_EQ(GetFileAttributesA((folder / "quillmark.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

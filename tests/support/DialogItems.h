@@ -8,7 +8,7 @@
 std::string ItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
 // Posts a button's click notice, to be handled in the dialog's own message loop.
-void PostClick(HWND dialog, int id);
+bool PostClick(HWND dialog, int id);
 // A real click (BM_CLICK, sent): toggles an automatic check box and sends its notice.
 void ClickIn(HWND dialog, int id);
 bool IsCheckedIn(HWND dialog, int id);

@@ -81,6 +81,12 @@ std::string ReadWholeFile(const std::wstring& path) {
     return content;
 }
 
+std::string IniValue(const std::string& file, const char* section, const char* key) {
+    char value[1024];
+    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
+    return value;
+}
+
 bool SetLastWriteTime(const std::string& path, int year, int month, int day, int hour, int minute,
                       int second) {
     SYSTEMTIME st = {};

@@ -37,6 +37,8 @@ std::wstring RealPath(const std::string& ansi);
 // The whole content of a file, or "<missing>" when it cannot be opened.
 std::string ReadWholeFile(const std::string& path);
 std::string ReadWholeFile(const std::wstring& path);
+// Reads one value of an INI file; "<none>" when the key is missing.
+std::string IniValue(const std::string& file, const char* section, const char* key);
 // Sets a file's or folder's last-write time from a UTC date and time.
 bool SetLastWriteTime(const std::string& path, int year, int month, int day, int hour, int minute,
                       int second);

@@ -49,9 +49,3 @@ INT_PTR ScriptedMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
     if (message == WM_INITDIALOG) PostMessageA(Window(), kRunScript, 0, 0);
     return result;
 }
-
-std::string IniValue(const std::string& file, const char* section, const char* key) {
-    char value[1024];
-    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
-    return value;
-}

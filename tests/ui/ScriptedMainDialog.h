@@ -43,6 +43,3 @@ private:
 
 // The caption of the dropped-file choices dialog.
 const char kDropChoicesCaption[] = "ドロップされたファイルの処理";
-
-// Reads one value of an INI file; "<none>" when the key is missing.
-std::string IniValue(const std::string& file, const char* section, const char* key);
