@@ -9,9 +9,10 @@
 #include "MessageBoxRecorder.h"
 #include "engine/RunResult.h"
 #include "format/ListingOptions.h"
+#include "ui/res/resource.h"
 
-// The command id the test window waits for.
-constexpr WORD kTestFinishCommand = 1016;
+// The command id the test window waits for: the main dialog's own.
+constexpr WORD kTestFinishCommand = IDC_MAIN_FINISH;
 
 // A message-only window that counts WM_COMMAND notices with the finish command id.
 class FinishNoticeWindow {

@@ -1,6 +1,7 @@
 // The folder and output buttons with the system's real dialogs, answered by a ModalDriver.
 #include <windows.h>
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include "ScriptedMainDialog.h"
@@ -9,11 +10,11 @@
 
 namespace {
 
-// Controls of the system's file dialog.
-const int kFileTypeCombo = 0x470;   // cmb1
-const int kReadOnlyCheck = 0x410;   // chx1
-const int kFileNameCombo = 0x47c;   // cmb13
-const int kFileNameEdit = 0x480;    // edt1
+// Controls of the system's file dialog (dlgs.h).
+const int kFileTypeCombo = cmb1;
+const int kReadOnlyCheck = chx1;
+const int kFileNameCombo = cmb13;
+const int kFileNameEdit = edt1;
 
 void SetFileName(HWND fileDialog, const std::string& name) {
     HWND field = GetDlgItem(fileDialog, kFileNameCombo);
