@@ -23,13 +23,18 @@ BOOL WINAPI TestWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LP
     return fails && g_reportError ? FALSE : ok;
 }
 
+// No call fails, and nothing is counted yet.
+void ResetWrites() {
+    g_calls = 0;
+    g_failingCall = 0;
+    g_reportError = false;
+    g_reached = 0;
+}
+
 class OutputFileWrites : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_calls = 0;
-        g_failingCall = 0;
-        g_reportError = false;
-        g_reached = 0;
+        ResetWrites();
         // 30,000 lines of 50 to 120 bytes: about 2.5 MiB, several pieces.
         for (int i = 0; i < 30000; ++i)
             lines_.push_back("line " + std::to_string(i) + std::string(static_cast<size_t>(45 + i % 71), 'x'));
@@ -63,7 +68,7 @@ TEST_F(OutputFileWrites, EveryLineArrivesInAFewLargeWrites) {
 
 TEST_F(OutputFileWrites, AFailedOrShortWriteLeavesWholeLinesOnly) {
     for (bool reportError : {true, false}) {
-        SetUp();
+        ResetWrites();
         g_failingCall = 2;
         g_reportError = reportError;
         size_t accepted = 0;
