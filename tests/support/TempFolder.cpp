@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <stdexcept>
 
 #include "framework/LongPath.h"
 #include "text/CodePageText.h"
@@ -31,12 +32,16 @@ TempFolder::TempFolder() {
     DWORD n = GetTempPathA(sizeof base, base);
     std::string root(base, n);
     if (!root.empty() && root.back() == '\\') root.pop_back();
-    for (;;) {
+    // Names left by an earlier process of the same id are skipped; any other failure is final.
+    for (int attempt = 0; attempt < 1000; ++attempt) {
         char name[64];
         std::snprintf(name, sizeof name, "\\qmtest-%lu-%d", GetCurrentProcessId(), ++counter);
         path_ = root + name;
-        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+        if (CreateDirectoryA(path_.c_str(), nullptr)) return;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) break;
     }
+    const DWORD error = GetLastError();
+    throw std::runtime_error("TempFolder: cannot create " + path_ + " (error " + std::to_string(error) + ")");
 }
 
 TempFolder::~TempFolder() { RemoveTree(path_); }

@@ -6,6 +6,8 @@
 
 class TempFolder {
 public:
+    // Throws std::runtime_error (GoogleTest fails the test with its text) when no folder can be
+    // made.
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
