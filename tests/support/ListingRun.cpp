@@ -1,5 +1,6 @@
 #include "ListingRun.h"
 
+#include "TempFolder.h"
 #include "WaitUntil.h"
 #include "engine/ListingRun.h"
 
@@ -33,6 +34,15 @@ LRESULT CALLBACK FinishNoticeWindow::Procedure(HWND window, UINT message, WPARAM
 bool FinishNoticeWindow::WaitForNotice(DWORD timeoutMs) {
     const int before = notices_;
     return WaitUntil([&] { return notices_ != before; }, timeoutMs);
+}
+
+ListingOptions RelativeListing(const std::string& folder, const std::string& output) {
+    ListingOptions job;
+    job.folder = Wide(folder);
+    job.outputPath = Wide(output);
+    job.pathType = PathType::Relative;
+    job.subfolders = true;
+    return job;
 }
 
 RunOutcome RunListing(ListingOptions& options, bool stopFirst, DWORD timeoutMs) {

@@ -42,6 +42,9 @@ struct RunOutcome {
     std::vector<RecordedBox> boxes;
 };
 
+// A relative listing of folder and everything below it into output; every other switch off.
+ListingOptions RelativeListing(const std::string& folder, const std::string& output);
+
 // Runs a folder run of the options on its worker thread and waits for the finish notice and
 // for the run to end. Afterwards the options hold what the run made of them (the folder ends
 // with "\"). stopFirst: the stop is requested before the run starts.

@@ -62,10 +62,7 @@ protected:
     }
 
     std::string Run(const std::string& folder, PathType pathType) {
-        ListingOptions job;
-        job.folder = Wide(folder);
-        job.outputPath = Wide(temp_ / "out.txt");
-        job.subfolders = 1;
+        ListingOptions job = RelativeListing(folder, temp_ / "out.txt");
         job.directoryNames = 1;
         job.size = 1;
         job.checksum = 1;

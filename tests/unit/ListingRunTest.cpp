@@ -224,11 +224,7 @@ protected:
     }
 
     std::string Run(void (*configure)(ListingOptions&)) {
-        ListingOptions job;
-        job.folder = Wide(tree / "list");
-        job.outputPath = Wide(tree / "out.txt");
-        job.pathType = PathType::Relative;
-        job.subfolders = 1;
+        ListingOptions job = RelativeListing(tree / "list", tree / "out.txt");
         configure(job);
         RunListing(job);
         return ReadWholeFile(job.outputPath);

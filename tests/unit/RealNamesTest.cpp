@@ -31,11 +31,8 @@ class RealNames : public ::testing::Test {
 protected:
     // Relative paths, subfolders and directory names, with size and checksum.
     std::string List(bool utf8) {
-        ListingOptions options;
-        options.folder = Wide(tree / "list");
-        options.outputPath = Wide(tree / "out.txt");
-        options.pathType = PathType::Relative;
-        options.subfolders = options.directoryNames = options.size = options.checksum = true;
+        ListingOptions options = RelativeListing(tree / "list", tree / "out.txt");
+        options.directoryNames = options.size = options.checksum = true;
         options.utf8 = utf8;
         EXPECT_EQ(RunResult::Complete, RunListing(options).result);
         return ReadWholeFile(tree / "out.txt");

@@ -98,11 +98,7 @@ protected:
     }
 
     std::string Run(const std::string& filterText, bool directoryNames) {
-        ListingOptions job;
-        job.folder = Wide(tree / "list");
-        job.outputPath = Wide(tree / "out.txt");
-        job.pathType = PathType::Relative;
-        job.subfolders = 1;
+        ListingOptions job = RelativeListing(tree / "list", tree / "out.txt");
         job.directoryNames = directoryNames;
         job.filter = 1;
         job.filterText = filterText;
@@ -127,11 +123,7 @@ TEST_F(FilterRun, AnEmptyFilterListsNothingButStillWalksEverything) {
 
     TempFolder nested;
     nested.WriteFile("list\\a\\b\\c.txt", "");
-    ListingOptions job;
-    job.folder = Wide(nested / "list");
-    job.outputPath = Wide(nested / "out.txt");
-    job.pathType = PathType::Relative;
-    job.subfolders = 1;
+    ListingOptions job = RelativeListing(nested / "list", nested / "out.txt");
     job.filter = 1;
     job.useTemplate = 1;
     job.headerText = "[%COUNT%]";
