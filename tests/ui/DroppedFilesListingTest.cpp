@@ -8,12 +8,6 @@
 
 namespace {
 
-// Every column off, then the given boxes clicked on.
-void OnlyColumns(ScriptedMainDialog& d, std::initializer_list<int> ids) {
-    for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE}) d.Click(id);
-    for (int id : ids) d.Click(id);
-}
-
 class DroppedFiles : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -29,7 +23,7 @@ TEST_F(DroppedFiles, AbsolutePathsKeepTheirOwnFoldersSortedAfterAQuestion) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {IDC_MAIN_SIZE, IDC_MAIN_CHECKSUM});
+        d.OnlyColumns({IDC_MAIN_SIZE, IDC_MAIN_CHECKSUM});
         SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
         d.Drop({first, second});
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
@@ -48,7 +42,7 @@ TEST_F(DroppedFiles, RelativePathsAreBareNamesAndDirnameIsEmpty) {
         d.options.repeatText = "[%DIRNAME%][%DIR%][%PATH%][%LOCATION%]";
         d.options.headerText = "head %DIRNAME%.";
         d.options.footerText = "foot";
-        OnlyColumns(d, {IDC_MAIN_USE_TEMPLATE});
+        d.OnlyColumns({IDC_MAIN_USE_TEMPLATE});
         d.Click(IDC_MAIN_RELATIVE);
         SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
         d.Drop({first, second});
@@ -63,7 +57,7 @@ TEST_F(DroppedFiles, AFolderIsOneDirectoryLineAndADotFolderNone) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {IDC_MAIN_ATTRIBUTES});
+        d.OnlyColumns({IDC_MAIN_ATTRIBUTES});
         d.Click(IDC_MAIN_DIRECTORY_NAMES);  // off: a dropped folder is written all the same
         d.Click(IDC_MAIN_RELATIVE);
         SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
@@ -76,7 +70,7 @@ TEST_F(DroppedFiles, TheFilterIsIgnoredAndItsListEmptied) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {});
+        d.OnlyColumns({});
         d.Click(IDC_MAIN_RELATIVE);
         d.Click(IDC_MAIN_FILTER);
         SetItemText(d.Window(), IDC_MAIN_FILTER_TEXT, "*.doc");
@@ -94,7 +88,7 @@ TEST_F(DroppedFiles, WithoutAnOutputPathTheDefaultFileIsWrittenWithoutAQuestion)
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {});
+        d.OnlyColumns({});
         SetItemText(d.Window(), IDC_MAIN_OUTPUT, " ");
         d.Drop({first, second});
         EXPECT_EQ(Narrow(d.CurrentRun()->Job().options.outputPath), tree / "qmtest.txt");
@@ -111,7 +105,7 @@ TEST_F(DroppedFiles, PathsLongerThanTheOldBufferAreListedWhole) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {IDC_MAIN_SIZE});
+        d.OnlyColumns({IDC_MAIN_SIZE});
         SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
         d.Drop({longFile, second});
     });

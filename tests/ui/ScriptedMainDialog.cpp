@@ -2,6 +2,7 @@
 
 #include "framework/MessageBox.h"
 #include "support/DropFiles.h"
+#include "ui/res/resource.h"
 
 namespace {
 const UINT kRunScript = WM_APP + 17;
@@ -19,6 +20,11 @@ INT_PTR ScriptedMainDialog::Run(Script script) {
 }
 
 void ScriptedMainDialog::Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+
+void ScriptedMainDialog::OnlyColumns(std::initializer_list<int> ids) {
+    for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE}) Click(id);
+    for (int id : ids) Click(id);
+}
 
 RECT ScriptedMainDialog::WindowRect() const {
     RECT r;

@@ -3,6 +3,7 @@
 // inside its message loop. Message boxes are answered by a recorder instead of being shown.
 #include <windows.h>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
 
     // A real click (BM_CLICK): toggles an automatic check box and sends its notification.
     void Click(int id);
+    // Clicks off what a first start has on (size, date, attributes, upper case), then clicks the
+    // given boxes.
+    void OnlyColumns(std::initializer_list<int> ids);
     // The screen rectangle of the dialog window.
     RECT WindowRect() const;
     // Sends a shell drop of the paths (UTF-16, as the shell's, or ANSI).
