@@ -8,15 +8,11 @@
 #include "ProgramWindows.h"
 #include "support/DialogItems.h"
 #include "support/DropFiles.h"
+#include "support/LineTexts.h"
 #include "support/TempFolder.h"
 #include "ui/res/resource.h"
 
 namespace {
-
-std::string Upper(std::string text) {
-    CharUpperA(&text[0]);
-    return text;
-}
 
 TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
     TempFolder folder;

@@ -6,6 +6,7 @@
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
 #include "support/DialogItems.h"
+#include "support/LineTexts.h"
 #include "support/TempFolder.h"
 #include "ui/res/resource.h"
 
@@ -37,8 +38,7 @@ TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
 
     // Upper case, size, date and attributes are on at first start; sorted without regard to case.
     std::string listing = ReadWholeFile(output);
-    std::string upperData = data;
-    CharUpperA(&upperData[0]);
+    const std::string upperData = Upper(data);
     EXPECT_EQ(listing.find(upperData + "\\SUB\t"), 0u) << listing;
     EXPECT_NE(listing.find(upperData + "\\SUB\\TWO.TXT\t2\t"), std::string::npos) << listing;
     EXPECT_NE(listing.find(upperData + "\\一.TXT\t1\t"), std::string::npos) << listing;

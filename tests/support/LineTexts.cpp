@@ -1,5 +1,7 @@
 #include "LineTexts.h"
 
+#include <windows.h>
+
 std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
@@ -13,4 +15,9 @@ std::vector<std::string> Contents(const SortedLineStore& store) {
         return true;
     });
     return lines;
+}
+
+std::string Upper(std::string text) {
+    if (!text.empty()) CharUpperA(&text[0]);
+    return text;
 }

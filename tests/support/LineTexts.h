@@ -1,5 +1,6 @@
 #pragma once
-// Lines as the tests compare them: the text of an output file, the contents of a line store.
+// Texts as the tests compare them: an output file's lines, a line store's contents, paths in
+// upper case.
 #include <string>
 #include <vector>
 
@@ -9,3 +10,5 @@
 std::string Lines(const std::vector<std::string>& lines);
 // The lines of a store, in its order.
 std::vector<std::string> Contents(const SortedLineStore& store);
+// The text in the system's upper case (CharUpperA), as the upper-case switch writes paths.
+std::string Upper(std::string text);

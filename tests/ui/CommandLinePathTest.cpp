@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedMainDialog.h"
+#include "support/LineTexts.h"
 #include "support/ModalDriver.h"
 #include "ui/res/resource.h"
 
@@ -78,9 +79,7 @@ TEST(CommandLinePath, ShowFileListsItAsADropWould) {
     });
     EXPECT_EQ(driver.Openings(), 1);
     EXPECT_TRUE(boxes.Boxes().empty());  // no output path: the default file, opened unasked
-    std::string upper = list;
-    CharUpperA(&upper[0]);
-    EXPECT_EQ(ReadWholeFile(tree / "qmtest.txt").find(upper + "\t1\t"), 0u);
+    EXPECT_EQ(ReadWholeFile(tree / "qmtest.txt").find(Upper(list) + "\t1\t"), 0u);
 }
 
 }  // namespace
