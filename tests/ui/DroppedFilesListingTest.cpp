@@ -129,13 +129,11 @@ TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
     EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_OK | MB_ICONERROR | MB_SETFOREGROUND));
 }
 
-bool HoldStart(ListingRun&) { return true; }
-
 TEST_F(DroppedFiles, DropsDuringARunDoNothing) {
     tree.MakeDir("data");
     MessageBoxRecorder boxes;
     ScriptedMainDialog dialog(tree);
-    dialog.startRun = HoldStart;  // the run never ends by itself
+    dialog.startRun = HoldStart;
     dialog.Run([&](ScriptedMainDialog& d) {
         SetItemText(d.Window(), IDC_MAIN_FOLDER, tree / "data");
         SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);

@@ -21,7 +21,7 @@ TEST(MainDialogClose, CancelWhileRunningOnlyRequestsAStop) {
     TempFolder folder;
     folder.MakeDir("data");
     ScriptedMainDialog dialog(folder);
-    dialog.startRun = [](ListingRun&) { return true; };  // held: it never ends by itself
+    dialog.startRun = HoldStart;
     INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
         d.Click(IDOK);

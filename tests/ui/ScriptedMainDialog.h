@@ -45,5 +45,9 @@ private:
     Script script_;
 };
 
+// A run start that starts no worker: the dialog counts the run as running, and it never ends
+// by itself.
+inline bool HoldStart(ListingRun&) { return true; }
+
 // The caption of the dropped-file choices dialog.
 const char kDropChoicesCaption[] = "ドロップされたファイルの処理";
