@@ -10,8 +10,6 @@
 
 namespace {
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
 // A file of the size whose bytes take no disk: a hole, read back as zeros.
 bool MakeSparseFile(const TempFolder& folder, const std::string& relative, LONGLONG size) {
     const std::string path = folder.WriteFile(relative, "");

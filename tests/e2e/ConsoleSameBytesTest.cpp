@@ -14,8 +14,6 @@
 
 namespace {
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
 // Runs the dialog's listing of folder into output and says No to opening it.
 void ListThroughTheDialog(HWND dialog, const std::string& folder, const std::string& output) {
     SetItemText(dialog, IDC_MAIN_FOLDER, folder);
