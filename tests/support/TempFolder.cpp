@@ -72,6 +72,17 @@ std::wstring TempFolder::WriteFile(const std::wstring& relative, const std::stri
     return full;
 }
 
+bool TempFolder::WriteSparseFile(const std::string& relative, long long size) const {
+    const std::wstring full = WriteFile(Wide(relative), "");
+    HANDLE file = CreateFileW(ExtendedPath(full).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER end;
+    end.QuadPart = size;
+    const bool made = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return made;
+}
+
 std::string ReadWholeFile(const std::string& path) { return ReadWholeFile(Wide(path)); }
 
 std::string ReadWholeFile(const std::wstring& path) {

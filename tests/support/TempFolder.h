@@ -25,6 +25,9 @@ public:
     // The same by real (UTF-16) names, which may end in a dot or hold any character.
     std::wstring MakeDir(const std::wstring& relative) const;
     std::wstring WriteFile(const std::wstring& relative, const std::string& content) const;
+    // Creates or replaces a file of the given size whose bytes take no disk (a hole, read back
+    // as zeros); false when it cannot be made.
+    bool WriteSparseFile(const std::string& relative, long long size) const;
 
 private:
     std::string path_;

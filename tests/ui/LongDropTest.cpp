@@ -11,21 +11,10 @@
 
 namespace {
 
-// A file of the given size whose content takes no disk: the file system reads it as zeros.
-bool MakeSparseFile(const std::string& path, long long size) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER end;
-    end.QuadPart = size;
-    const bool made = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-    CloseHandle(file);
-    return made;
-}
-
 TEST(LongDrop, ALargeFilesChecksumCanBeStoppedWhileTheDialogAnswers) {
     TempFolder tree;
     const std::string large = tree / "large.bin";
-    ASSERT_TRUE(MakeSparseFile(large, 64LL << 30));  // some seconds of reading even when cached
+    ASSERT_TRUE(tree.WriteSparseFile("large.bin", 64LL << 30));  // some seconds of reading even when cached
     const std::string small = tree.WriteFile("small.txt", "abc");
     const std::string output = tree / "out.txt";
     MessageBoxRecorder boxes;
