@@ -1,6 +1,7 @@
 #include "engine/FolderReadAhead.h"
 
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <cwchar>
 #include <utility>
@@ -69,6 +70,14 @@ struct FolderReadAhead::Batch {
         // Grown only while the batch is being filled: once it is shared, readers hold
         // references into it.
         if (contents.size() < items.size()) contents.emplace_back();
+    }
+
+    // The entry's content texts, from the file at path; what the find record told is not asked again.
+    void ReadContent(size_t index, const std::wstring& path, const ContentNeeds& needs,
+                     const std::atomic<bool>& stopRequest) {
+        const Item& item = items[index];
+        const uint64_t size = static_cast<uint64_t>(item.sizeHigh) << 32 | item.sizeLow;
+        ReadEntryContent(path, item.attributes, size, needs, &stopRequest, contents[index]);
     }
 
     // The entry's find record (the fields a find with the basic level fills) and name.
@@ -174,7 +183,7 @@ bool FolderReadAhead::ReadContentAhead(std::unique_lock<std::mutex>& lock) {
     ++contentAhead_;
     const std::wstring path = slot->directory.realPath + batch->RealName(index);
     lock.unlock();
-    ReadEntryContent(path, needs_, &stopRequest_, batch->contents[index]);
+    batch->ReadContent(index, path, needs_, stopRequest_);
     lock.lock();
     batch->contentStates[index] = Batch::kRead;
     ready_.notify_all();
@@ -312,7 +321,7 @@ bool FolderReadAhead::TakeContent(std::unique_lock<std::mutex>& lock, size_t ind
         batch.contentStates[index] = Batch::kReading;
         const std::wstring path = slots_.front()->directory.realPath + batch.RealName(index);
         lock.unlock();
-        ReadEntryContent(path, needs_, &stopRequest_, batch.contents[index]);
+        batch.ReadContent(index, path, needs_, stopRequest_);
         lock.lock();
         batch.contentStates[index] = Batch::kRead;
     } else {

@@ -63,8 +63,6 @@ public:
     bool IsWriting() const { return progress_.writing.load(std::memory_order_relaxed); }
     // The job as the run holds it (the folder ends with "\" once the run has begun).
     const ListingJob& Job() const { return job_; }
-    // The paths of a path run not yet listed: all of them when the output could not be created.
-    const PathList& Paths() const { return paths_; }
 
 private:
     void Work();

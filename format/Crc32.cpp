@@ -51,13 +51,44 @@ uint32_t Slicing16(uint32_t reg, const unsigned char* p, size_t length) {
     return ByteLoop(reg, p, length);
 }
 
-bool UseCarryless() {
 #ifdef QM_CRC32_CARRYLESS
-    static const bool available = CpuHasCarrylessMultiply();
-    return available;
-#else
-    return false;
+// Short blocks would not fill the folding registers; the rest below 16 bytes goes to the tables.
+uint32_t Carryless128(uint32_t reg, const unsigned char* p, size_t length) {
+    if (length >= 64) {
+        const size_t folded = length & ~static_cast<size_t>(15);
+        reg = Crc32FoldCarryless(reg, p, folded);
+        p += folded;
+        length -= folded;
+    }
+    return Slicing16(reg, p, length);
+}
+
+uint32_t Carryless512(uint32_t reg, const unsigned char* p, size_t length) {
+    if (length < 256) return Carryless128(reg, p, length);
+    const size_t folded = length & ~static_cast<size_t>(15);
+    return Slicing16(Crc32FoldCarryless512(reg, p, folded), p + folded, length - folded);
+}
+
+uint32_t UpdateCarryless128(uint32_t crc, const void* data, size_t length) {
+    return ~Carryless128(~crc, static_cast<const unsigned char*>(data), length);
+}
+
+uint32_t UpdateCarryless512(uint32_t crc, const void* data, size_t length) {
+    return ~Carryless512(~crc, static_cast<const unsigned char*>(data), length);
+}
 #endif
+
+std::vector<Crc32Method> AvailableMethods() {
+    std::vector<Crc32Method> methods;
+#ifdef QM_CRC32_CARRYLESS
+    if (CpuHasWideCarrylessMultiply())
+        methods.push_back({"512-bit carry-less multiply", UpdateCarryless512});
+    if (CpuHasCarrylessMultiply())
+        methods.push_back({"128-bit carry-less multiply", UpdateCarryless128});
+#endif
+    methods.push_back({"slicing-by-16", Crc32UpdateSlicing16});
+    methods.push_back({"byte loop", Crc32UpdateReference});
+    return methods;
 }
 
 }  // namespace
@@ -72,20 +103,15 @@ uint32_t Crc32UpdateSlicing16(uint32_t crc, const void* data, size_t length) {
     return ~Slicing16(~crc, static_cast<const unsigned char*>(data), length);
 }
 
-bool Crc32HasCarrylessMultiply() { return UseCarryless(); }
+const std::vector<Crc32Method>& Crc32Methods() {
+    static const std::vector<Crc32Method> methods = AvailableMethods();
+    return methods;
+}
 
 uint32_t Crc32Update(uint32_t crc, const void* data, size_t length) {
-    const unsigned char* p = static_cast<const unsigned char*>(data);
-    uint32_t reg = ~crc;
-#ifdef QM_CRC32_CARRYLESS
-    if (length >= 64 && UseCarryless()) {
-        const size_t folded = length & ~static_cast<size_t>(15);
-        reg = Crc32FoldCarryless(reg, p, folded);
-        p += folded;
-        length -= folded;
-    }
-#endif
-    return ~Slicing16(reg, p, length);
+    // Chosen once; afterwards each call costs one indirect jump.
+    static const auto fastest = Crc32Methods().front().update;
+    return fastest(crc, data, length);
 }
 
 uint32_t Crc32(const void* data, size_t length) { return Crc32Update(0, data, length); }

@@ -4,6 +4,7 @@
 // points exist so that tests and the benchmark can hold each method against the reference.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // The 256-entry table of the byte-at-a-time method: entry 1 is 0x77073096.
 const uint32_t* Crc32Table();
@@ -20,5 +21,12 @@ uint32_t Crc32UpdateReference(uint32_t crc, const void* data, size_t length);
 // The same value by sixteen tables, sixteen bytes per step: the portable fast method.
 uint32_t Crc32UpdateSlicing16(uint32_t crc, const void* data, size_t length);
 
-// True when this processor has carry-less multiply, which Crc32Update then uses.
-bool Crc32HasCarrylessMultiply();
+// One way of computing Crc32Update, with a name for the benchmark's figures.
+struct Crc32Method {
+    const char* name;
+    uint32_t (*update)(uint32_t crc, const void* data, size_t length);
+};
+
+// The methods this processor can run, fastest first, down to the byte-loop reference last;
+// Crc32Update uses the first.
+const std::vector<Crc32Method>& Crc32Methods();

@@ -1,5 +1,6 @@
 #pragma once
-// CRC-32 folding with the processor's carry-less multiply (PCLMULQDQ), x86 and x64 only.
+// CRC-32 folding with the processor's carry-less multiply, x86 and x64 only: PCLMULQDQ on
+// 128-bit registers, and VPCLMULQDQ on 512-bit registers where AVX-512 is there too.
 #include <cstddef>
 #include <cstdint>
 
@@ -12,4 +13,12 @@ bool CpuHasCarrylessMultiply();
 // Runs the CRC register (not complemented) over a block whose length is a multiple of 16
 // and at least 64; returns the new register. Call only when CpuHasCarrylessMultiply().
 uint32_t Crc32FoldCarryless(uint32_t reg, const unsigned char* data, size_t length);
+
+// True when the processor can run Crc32FoldCarryless512 (VPCLMULQDQ, AVX-512F and VL) and
+// the operating system saves the 512-bit registers on a thread switch.
+bool CpuHasWideCarrylessMultiply();
+
+// As Crc32FoldCarryless, for a length that is a multiple of 16 and at least 256.
+// Call only when CpuHasWideCarrylessMultiply().
+uint32_t Crc32FoldCarryless512(uint32_t reg, const unsigned char* data, size_t length);
 #endif

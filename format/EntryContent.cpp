@@ -10,9 +10,11 @@ ContentNeeds NeededContent(const ListingOptions& options, const EntryTexts& text
     return needs;
 }
 
-void ReadEntryContent(const std::wstring& fullPath, const ContentNeeds& needs, const std::atomic<bool>* stopRequest,
-                      EntryContent& content) {
-    if (needs.checksum) content.crc = FileChecksumText(fullPath);
+void ReadEntryContent(const std::wstring& fullPath, DWORD attributes, uint64_t size, const ContentNeeds& needs,
+                      const std::atomic<bool>* stopRequest, EntryContent& content) {
+    if (needs.checksum)
+        content.crc = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? std::string("--------")
+                                                              : FileChecksumText(fullPath, &size, stopRequest);
     if (stopRequest && *stopRequest) return;
     if (needs.version) ReadVersionFields(fullPath, content.version, content.productVersion);
 }

@@ -1,7 +1,10 @@
 #pragma once
 // What a line takes from inside a file: its checksum and version texts. The entry formatter
 // reads them itself, or is handed them read ahead on another thread.
+#include <windows.h>
+
 #include <atomic>
+#include <cstdint>
 #include <string>
 
 #include "format/EntryTexts.h"
@@ -24,7 +27,9 @@ struct EntryContent {
     CString productVersion;
 };
 
-// Reads the needed texts of the file at its real path into content. Once a stop has been
-// asked for, the versions are no longer read: the entry will have no line.
-void ReadEntryContent(const std::wstring& fullPath, const ContentNeeds& needs, const std::atomic<bool>* stopRequest,
-                      EntryContent& content);
+// Reads the needed texts of the file at its real path into content. attributes and size: as
+// the walk found them, so the file is asked nothing but its content (a folder has none: its
+// checksum is "--------"). A stop gives up the checksum between blocks, and the versions are
+// then no longer read: the entry will have no line.
+void ReadEntryContent(const std::wstring& fullPath, DWORD attributes, uint64_t size, const ContentNeeds& needs,
+                      const std::atomic<bool>* stopRequest, EntryContent& content);

@@ -40,9 +40,8 @@ CString AttributeLetters(DWORD attributes) {
 namespace {
 
 // The whole 64-bit size: the low word alone would misstate files of 4 GiB and more.
-CString SizeText(const WIN32_FIND_DATAW& entry) {
-    uint64_t size = (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
-    return std::to_string(size);
+uint64_t FoundSize(const WIN32_FIND_DATAW& entry) {
+    return (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
 }
 
 }  // namespace
@@ -75,12 +74,13 @@ bool EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, 
     texts_.file = name;
     texts_.count = std::to_string(linesBefore + 1);
     MakePathText(texts_.dir, texts_.file, options_, encoding_, texts_.path);
-    texts_.size = SizeText(entry);
+    texts_.size = std::to_string(FoundSize(entry));
     LocalDateText(entry.ftLastWriteTime, texts_.date);
     texts_.attribute = AttributeLetters(entry.dwFileAttributes);
     if (needs_.Any()) {  // most runs need neither: no full path per entry then
         if (!content) {
-            ReadEntryContent(texts_.locationPath + entry.cFileName, needs_, stopRequest_, content_);
+            ReadEntryContent(texts_.locationPath + entry.cFileName, entry.dwFileAttributes, FoundSize(entry), needs_,
+                             stopRequest_, content_);
             content = &content_;
         }
         if (stopRequest_ && *stopRequest_) return false;

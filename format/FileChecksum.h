@@ -4,13 +4,33 @@
 // The column's check box, its settings key and a template placeholder are named CRC16, a
 // name older than the column's value: stored settings and users' templates use that name, so
 // it stays, and CRC is its alias in templates. The value itself is a CRC-32 (see Crc32.h).
+#include <windows.h>
+
+#include <atomic>
 #include <cstdint>
 #include <string>
 
-// fullPath: the real path (see framework/LongPath.h).
-std::string FileChecksumText(const std::wstring& fullPath);
+// fullPath: the real path (see framework/LongPath.h). knownSize: the size the walk found, when
+// it has one, so the file is asked nothing but its content. stopRequest, when given, is read
+// between blocks: a stop gives up the checksum ("--------").
+std::string FileChecksumText(const std::wstring& fullPath, const uint64_t* knownSize = nullptr,
+                             const std::atomic<bool>* stopRequest = nullptr);
 
 // The CRC-32 of a file's whole content, read in blocks (any size, bounded memory). False
 // when the file cannot be opened for reading with read sharing only (so a file another
-// handle holds open for writing fails), is not a plain disk file, or cannot be read in full.
-bool FileCrc32(const std::wstring& fullPath, uint32_t& crc);
+// handle holds open for writing fails, and a folder), is not a plain disk file, cannot be
+// read in full, or a stop came first.
+bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const uint64_t* knownSize = nullptr,
+               const std::atomic<bool>* stopRequest = nullptr);
+
+// The CRC-32 of the next size bytes of a file open for synchronous reading (from the start,
+// for a handle just opened); false when a read comes back short or a stop came. Large files
+// are read ahead by a second thread while the blocks already read are checksummed.
+bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest = nullptr);
+
+// The two ways CrcOfOpenFile reads, so that tests and the benchmark can hold them side by
+// side: block after block through one buffer, and with a second thread reading ahead (block
+// after block after all when that thread cannot be started).
+bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest = nullptr);
+bool CrcOfOpenFileReadingAhead(HANDLE file, uint64_t size, uint32_t& crc,
+                               const std::atomic<bool>* stopRequest = nullptr);

@@ -10,20 +10,6 @@
 
 namespace {
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-// A file of the size whose bytes take no disk: a hole, read back as zeros.
-bool MakeSparseFile(const TempFolder& folder, const std::string& relative, LONGLONG size) {
-    const std::string path = folder.WriteFile(relative, "");
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    LARGE_INTEGER end;
-    end.QuadPart = size;
-    const bool made = file != INVALID_HANDLE_VALUE && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) &&
-                      SetEndOfFile(file);
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    return made;
-}
-
 TEST(ConsoleExitCode, UsageMissingFolderAndUncreatableOutput) {
     TempFolder folder;
     const std::string data = folder.MakeDir("data");
@@ -64,7 +50,7 @@ TEST(ConsoleExitCode, CtrlCStopsLikeCancelWithHeaderEntriesSoFarAndFooter) {
     // seconds, and a stop takes effect at the next folder, so few of the files are listed.
     const int kFolders = 12;
     for (int i = 0; i < kFolders; ++i)
-        ASSERT_TRUE(MakeSparseFile(folder, "data\\d" + std::to_string(10 + i) + "\\big.bin", 256LL << 20));
+        ASSERT_TRUE(folder.WriteSparseFile("data\\d" + std::to_string(10 + i) + "\\big.bin", 256LL << 20));
     folder.WriteFile("stop.ini", "[TEMPLATE]\r\nSTART=[head]\r\nLOOP=%FILE%\r\nEND=[foot]\r\n");
     const std::string output = folder / "out.txt";
     ConsoleProgram program(BuiltConsoleProgramPath(),
@@ -75,7 +61,7 @@ TEST(ConsoleExitCode, CtrlCStopsLikeCancelWithHeaderEntriesSoFarAndFooter) {
     ASSERT_TRUE(program.Started());
     // The output is created after the stop keys are taken, just before the walk begins.
     ASSERT_TRUE(
-        WaitUntil([&] { return GetFileAttributesA(output.c_str()) != INVALID_FILE_ATTRIBUTES; }, 20000));
+        WaitUntil([&] { return GetFileAttributesA(output.c_str()) != INVALID_FILE_ATTRIBUTES; }, kProgramWait));
     ASSERT_TRUE(program.PressCtrlC());
     EXPECT_EQ(5u, program.Finish());
     EXPECT_EQ("ユーザーの指示により停止しました\r\n", program.Err());

@@ -17,6 +17,8 @@ std::string BuiltConsoleProgramPath() {
     return dialog.substr(0, dialog.rfind('\\')) + "\\quillmark-cli.exe";
 }
 
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
 ConsoleProgram::ConsoleProgram(const std::string& exe, const std::string& arguments, HANDLE output,
                                bool ownGroup) {
     HANDLE outFile = output ? nullptr : InheritableFile(files_ / "out");

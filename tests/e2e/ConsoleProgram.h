@@ -9,6 +9,8 @@
 
 // quillmark-cli.exe in the build folder, beside quillmark.exe.
 std::string BuiltConsoleProgramPath();
+// An argument in double quotes, for an argument text.
+std::string Quoted(const std::string& text);
 
 class ConsoleProgram {
 public:

@@ -7,28 +7,19 @@
 #include "ConsoleProgram.h"
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
+#include "support/DialogItems.h"
 #include "support/TempFolder.h"
 #include "support/VersionFixtures.h"
+#include "ui/res/resource.h"
 
 namespace {
 
-const int kFolderEdit = 1001;
-const int kOutputEdit = 1004;
-const int kUseTemplate = 1028;
-const DWORD kWait = 20000;
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-void SetControlText(HWND dialog, int id, const std::string& text) {
-    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 // Runs the dialog's listing of folder into output and says No to opening it.
 void ListThroughTheDialog(HWND dialog, const std::string& folder, const std::string& output) {
-    SetControlText(dialog, kFolderEdit, folder);
-    SetControlText(dialog, kOutputEdit, output);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    SetItemText(dialog, IDC_MAIN_FOLDER, folder);
+    SetItemText(dialog, IDC_MAIN_OUTPUT, output);
+    PostClick(dialog, IDOK);
+    EXPECT_EQ(AnswerOwnedBox(dialog, kBoxCaption, IDNO, kProgramWait), kFinishedQuestion);
 }
 
 TEST(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
@@ -49,13 +40,13 @@ TEST(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
 
     ProgramProcess program(dialogExe, "");
     ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kWait);
+    HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);
     ListThroughTheDialog(dialog, data, folder / "list.txt");
-    SendMessageA(GetDlgItem(dialog, kUseTemplate), BM_CLICK, 0, 0);
+    ClickIn(dialog, IDC_MAIN_USE_TEMPLATE);
     ListThroughTheDialog(dialog, data, folder / "page.html");
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    ASSERT_TRUE(program.Exited(kWait));
+    PostClick(dialog, IDCANCEL);
+    ASSERT_TRUE(program.Exited(kProgramWait));
     const std::string list = ReadWholeFile(folder / "list.txt");
     ASSERT_NE(list.find("\\表\\V.DLL\t"), std::string::npos) << list;
     ASSERT_NE(list.find("\t5,0,2195,1\t5,1,2600,7\r\n"), std::string::npos) << list;

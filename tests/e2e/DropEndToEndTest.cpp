@@ -6,18 +6,13 @@
 
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
+#include "support/DialogItems.h"
+#include "support/DropFiles.h"
+#include "support/LineTexts.h"
 #include "support/TempFolder.h"
+#include "ui/res/resource.h"
 
 namespace {
-
-const int kFolderEdit = 1001;
-const int kOutputEdit = 1004;
-const DWORD kWait = 20000;
-
-std::string Upper(std::string text) {
-    CharUpperA(&text[0]);
-    return text;
-}
 
 TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
     TempFolder folder;
@@ -29,13 +24,13 @@ TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
 
     ProgramProcess program(exe, "");
     ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kWait);
+    HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);
-    SendMessageA(GetDlgItem(dialog, kOutputEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()));
+    SetItemText(dialog, IDC_MAIN_OUTPUT, output);
     // What the shell does: a DROPFILES block posted with WM_DROPFILES.
-    ASSERT_TRUE(program.PostDrop(dialog, {first, second}));
+    ASSERT_TRUE(PostDropTo(dialog, {first, second}));
 
-    EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    EXPECT_EQ(AnswerOwnedBox(dialog, kBoxCaption, IDNO, kProgramWait), kFinishedQuestion);
 
     // First start: upper case, size, date and attributes; each path with its own folder.
     std::string listing = ReadWholeFile(output);
@@ -45,8 +40,8 @@ TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
     EXPECT_NE(firstLine, std::string::npos) << listing;
     EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 2) << listing;
 
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_TRUE(program.Exited(kWait));
+    PostClick(dialog, IDCANCEL);
+    EXPECT_TRUE(program.Exited(kProgramWait));
 }
 
 TEST(DropEndToEnd, AFolderGivenAtStartIsTheFolderToList) {
@@ -57,15 +52,13 @@ TEST(DropEndToEnd, AFolderGivenAtStartIsTheFolderToList) {
 
     ProgramProcess program(exe, "\t\"" + data + "\" ignored");
     ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kWait);
+    HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(ControlText(dialog, kFolderEdit), data);
+    EXPECT_EQ(ItemText(dialog, IDC_MAIN_FOLDER), data);
 
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    ASSERT_TRUE(program.Exited(kWait));
-    char saved[1024];
-    GetPrivateProfileStringA("STRINGS", "DIRNAME", "", saved, sizeof saved, (folder / "quillmark.ini").c_str());
-    EXPECT_EQ(std::string(saved), data);
+    PostClick(dialog, IDCANCEL);
+    ASSERT_TRUE(program.Exited(kProgramWait));
+    EXPECT_EQ(IniValue(folder / "quillmark.ini", "STRINGS", "DIRNAME"), data);
 }
 
 }  // namespace

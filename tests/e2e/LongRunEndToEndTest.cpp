@@ -8,14 +8,12 @@
 
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
+#include "support/DialogItems.h"
 #include "support/TempFolder.h"
 #include "support/UnixSide.h"
 #include "ui/res/resource.h"
 
 namespace {
-
-const DWORD kWait = 20000;
-const std::wstring kCaption = L"Quillmark ファイル列挙";
 
 std::wstring Caption(HWND window) {
     wchar_t text[256] = L"";
@@ -34,6 +32,7 @@ long long CountIn(const std::wstring& caption) {
 }
 
 TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
+    const std::wstring caption = Wide(kMainDialogCaption);
     TempFolder folder;
     const std::string exe = folder / "quillmark.exe";
     ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) << BuiltProgramPath();
@@ -47,30 +46,30 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
 
     ProgramProcess program(exe, "");
     ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kWait);
+    HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);
-    SendMessageA(GetDlgItem(dialog, IDC_MAIN_FOLDER), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(data.c_str()));
-    SendMessageA(GetDlgItem(dialog, IDC_MAIN_OUTPUT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    SetItemText(dialog, IDC_MAIN_FOLDER, data);
+    SetItemText(dialog, IDC_MAIN_OUTPUT, output);
+    PostClick(dialog, IDOK);
 
     long long first = -1;
-    ASSERT_TRUE(WaitUntil([&] { return (first = CountIn(Caption(dialog))) > 0; }, kWait)) << "a count shows";
-    EXPECT_EQ(0u, Caption(dialog).find(kCaption + L" - "));
+    ASSERT_TRUE(WaitUntil([&] { return (first = CountIn(Caption(dialog))) > 0; }, kProgramWait)) << "a count shows";
+    EXPECT_EQ(0u, Caption(dialog).find(caption + L" - "));
     long long later = -1;
-    EXPECT_TRUE(WaitUntil([&] { return (later = CountIn(Caption(dialog))) > first; }, kWait)) << "and rises";
+    EXPECT_TRUE(WaitUntil([&] { return (later = CountIn(Caption(dialog))) > first; }, kProgramWait)) << "and rises";
     Sleep(1000);
 
     const ULONGLONG cancelled = GetTickCount64();
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    HWND box = WaitForOwnedBox(dialog, "quillmark", kWait);
+    PostClick(dialog, IDCANCEL);
+    HWND box = WaitForOwnedDialog(dialog, kBoxCaption, kProgramWait);
     const ULONGLONG stopped = GetTickCount64();
     ASSERT_NE(box, nullptr);
     std::printf("stop seen %llu ms after Cancel\n", stopped - cancelled);
     EXPECT_LT(stopped - cancelled, 500u) << "the stop takes effect within the current entry";
     EXPECT_EQ("ユーザーの指示により停止しました", BoxMessage(box));
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostClick(box, IDOK);
 
-    EXPECT_TRUE(WaitUntil([&] { return Caption(dialog) == kCaption; }, kWait)) << "the caption is normal again";
+    EXPECT_TRUE(WaitUntil([&] { return Caption(dialog) == caption; }, kProgramWait)) << "the caption is normal again";
     const std::string listing = ReadWholeFile(output);
     const size_t lines = static_cast<size_t>(std::count(listing.begin(), listing.end(), '\n'));
     EXPECT_EQ(0u, listing.find("<head>\r\n"));
@@ -78,8 +77,8 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
     EXPECT_GT(lines, 2u + static_cast<size_t>(later) - 1);
     EXPECT_LT(lines, 100002u) << "cut short";
 
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_TRUE(program.Exited(kWait));
+    PostClick(dialog, IDCANCEL);
+    EXPECT_TRUE(program.Exited(kProgramWait));
     RunUnixShell("rm -rf '" + UnixPath(data) + "'");  // faster than through Wine
 }
 

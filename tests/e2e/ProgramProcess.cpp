@@ -1,12 +1,10 @@
 #include "ProgramProcess.h"
 
-#include "support/DropFiles.h"
+#include "framework/ModuleText.h"
 
 std::string BuiltProgramPath() {
-    char path[MAX_PATH * 4];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string self(path, n);
-    std::string folder = self.substr(0, self.rfind('\\'));
+    const std::string self = ModuleFilePath();
+    const std::string folder = self.substr(0, self.rfind('\\'));
     return folder.substr(0, folder.rfind('\\')) + "\\quillmark.exe";
 }
 
@@ -27,21 +25,4 @@ ProgramProcess::~ProgramProcess() {
 
 bool ProgramProcess::Exited(DWORD timeoutMs) const {
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
-}
-
-std::string ControlText(HWND dialog, int id) {
-    char text[2048];
-    LRESULT n = SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return std::string(text, static_cast<size_t>(n));
-}
-
-bool ProgramProcess::PostDrop(HWND window, const std::vector<std::string>& paths) {
-    HDROP local = MakeDrop(paths);
-    if (!local) return false;
-    const SIZE_T size = GlobalSize(local);
-    void* remote = VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    const bool written = remote && WriteProcessMemory(process_.hProcess, remote, GlobalLock(local), size, nullptr);
-    GlobalUnlock(local);
-    GlobalFree(local);
-    return written && PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }

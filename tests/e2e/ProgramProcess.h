@@ -3,7 +3,6 @@
 // and default output are private) and started with an argument text.
 #include <windows.h>
 #include <string>
-#include <vector>
 
 // quillmark.exe in the build folder (one level above the test programs).
 std::string BuiltProgramPath();
@@ -19,15 +18,8 @@ public:
 
     bool Started() const { return started_; }
     bool Exited(DWORD timeoutMs) const;
-    // Posts WM_DROPFILES with the paths to a window of the program. The drop block is written
-    // into the program's own memory, as the shell's drop block is: a handle of this process
-    // would mean nothing there. The program releases it with DragFinish.
-    bool PostDrop(HWND window, const std::vector<std::string>& paths);
 
 private:
     PROCESS_INFORMATION process_ = {};
     bool started_ = false;
 };
-
-// The text of a control of another process's window.
-std::string ControlText(HWND dialog, int id);

@@ -1,19 +1,10 @@
 #include "ProgramWindows.h"
 
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 HWND WaitForMainDialog(DWORD timeoutMs) {
     HWND found = nullptr;
     // Shown only after its initialisation, which would overwrite any text set earlier.
     WaitUntil([&] {
-        found = FindWindowA("#32770", "Quillmark ファイル列挙");
+        found = FindWindowA("#32770", kMainDialogCaption);
         return found && IsWindowVisible(found);
     }, timeoutMs);
     return found;
@@ -21,19 +12,19 @@ HWND WaitForMainDialog(DWORD timeoutMs) {
 
 namespace {
 
-struct BoxSearch {
+struct OwnedSearch {
     HWND owner;
-    std::string caption;
+    const char* caption;  // nullptr: any
     HWND found;
 };
 
 BOOL CALLBACK CheckTopWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<BoxSearch*>(param);
+    auto* search = reinterpret_cast<OwnedSearch*>(param);
     char className[64], caption[256];
     GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, caption, sizeof caption);
     if (std::string(className) == "#32770" && GetWindow(window, GW_OWNER) == search->owner &&
-        search->caption == caption && IsWindowVisible(window)) {
+        (!search->caption || std::string(search->caption) == caption) && IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }
@@ -54,8 +45,8 @@ BOOL CALLBACK KeepLongestStatic(HWND child, LPARAM param) {
 
 }  // namespace
 
-HWND WaitForOwnedBox(HWND owner, const std::string& caption, DWORD timeoutMs) {
-    BoxSearch search{owner, caption, nullptr};
+HWND WaitForOwnedDialog(HWND owner, const char* caption, DWORD timeoutMs) {
+    OwnedSearch search{owner, caption, nullptr};
     WaitUntil([&] {
         EnumWindows(CheckTopWindow, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr;
@@ -69,8 +60,8 @@ std::string BoxMessage(HWND box) {
     return longest;
 }
 
-std::string AnswerOwnedBox(HWND owner, const std::string& caption, int answer, DWORD timeoutMs) {
-    HWND box = WaitForOwnedBox(owner, caption, timeoutMs);
+std::string AnswerOwnedBox(HWND owner, const char* caption, int answer, DWORD timeoutMs) {
+    HWND box = WaitForOwnedDialog(owner, caption, timeoutMs);
     if (!box) return "<no box>";
     std::string message = BoxMessage(box);
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);

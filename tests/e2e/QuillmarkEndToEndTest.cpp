@@ -5,25 +5,12 @@
 
 #include "ProgramProcess.h"
 #include "ProgramWindows.h"
+#include "support/DialogItems.h"
+#include "support/LineTexts.h"
 #include "support/TempFolder.h"
+#include "ui/res/resource.h"
 
 namespace {
-
-const int kFolderEdit = 1001;
-const int kOutputEdit = 1004;
-const DWORD kWait = 20000;
-
-std::string Ini(const std::string& file, const char* section, const char* key) {
-    char value[1024];
-    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
-    return value;
-}
-
-void SetControlText(HWND dialog, int id, const std::string& text) {
-    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void Press(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     TempFolder folder;
@@ -36,35 +23,34 @@ TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
 
     ProgramProcess program(exe, "");
     ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kWait);
+    HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);
 
     // First run without an output path: the default file beside the program, opened unasked.
-    SetControlText(dialog, kFolderEdit, data);
-    Press(dialog, IDOK);
-    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(folder / "quillmark.txt").find("TWO.TXT") != std::string::npos; }, kWait));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }, kWait));
+    SetItemText(dialog, IDC_MAIN_FOLDER, data);
+    PostClick(dialog, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(folder / "quillmark.txt").find("TWO.TXT") != std::string::npos; }, kProgramWait));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE; }, kProgramWait));
 
-    SetControlText(dialog, kOutputEdit, output);
-    Press(dialog, IDOK);
-    EXPECT_EQ(AnswerOwnedBox(dialog, "quillmark", IDNO, kWait), "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
+    SetItemText(dialog, IDC_MAIN_OUTPUT, output);
+    PostClick(dialog, IDOK);
+    EXPECT_EQ(AnswerOwnedBox(dialog, kBoxCaption, IDNO, kProgramWait), kFinishedQuestion);
 
     // Upper case, size, date and attributes are on at first start; sorted without regard to case.
     std::string listing = ReadWholeFile(output);
-    std::string upperData = data;
-    CharUpperA(&upperData[0]);
+    const std::string upperData = Upper(data);
     EXPECT_EQ(listing.find(upperData + "\\SUB\t"), 0u) << listing;
     EXPECT_NE(listing.find(upperData + "\\SUB\\TWO.TXT\t2\t"), std::string::npos) << listing;
     EXPECT_NE(listing.find(upperData + "\\一.TXT\t1\t"), std::string::npos) << listing;
 
-    Press(dialog, IDCANCEL);
-    ASSERT_TRUE(program.Exited(kWait));
+    PostClick(dialog, IDCANCEL);
+    ASSERT_TRUE(program.Exited(kProgramWait));
     std::string ini = folder / "quillmark.ini";
-    EXPECT_EQ(Ini(ini, "STRINGS", "DIRNAME"), data);
-    EXPECT_EQ(Ini(ini, "STRINGS", "FILENAME"), output);
-    EXPECT_EQ(Ini(ini, "CONFIG", "EXPAND"), "0");
-    EXPECT_EQ(Ini(ini, "CONFIG", "SUBDIR"), "1");
-    EXPECT_EQ(Ini(ini, "CONFIG", "SIZE"), "<none>");  // options are kept by Save only
+    EXPECT_EQ(IniValue(ini, "STRINGS", "DIRNAME"), data);
+    EXPECT_EQ(IniValue(ini, "STRINGS", "FILENAME"), output);
+    EXPECT_EQ(IniValue(ini, "CONFIG", "EXPAND"), "0");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "SUBDIR"), "1");
+    EXPECT_EQ(IniValue(ini, "CONFIG", "SIZE"), "<none>");  // options are kept by Save only
     EXPECT_EQ(GetFileAttributesA((folder / "quillmark.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

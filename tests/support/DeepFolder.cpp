@@ -5,12 +5,18 @@
 #include "framework/LongPath.h"
 #include "TempFolder.h"
 
+DeepFolder::DeepFolder(const std::string& base) : path_(base) {}
+
 DeepFolder::DeepFolder(const std::string& base, size_t minLength) : path_(base) {
-    for (int level = 0; path_.size() < minLength; ++level) {
-        path_ += "\\deep" + std::to_string(level) + std::string(40, 'x');
-        if (!CreateDirectoryW(RealPath(path_).c_str(), nullptr)) break;
-        folders_.push_back(path_);
-    }
+    for (int level = 0; path_.size() < minLength; ++level)
+        if (!Descend("deep" + std::to_string(level) + std::string(40, 'x'))) break;
+}
+
+bool DeepFolder::Descend(const std::string& name) {
+    path_ += "\\" + name;
+    if (!CreateDirectoryW(RealPath(path_).c_str(), nullptr)) return false;
+    folders_.push_back(path_);
+    return true;
 }
 
 DeepFolder::~DeepFolder() {

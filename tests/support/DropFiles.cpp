@@ -28,3 +28,21 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) wide.push_back(Wide(path));
     return MakeDrop(wide);
 }
+
+bool PostDropTo(HWND window, const std::vector<std::string>& paths) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    HDROP local = MakeDrop(paths);
+    void* remote = nullptr;
+    bool written = false;
+    if (process && local) {
+        const SIZE_T size = GlobalSize(local);
+        remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        written = remote && WriteProcessMemory(process, remote, GlobalLock(local), size, nullptr);
+        GlobalUnlock(local);
+    }
+    if (local) GlobalFree(local);
+    if (process) CloseHandle(process);
+    return written && PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+}

@@ -11,3 +11,7 @@
 HDROP MakeDrop(const std::vector<std::wstring>& paths);
 // The same for paths in the ANSI code page.
 HDROP MakeDrop(const std::vector<std::string>& paths);
+// Posts WM_DROPFILES with the paths to a window of another process. The block is written into
+// that process's memory, where the shell's drop block would be: a handle of this process would
+// mean nothing there.
+bool PostDropTo(HWND window, const std::vector<std::string>& paths);

@@ -1,5 +1,7 @@
 #include "ListingRun.h"
 
+#include "TempFolder.h"
+#include "WaitUntil.h"
 #include "engine/ListingRun.h"
 
 namespace {
@@ -31,16 +33,16 @@ LRESULT CALLBACK FinishNoticeWindow::Procedure(HWND window, UINT message, WPARAM
 
 bool FinishNoticeWindow::WaitForNotice(DWORD timeoutMs) {
     const int before = notices_;
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (notices_ == before) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        if (notices_ != before) break;
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
-    }
-    return true;
+    return WaitUntil([&] { return notices_ != before; }, timeoutMs);
+}
+
+ListingOptions RelativeListing(const std::string& folder, const std::string& output) {
+    ListingOptions job;
+    job.folder = Wide(folder);
+    job.outputPath = Wide(output);
+    job.pathType = PathType::Relative;
+    job.subfolders = true;
+    return job;
 }
 
 RunOutcome RunListing(ListingOptions& options, bool stopFirst, DWORD timeoutMs, unsigned readerThreads) {

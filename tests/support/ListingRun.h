@@ -10,9 +10,10 @@
 #include "engine/ListingJob.h"
 #include "engine/RunResult.h"
 #include "format/ListingOptions.h"
+#include "ui/res/resource.h"
 
-// The command id the test window waits for.
-constexpr WORD kTestFinishCommand = 1016;
+// The command id the test window waits for: the main dialog's own.
+constexpr WORD kTestFinishCommand = IDC_MAIN_FINISH;
 
 // A message-only window that counts WM_COMMAND notices with the finish command id.
 class FinishNoticeWindow {
@@ -41,6 +42,9 @@ struct RunOutcome {
     RunResult result = RunResult::Complete;
     std::vector<RecordedBox> boxes;
 };
+
+// A relative listing of folder and everything below it into output; every other switch off.
+ListingOptions RelativeListing(const std::string& folder, const std::string& output);
 
 // Runs a folder run of the options on its worker thread and waits for the finish notice and
 // for the run to end. Afterwards the options hold what the run made of them (the folder ends

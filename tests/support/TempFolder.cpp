@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <stdexcept>
 
 #include "framework/LongPath.h"
 #include "text/CodePageText.h"
@@ -31,12 +32,16 @@ TempFolder::TempFolder() {
     DWORD n = GetTempPathA(sizeof base, base);
     std::string root(base, n);
     if (!root.empty() && root.back() == '\\') root.pop_back();
-    for (;;) {
+    // Names left by an earlier process of the same id are skipped; any other failure is final.
+    for (int attempt = 0; attempt < 1000; ++attempt) {
         char name[64];
         std::snprintf(name, sizeof name, "\\qmtest-%lu-%d", GetCurrentProcessId(), ++counter);
         path_ = root + name;
-        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+        if (CreateDirectoryA(path_.c_str(), nullptr)) return;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) break;
     }
+    const DWORD error = GetLastError();
+    throw std::runtime_error("TempFolder: cannot create " + path_ + " (error " + std::to_string(error) + ")");
 }
 
 TempFolder::~TempFolder() { RemoveTree(path_); }
@@ -67,6 +72,17 @@ std::wstring TempFolder::WriteFile(const std::wstring& relative, const std::stri
     return full;
 }
 
+bool TempFolder::WriteSparseFile(const std::string& relative, long long size) const {
+    const std::wstring full = WriteFile(Wide(relative), "");
+    HANDLE file = CreateFileW(ExtendedPath(full).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER end;
+    end.QuadPart = size;
+    const bool made = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return made;
+}
+
 std::string ReadWholeFile(const std::string& path) { return ReadWholeFile(Wide(path)); }
 
 std::string ReadWholeFile(const std::wstring& path) {
@@ -79,6 +95,12 @@ std::string ReadWholeFile(const std::wstring& path) {
     while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
     CloseHandle(h);
     return content;
+}
+
+std::string IniValue(const std::string& file, const char* section, const char* key) {
+    char value[1024];
+    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
+    return value;
 }
 
 bool SetLastWriteTime(const std::string& path, int year, int month, int day, int hour, int minute,

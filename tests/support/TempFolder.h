@@ -6,6 +6,8 @@
 
 class TempFolder {
 public:
+    // Throws std::runtime_error (GoogleTest fails the test with its text) when no folder can be
+    // made.
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -23,6 +25,9 @@ public:
     // The same by real (UTF-16) names, which may end in a dot or hold any character.
     std::wstring MakeDir(const std::wstring& relative) const;
     std::wstring WriteFile(const std::wstring& relative, const std::string& content) const;
+    // Creates or replaces a file of the given size whose bytes take no disk (a hole, read back
+    // as zeros); false when it cannot be made.
+    bool WriteSparseFile(const std::string& relative, long long size) const;
 
 private:
     std::string path_;
@@ -37,6 +42,8 @@ std::wstring RealPath(const std::string& ansi);
 // The whole content of a file, or "<missing>" when it cannot be opened.
 std::string ReadWholeFile(const std::string& path);
 std::string ReadWholeFile(const std::wstring& path);
+// Reads one value of an INI file; "<none>" when the key is missing.
+std::string IniValue(const std::string& file, const char* section, const char* key);
 // Sets a file's or folder's last-write time from a UTC date and time.
 bool SetLastWriteTime(const std::string& path, int year, int month, int day, int hour, int minute,
                       int second);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "WaitUntil.h"
+
 namespace {
 
 using UnixFileName = char*(CDECL*)(const WCHAR*);
@@ -64,11 +66,8 @@ bool RunUnixShell(const std::string& script) {
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    const ULONGLONG deadline = GetTickCount64() + 120000;
-    while (GetFileAttributesA(marker.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        if (GetTickCount64() > deadline) return false;
-        Sleep(5);
-    }
+    if (!WaitUntil([&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 120000))
+        return false;
     DeleteFileA(marker.c_str());
     return true;
 }

@@ -3,5 +3,5 @@
 // file version 5.0.2195.1, product version 5.1.2600.7), built beside unit_tests.exe.
 #include <string>
 
-// Full path of a fixture: beside the running test program, else under QM_BUILD_DIR\tests.
+// Full path of a fixture: beside the running test program.
 std::string VersionFixturePath(const std::string& name);

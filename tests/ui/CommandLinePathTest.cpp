@@ -1,33 +1,28 @@
 // The path the program is started with, handled at the end of the main dialog's start.
 #include <gtest/gtest.h>
 
-#include "ChoicesDialogDriver.h"
 #include "ScriptedMainDialog.h"
+#include "support/LineTexts.h"
+#include "support/ModalDriver.h"
 #include "ui/res/resource.h"
 
 namespace {
 
-std::string FolderText(ScriptedMainDialog& d) {
-    char text[1024];
-    GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, text, sizeof text);
-    return text;
-}
-
 TEST(CommandLinePath, AFolderIsInTheFolderFieldWhenTheDialogFirstShows) {
     TempFolder tree;
     std::string folder = tree.MakeDir("表示");
-    ChoicesDialogDriver driver([](HWND c) { ClickIn(c, IDCANCEL); });
+    ModalDriver driver(kDropChoicesCaption, [](HWND c) { ClickIn(c, IDCANCEL); });
     ScriptedMainDialog dialog(tree, folder);
-    dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(FolderText(d), folder); });
+    dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), folder); });
     EXPECT_EQ(driver.Openings(), 0);
 }
 
 TEST(CommandLinePath, AMissingPathIsIgnoredSilently) {
     TempFolder tree;
     MessageBoxRecorder boxes;
-    ChoicesDialogDriver driver([](HWND c) { ClickIn(c, IDCANCEL); });
+    ModalDriver driver(kDropChoicesCaption, [](HWND c) { ClickIn(c, IDCANCEL); });
     ScriptedMainDialog dialog(tree, tree / "nowhere.txt");
-    dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(FolderText(d), ""); });
+    dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), ""); });
     EXPECT_EQ(driver.Openings(), 0);
     EXPECT_TRUE(boxes.Boxes().empty());
 }
@@ -38,12 +33,12 @@ TEST(CommandLinePath, ABareFileNameIsTakenFromTheCurrentFolder) {
     char previous[MAX_PATH];
     GetCurrentDirectoryA(sizeof previous, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(tree.Path().c_str()));
-    ChoicesDialogDriver driver([](HWND c) {
+    ModalDriver driver(kDropChoicesCaption, [](HWND c) {
         ClickIn(c, IDC_DROP_SAME_FOLDER);
         ClickIn(c, IDOK);
     });
     ScriptedMainDialog dialog(tree, "list.txt");
-    dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(FolderText(d), tree.Path()); });
+    dialog.Run([&](ScriptedMainDialog& d) { EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), tree.Path()); });
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(driver.Openings(), 1);
 }
@@ -55,14 +50,14 @@ TEST(CommandLinePath, ABareFolderNameIsKeptAsGivenAndListedFromTheCurrentFolder)
     GetCurrentDirectoryA(sizeof previous, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(tree.Path().c_str()));
     MessageBoxRecorder boxes(IDNO);
-    ChoicesDialogDriver driver([](HWND c) { ClickIn(c, IDCANCEL); });
+    ModalDriver driver(kDropChoicesCaption, [](HWND c) { ClickIn(c, IDCANCEL); });
     ScriptedMainDialog dialog(tree, "data");
     dialog.Run([&](ScriptedMainDialog& d) {
-        EXPECT_EQ(FolderText(d), "data");
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), "data");
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (tree / "out.txt").c_str());
         for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES}) d.Click(id);
         d.Click(IDOK);
-        PumpUntil([&] { return !boxes.Boxes().empty(); });
+        WaitUntil([&] { return !boxes.Boxes().empty(); });
     });
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(driver.Openings(), 0);
@@ -73,20 +68,18 @@ TEST(CommandLinePath, ShowFileListsItAsADropWould) {
     TempFolder tree;
     std::string list = tree.WriteFile("photos\\list.txt", "x");
     MessageBoxRecorder boxes;
-    ChoicesDialogDriver driver([](HWND c) {
+    ModalDriver driver(kDropChoicesCaption, [](HWND c) {
         ClickIn(c, IDC_DROP_SHOW_FILE);
         ClickIn(c, IDOK);
     });
     ScriptedMainDialog dialog(tree, list);
     dialog.Run([&](ScriptedMainDialog& d) {
-        EXPECT_EQ(FolderText(d), "");
-        EXPECT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), "");
+        EXPECT_TRUE(WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
     });
     EXPECT_EQ(driver.Openings(), 1);
     EXPECT_TRUE(boxes.Boxes().empty());  // no output path: the default file, opened unasked
-    std::string upper = list;
-    CharUpperA(&upper[0]);
-    EXPECT_EQ(ReadWholeFile(tree / "qmtest.txt").find(upper + "\t1\t"), 0u);
+    EXPECT_EQ(ReadWholeFile(tree / "qmtest.txt").find(Upper(list) + "\t1\t"), 0u);
 }
 
 }  // namespace

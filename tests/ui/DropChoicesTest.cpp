@@ -1,27 +1,14 @@
 // One dropped path (or the command-line path): folders, the choices dialog and its rules.
 #include <gtest/gtest.h>
 
-#include "ChoicesDialogDriver.h"
 #include "ScriptedMainDialog.h"
-#include "support/DropFiles.h"
+#include "support/ModalDriver.h"
 #include "ui/res/resource.h"
 
 namespace {
 
-// Drops the path and waits until a listing it starts has ended.
-void Drop(ScriptedMainDialog& d, const std::string& path) {
-    SendMessageA(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({path})), 0);
-    PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); });
-}
-
-std::string TextOf(ScriptedMainDialog& d, int id) {
-    char text[1024];
-    GetDlgItemTextA(d.Window(), id, text, sizeof text);
-    return text;
-}
-
 // An action that checks the given boxes and presses OK.
-ChoicesDialogDriver::Action Choose(std::initializer_list<int> ids) {
+ModalDriver::Action Choose(std::initializer_list<int> ids) {
     std::vector<int> boxes(ids);
     return [boxes](HWND choices) {
         for (int id : boxes) ClickIn(choices, id);
@@ -35,7 +22,8 @@ struct Fields {
     bool filter;
 };
 Fields Read(ScriptedMainDialog& d) {
-    return {TextOf(d, IDC_MAIN_FOLDER), TextOf(d, IDC_MAIN_OUTPUT), TextOf(d, IDC_MAIN_FILTER_TEXT),
+    HWND w = d.Window();
+    return {ItemText(w, IDC_MAIN_FOLDER), ItemText(w, IDC_MAIN_OUTPUT), ItemText(w, IDC_MAIN_FILTER_TEXT),
             d.IsChecked(IDC_MAIN_FILTER)};
 }
 
@@ -46,16 +34,16 @@ protected:
         tree.MakeDir("typed");
     }
     // Runs a dialog with typed values in the fields, drops one path answered by action.
-    Fields DropWith(const std::string& path, ChoicesDialogDriver::Action action, int* openings = nullptr) {
+    Fields DropWith(const std::string& path, ModalDriver::Action action, int* openings = nullptr) {
         Fields after;
         ScriptedMainDialog dialog(tree);
-        ChoicesDialogDriver driver(std::move(action));
+        ModalDriver driver(kDropChoicesCaption, std::move(action));
         dialog.Run([&](ScriptedMainDialog& d) {
             SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (tree / "typed").c_str());
             SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, "typed.txt");
             SetDlgItemTextA(d.Window(), IDC_MAIN_FILTER_TEXT, "*.doc");
             RECT before = d.WindowRect();
-            Drop(d, path);
+            d.Drop({path});
             after = Read(d);
             EXPECT_EQ(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT), after.filter);
             RECT now = d.WindowRect();
@@ -92,7 +80,7 @@ TEST_F(DroppedFile, EachChoiceAloneAndAllThreeTogether) {
 }
 
 TEST_F(DroppedFile, CancelOrNoChoiceChangesNothing) {
-    ChoicesDialogDriver::Action cancel = [](HWND c) {
+    ModalDriver::Action cancel = [](HWND c) {
         ClickIn(c, IDC_DROP_SAME_FOLDER);
         ClickIn(c, IDCANCEL);
     };
@@ -189,7 +177,7 @@ TEST_F(DroppedFile, EveryDropOpensClearAndShowFileListsTheFile) {
     MessageBoxRecorder boxes(IDNO);
     int clearOpenings = 0;
     ScriptedMainDialog dialog(tree);
-    ChoicesDialogDriver driver([&](HWND c) {
+    ModalDriver driver(kDropChoicesCaption, [&](HWND c) {
         bool clear = true;
         for (int id : {IDC_DROP_SAME_FOLDER, IDC_DROP_EXTENSION_FILTER, IDC_DROP_OUTPUT_FILE, IDC_DROP_SHOW_FILE})
             clear = clear && !IsCheckedIn(c, id);
@@ -199,13 +187,13 @@ TEST_F(DroppedFile, EveryDropOpensClearAndShowFileListsTheFile) {
         ClickIn(c, IDOK);
     });
     dialog.Run([&](ScriptedMainDialog& d) {
-        for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE}) d.Click(id);
+        d.OnlyColumns({});
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (tree / "out.txt").c_str());
-        Drop(d, list);
+        d.Drop({list});
         EXPECT_EQ(ReadWholeFile(tree / "out.txt"), list + "\r\n");
-        Drop(d, tree.WriteFile("second.txt", "2"));
+        d.Drop({tree.WriteFile("second.txt", "2")});
         EXPECT_EQ(ReadWholeFile(tree / "out.txt"), tree / "second.txt\r\n");
-        EXPECT_EQ(TextOf(d, IDC_MAIN_OUTPUT), tree / "out.txt");  // the output choice was cleared
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_OUTPUT), tree / "out.txt");  // the output choice was cleared
     });
     EXPECT_EQ(driver.Openings(), 2);
     EXPECT_EQ(clearOpenings, 2);

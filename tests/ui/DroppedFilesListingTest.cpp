@@ -3,30 +3,10 @@
 
 #include "ScriptedMainDialog.h"
 #include "support/DeepFolder.h"
-#include "support/DropFiles.h"
+#include "support/DialogItems.h"
 #include "ui/res/resource.h"
 
 namespace {
-
-void SendDrop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
-    SendMessageA(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
-}
-
-// Drops the paths and waits until the listing they start has ended.
-void Drop(ScriptedMainDialog& d, const std::vector<std::string>& paths) {
-    SendDrop(d, paths);
-    PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); });
-}
-
-void SetText(ScriptedMainDialog& d, int id, const std::string& text) {
-    SetDlgItemTextA(d.Window(), id, text.c_str());
-}
-
-// Every column off, then the given boxes clicked on.
-void OnlyColumns(ScriptedMainDialog& d, std::initializer_list<int> ids) {
-    for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE}) d.Click(id);
-    for (int id : ids) d.Click(id);
-}
 
 class DroppedFiles : public ::testing::Test {
 protected:
@@ -43,9 +23,9 @@ TEST_F(DroppedFiles, AbsolutePathsKeepTheirOwnFoldersSortedAfterAQuestion) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {IDC_MAIN_SIZE, IDC_MAIN_CHECKSUM});
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {first, second});
+        d.OnlyColumns({IDC_MAIN_SIZE, IDC_MAIN_CHECKSUM});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({first, second});
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
         EXPECT_FALSE(d.IsRunning());
         EXPECT_EQ(d.CurrentRun()->Result(), RunResult::Complete);
@@ -62,10 +42,10 @@ TEST_F(DroppedFiles, RelativePathsAreBareNamesAndDirnameIsEmpty) {
         d.options.repeatText = "[%DIRNAME%][%DIR%][%PATH%][%LOCATION%]";
         d.options.headerText = "head %DIRNAME%.";
         d.options.footerText = "foot";
-        OnlyColumns(d, {IDC_MAIN_USE_TEMPLATE});
+        d.OnlyColumns({IDC_MAIN_USE_TEMPLATE});
         d.Click(IDC_MAIN_RELATIVE);
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {first, second});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({first, second});
     });
     EXPECT_EQ(ReadWholeFile(output), "head .\r\n[][][A.txt][" + tree / "b-folder\\" + "]\r\n" +
                                          "[][][z.txt][" + tree / "表\\" + "]\r\nfoot\r\n");
@@ -77,11 +57,11 @@ TEST_F(DroppedFiles, AFolderIsOneDirectoryLineAndADotFolderNone) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {IDC_MAIN_ATTRIBUTES});
+        d.OnlyColumns({IDC_MAIN_ATTRIBUTES});
         d.Click(IDC_MAIN_DIRECTORY_NAMES);  // off: a dropped folder is written all the same
         d.Click(IDC_MAIN_RELATIVE);
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {tree / ".hidden", tree / "photos", tree / "gone.txt"});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({tree / ".hidden", tree / "photos", tree / "gone.txt"});
     });
     EXPECT_EQ(ReadWholeFile(output), "photos\tD    \r\n");
 }
@@ -90,12 +70,12 @@ TEST_F(DroppedFiles, TheFilterIsIgnoredAndItsListEmptied) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {});
+        d.OnlyColumns({});
         d.Click(IDC_MAIN_RELATIVE);
         d.Click(IDC_MAIN_FILTER);
-        SetText(d, IDC_MAIN_FILTER_TEXT, "*.doc");
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {first, second});
+        SetItemText(d.Window(), IDC_MAIN_FILTER_TEXT, "*.doc");
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({first, second});
         EXPECT_TRUE(d.CurrentRun()->Job().filterList.empty());
         EXPECT_TRUE(d.options.filter);
         EXPECT_EQ(d.options.filterText, "*.doc");
@@ -108,9 +88,9 @@ TEST_F(DroppedFiles, WithoutAnOutputPathTheDefaultFileIsWrittenWithoutAQuestion)
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {});
-        SetText(d, IDC_MAIN_OUTPUT, " ");
-        Drop(d, {first, second});
+        d.OnlyColumns({});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, " ");
+        d.Drop({first, second});
         EXPECT_EQ(Narrow(d.CurrentRun()->Job().options.outputPath), tree / "qmtest.txt");
         EXPECT_EQ(d.CurrentRun()->Result(), RunResult::Complete);
     });
@@ -125,22 +105,22 @@ TEST_F(DroppedFiles, PathsLongerThanTheOldBufferAreListedWhole) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        OnlyColumns(d, {IDC_MAIN_SIZE});
-        SetText(d, IDC_MAIN_OUTPUT, output);
-        Drop(d, {longFile, second});
+        d.OnlyColumns({IDC_MAIN_SIZE});
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
+        d.Drop({longFile, second});
     });
     EXPECT_EQ(ReadWholeFile(output), second + "\t1\r\n" + longFile + "\t3\r\n");
 }
 
-TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
+TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReported) {
     MessageBoxRecorder boxes;
     ScriptedMainDialog dialog(tree);
     dialog.Run([&](ScriptedMainDialog& d) {
-        SetText(d, IDC_MAIN_OUTPUT, tree / "missing\\out.txt");
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, tree / "missing\\out.txt");
         PathList paths{Wide(first), Wide(second)};
         d.ListDroppedFiles(paths);
-        ASSERT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
-        EXPECT_EQ(d.CurrentRun()->Paths().size(), 2u) << "nothing was listed";
+        ASSERT_TRUE(WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
+        EXPECT_TRUE(paths.empty()) << "the run took them";
         EXPECT_EQ(d.CurrentRun()->Result(), RunResult::CannotCreate);
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
@@ -149,26 +129,22 @@ TEST_F(DroppedFiles, AnOutputThatCannotBeCreatedIsReportedAndThePathsStay) {
     EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_OK | MB_ICONERROR | MB_SETFOREGROUND));
 }
 
-bool HoldStart(ListingRun&) { return true; }
-
 TEST_F(DroppedFiles, DropsDuringARunDoNothing) {
     tree.MakeDir("data");
     MessageBoxRecorder boxes;
     ScriptedMainDialog dialog(tree);
-    dialog.startRun = HoldStart;  // the run never ends by itself
+    dialog.startRun = HoldStart;
     dialog.Run([&](ScriptedMainDialog& d) {
-        SetText(d, IDC_MAIN_FOLDER, tree / "data");
-        SetText(d, IDC_MAIN_OUTPUT, output);
+        SetItemText(d.Window(), IDC_MAIN_FOLDER, tree / "data");
+        SetItemText(d.Window(), IDC_MAIN_OUTPUT, output);
         d.Click(IDOK);
         ASSERT_TRUE(d.IsRunning());
-        SendDrop(d, {first, second});
-        SendDrop(d, {tree / "b-folder"});
+        d.SendDrop({first, second});
+        d.SendDrop({tree / "b-folder"});
         PathList paths{Wide(first)};
         d.ListDroppedFiles(paths);
         EXPECT_EQ(paths.size(), 1u);
-        char folder[MAX_PATH];
-        GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, folder, sizeof folder);
-        EXPECT_EQ(std::string(folder), tree / "data");
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), tree / "data");
         EXPECT_FALSE(d.IsItemEnabled(IDOK));
     });
     EXPECT_TRUE(boxes.Boxes().empty());

@@ -1,19 +1,20 @@
 // The folder and output buttons with the system's real dialogs, answered by a ModalDriver.
 #include <windows.h>
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
-#include "ModalDriver.h"
 #include "ScriptedMainDialog.h"
+#include "support/ModalDriver.h"
 #include "ui/res/resource.h"
 
 namespace {
 
-// Controls of the system's file dialog.
-const int kFileTypeCombo = 0x470;   // cmb1
-const int kReadOnlyCheck = 0x410;   // chx1
-const int kFileNameCombo = 0x47c;   // cmb13
-const int kFileNameEdit = 0x480;    // edt1
+// Controls of the system's file dialog (dlgs.h).
+const int kFileTypeCombo = cmb1;
+const int kReadOnlyCheck = chx1;
+const int kFileNameCombo = cmb13;
+const int kFileNameEdit = edt1;
 
 void SetFileName(HWND fileDialog, const std::string& name) {
     HWND field = GetDlgItem(fileDialog, kFileNameCombo);
@@ -51,9 +52,7 @@ TEST(OutputButton, BuiltInFilterAndExtensionAndTheChosenPathLands) {
         EXPECT_TRUE(driver.Finished());
         EXPECT_EQ(LongName(Narrow(d.options.outputPath).substr(0, Narrow(d.options.outputPath).rfind('\\'))), LongName(folder.Path()));
         EXPECT_EQ(Narrow(d.options.outputPath).substr(Narrow(d.options.outputPath).rfind('\\')), "\\一覧.txt");
-        char shown[600];
-        GetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, shown, sizeof shown);
-        EXPECT_EQ(Narrow(d.options.outputPath), shown);
+        EXPECT_EQ(Narrow(d.options.outputPath), ItemText(d.Window(), IDC_MAIN_OUTPUT));
     });
 }
 
@@ -96,9 +95,9 @@ TEST(OutputButton, SettingsFileFilterReplacesTheListAndAnExistingFileAsksFirst) 
 
 namespace {
 
-// The text of the browse dialog's selected tree item, once it is `expected` (the shell may
-// select the preset folder a little after the dialog shows); empty when it never is.
-std::string AwaitTreeSelection(HWND browser, const std::string& expected, DWORD timeoutMs) {
+// Whether the browse dialog's selected tree item becomes `expected` in time (the shell may
+// select the preset folder a little after the dialog shows).
+bool AwaitTreeSelection(HWND browser, const std::string& expected, DWORD timeoutMs) {
     HWND tree = nullptr;
     EnumChildWindows(browser, [](HWND child, LPARAM found) {
         char className[32] = "";
@@ -107,23 +106,15 @@ std::string AwaitTreeSelection(HWND browser, const std::string& expected, DWORD 
         *reinterpret_cast<HWND*>(found) = child;
         return FALSE;
     }, reinterpret_cast<LPARAM>(&tree));
-    const DWORD start = GetTickCount();
-    while (tree && GetTickCount() - start < timeoutMs) {
+    return tree && WaitUntil([&] {
         char text[260] = "";
         TVITEMA item = {};
         item.mask = TVIF_TEXT;
         item.hItem = TreeView_GetSelection(tree);
         item.pszText = text;
         item.cchTextMax = sizeof text;
-        if (item.hItem && TreeView_GetItem(tree, &item) && expected == text) return text;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-    return "";
+        return item.hItem && TreeView_GetItem(tree, &item) && expected == text;
+    }, timeoutMs);
 }
 
 TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
@@ -140,7 +131,7 @@ TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
             ModalDriver driver(d.Window());
             driver.Then([&](HWND b) {
                 EXPECT_EQ(GetWindow(b, GW_OWNER), d.Window());
-                preselected = AwaitTreeSelection(b, "表", 5000) == "表";
+                preselected = AwaitTreeSelection(b, "表", 5000);
                 PostClick(b, preselected ? IDOK : IDCANCEL);
             });
             d.Click(IDC_MAIN_BROWSE_FOLDER);
@@ -148,9 +139,7 @@ TEST(FolderButton, OpensOnTheTypedFolderAndOkTakesIt) {
         }
         EXPECT_TRUE(preselected) << "the typed folder is preselected";
         EXPECT_EQ(LongName(Narrow(d.options.folder)), LongName(typed));
-        char shown[600];
-        GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, shown, sizeof shown);
-        EXPECT_EQ(Narrow(d.options.folder), shown);
+        EXPECT_EQ(Narrow(d.options.folder), ItemText(d.Window(), IDC_MAIN_FOLDER));
     });
 }
 

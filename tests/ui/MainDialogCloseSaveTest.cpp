@@ -21,7 +21,7 @@ TEST(MainDialogClose, CancelWhileRunningOnlyRequestsAStop) {
     TempFolder folder;
     folder.MakeDir("data");
     ScriptedMainDialog dialog(folder);
-    dialog.startRun = [](ListingRun&) { return true; };  // held: it never ends by itself
+    dialog.startRun = HoldStart;
     INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
         d.Click(IDOK);
@@ -162,7 +162,7 @@ TEST(MainDialogSave, OneLineFieldsKeepTheirFirstLineForTheRunAndTheFile) {
         for (int id : {IDC_MAIN_FILTER, IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_RELATIVE})
             d.Click(id);
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return !boxes.Boxes().empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return !boxes.Boxes().empty(); }));
         d.Click(IDC_MAIN_SAVE);
         d.Click(IDCANCEL);
     });

@@ -4,15 +4,10 @@
 #include <set>
 
 #include "ScriptedMainDialog.h"
+#include "support/DialogItems.h"
 #include "ui/res/resource.h"
 
 namespace {
-
-std::string ControlText(HWND dialog, int id) {
-    char text[300];
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
 
 TEST(MainDialogExchange, FieldsToControlsAndBack) {
     TempFolder folder;
@@ -26,8 +21,8 @@ TEST(MainDialogExchange, FieldsToControlsAndBack) {
         d.options.subfolders = false;
         d.options.checksum = false;
         d.UpdateData(false);
-        EXPECT_EQ(ControlText(d.Window(), IDC_MAIN_FOLDER), "D:\\ソフト\\表");
-        EXPECT_EQ(ControlText(d.Window(), IDC_MAIN_FILTER_TEXT), "*.c;*.h");
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), "D:\\ソフト\\表");
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FILTER_TEXT), "*.c;*.h");
         EXPECT_TRUE(d.IsChecked(IDC_MAIN_RELATIVE));
         EXPECT_FALSE(d.IsChecked(IDC_MAIN_ABSOLUTE));
         EXPECT_TRUE(d.IsChecked(IDC_MAIN_URL));

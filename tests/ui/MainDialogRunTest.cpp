@@ -62,8 +62,8 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         d.Click(IDCANCEL);
         EXPECT_TRUE(held->StopRequested());
         ASSERT_TRUE(held->Start(d.Window(), IDC_MAIN_FINISH));  // the real worker, told to stop
-        ASSERT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
-        PumpUntil([&] { return !boxes.Boxes().empty(); }, 2000);
+        ASSERT_TRUE(WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
+        WaitUntil([&] { return !boxes.Boxes().empty(); }, 2000);
     });
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "ユーザーの指示により停止しました");
@@ -80,10 +80,10 @@ TEST(MainDialogRun, FinishedRunAsksBeforeOpeningAndUnlocks) {
     dialog.Run([&](ScriptedMainDialog& d) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (folder / "out.txt").c_str());
-        for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE}) d.Click(id);
+        d.OnlyColumns({});
         d.Click(IDC_MAIN_RELATIVE);
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return !boxes.Boxes().empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return !boxes.Boxes().empty(); }));
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
     ASSERT_EQ(boxes.Boxes().size(), 1u);
@@ -101,7 +101,7 @@ TEST(MainDialogRun, EmptyOutputWritesTheDefaultFileWithoutAsking) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, "   ");
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
+        ASSERT_TRUE(WaitUntil([&] { return !d.IsRunning() && d.IsItemEnabled(IDOK); }));
         EXPECT_EQ(Narrow(d.CurrentRun()->Job().options.outputPath), folder / "qmtest.txt");
         EXPECT_NE(ReadWholeFile(folder / "qmtest.txt").find("A.TXT"), std::string::npos);
     });

@@ -3,6 +3,7 @@
 
 #include "ScriptedMainDialog.h"
 #include "framework/MessageBox.h"
+#include "support/DialogItems.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -91,11 +92,8 @@ TEST(MainDialogStart, StoredChoicesReachTheControlsWithOutOfRangeValuesCleared) 
         EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_DIRECTORY_NAMES));
         RECT r = d.WindowRect();
         EXPECT_EQ(r.bottom - r.top, d.expandedHeight);
-        char text[300];
-        GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, text, sizeof text);
-        EXPECT_STREQ(text, "C:\\表示\\データ");
-        GetDlgItemTextA(d.Window(), IDC_MAIN_FILTER_TEXT, text, sizeof text);
-        EXPECT_STREQ(text, "*.txt;*.ソ");
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), "C:\\表示\\データ");
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FILTER_TEXT), "*.txt;*.ソ");
     });
     EXPECT_FALSE(dialog.options.date);
     EXPECT_EQ(dialog.options.pathType, PathType::Unchosen);

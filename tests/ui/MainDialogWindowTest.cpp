@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "ModalDriver.h"
 #include "ScriptedMainDialog.h"
 #include "framework/AppHelp.h"
 #include "framework/ModuleText.h"
+#include "support/ModalDriver.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -38,9 +38,9 @@ TEST(MainDialogWindow, SystemMenuEndsWithHelpAndAbout) {
         EXPECT_TRUE(ItemAt(menu, count - 3).type & MFT_SEPARATOR);
         MenuItem help = ItemAt(menu, count - 2), about = ItemAt(menu, count - 1);
         EXPECT_EQ(help.text, "ヘルプ(&H)");
-        EXPECT_EQ(help.id, 32u);
+        EXPECT_EQ(help.id, static_cast<UINT>(IDM_HELP_CONTENTS));
         EXPECT_EQ(about.text, "Quillmark のﾊﾞｰｼﾞｮﾝ情報(&A)...");
-        EXPECT_EQ(about.id, 16u);
+        EXPECT_EQ(about.id, static_cast<UINT>(IDM_ABOUT));
         HICON dragIcon = reinterpret_cast<HICON>(SendMessageA(d.Window(), WM_QUERYDRAGICON, 0, 0));
         EXPECT_NE(dragIcon, nullptr);
         EXPECT_EQ(dragIcon, d.icon);
@@ -57,9 +57,9 @@ TEST(MainDialogWindow, AboutBoxOnCommand16WithAnyLowBitsAndEveryWayToClose) {
             Close close;
         };
         std::vector<Case> cases = {
-            {16, [](HWND a) { PostClick(a, IDOK); }},
-            {16 | 0x7, [](HWND a) { PostMessageA(GetDlgItem(a, IDOK), WM_KEYDOWN, VK_ESCAPE, 1); }},
-            {16 | 0xF, [](HWND a) { PostMessageA(a, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+            {IDM_ABOUT, [](HWND a) { PostClick(a, IDOK); }},
+            {IDM_ABOUT | 0x7, [](HWND a) { PostMessageA(GetDlgItem(a, IDOK), WM_KEYDOWN, VK_ESCAPE, 1); }},
+            {IDM_ABOUT | 0xF, [](HWND a) { PostMessageA(a, WM_SYSCOMMAND, SC_CLOSE, 0); }},
         };
         for (const Case& c : cases) {
             ModalDriver driver(d.Window());
@@ -116,7 +116,7 @@ TEST(MainDialogWindow, HelpContentsAndControlPopupsGoToTheHelpFile) {
         std::string helpFile = exe.substr(0, exe.rfind('.')) + ".HLP";
         HelpRecorder help(TRUE);
         MessageBoxRecorder boxes;
-        SendMessageA(d.Window(), WM_SYSCOMMAND, 32 | 0x3, 0);
+        SendMessageA(d.Window(), WM_SYSCOMMAND, IDM_HELP_CONTENTS | 0x3, 0);
         AskHelpOn(d.Window(), IDC_MAIN_OUTPUT);
         ModalDriver driver(d.Window());
         driver.Then([&](HWND t) {
@@ -129,11 +129,11 @@ TEST(MainDialogWindow, HelpContentsAndControlPopupsGoToTheHelpFile) {
             EXPECT_EQ(call.window, d.Window());
             EXPECT_EQ(call.file, helpFile);
         }
-        EXPECT_EQ(help.calls[0].command, 3u);  // HELP_CONTENTS
+        EXPECT_EQ(help.calls[0].command, static_cast<UINT>(HELP_CONTENTS));
         EXPECT_EQ(help.calls[0].data, 0u);
-        EXPECT_EQ(help.calls[1].command, 8u);  // HELP_CONTEXTPOPUP
+        EXPECT_EQ(help.calls[1].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
         EXPECT_EQ(help.calls[1].data, static_cast<ULONG_PTR>(IDC_MAIN_OUTPUT));
-        EXPECT_EQ(help.calls[2].command, 8u);
+        EXPECT_EQ(help.calls[2].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
         EXPECT_EQ(help.calls[2].data, static_cast<ULONG_PTR>(IDC_TEMPLATE_REPEAT));
         EXPECT_TRUE(boxes.Boxes().empty());
     });

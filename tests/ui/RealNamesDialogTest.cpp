@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedMainDialog.h"
-#include "support/DropFiles.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -17,9 +16,7 @@ std::wstring WideText(HWND dialog, int id) {
 }
 
 // Only the relative path and the size, so that each line shows which file it read.
-void PathAndSizeOnly(ScriptedMainDialog& d) {
-    for (int id : {IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE, IDC_MAIN_RELATIVE}) d.Click(id);
-}
+void PathAndSizeOnly(ScriptedMainDialog& d) { d.OnlyColumns({IDC_MAIN_SIZE, IDC_MAIN_RELATIVE}); }
 
 TEST(RealNamesInTheDialog, AnOutputTypedWithAnAccentIsThatFileAndIsNotStored) {
     TempFolder tree;
@@ -33,7 +30,7 @@ TEST(RealNamesInTheDialog, AnOutputTypedWithAnAccentIsThatFileAndIsNotStored) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (tree / "data").c_str());
         SetDlgItemTextW(d.Window(), IDC_MAIN_OUTPUT, (Wide(tree.Path()) + L"\\" + kResume).c_str());
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return !boxes.Boxes().empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return !boxes.Boxes().empty(); }));
         d.Click(IDCANCEL);  // closes and writes the closing keys
     });
     EXPECT_EQ("a.txt\t1\r\n", ReadWholeFile(Wide(tree.Path()) + L"\\" + kResume));
@@ -56,11 +53,11 @@ TEST(RealNamesInTheDialog, ACommandLineFolderAndDroppedFilesAreListedFromTheirRe
         PathAndSizeOnly(d);
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, output.c_str());
         d.Click(IDOK);
-        ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes().size() == 1; }));
+        ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 1; }));
         EXPECT_EQ("only-here.txt\t4\r\n", ReadWholeFile(output));
 
-        SendMessageW(d.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({resume, other})), 0);
-        ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes().size() == 2; }));
+        d.SendDrop({resume, other});
+        ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 2; }));
         EXPECT_EQ("r?sum?.txt\t1\r\nresume.txt\t3\r\n", ReadWholeFile(output));
     });
 }

@@ -1,6 +1,8 @@
 #include "ScriptedMainDialog.h"
 
 #include "framework/MessageBox.h"
+#include "support/DropFiles.h"
+#include "ui/res/resource.h"
 
 namespace {
 const UINT kRunScript = WM_APP + 17;
@@ -19,10 +21,28 @@ INT_PTR ScriptedMainDialog::Run(Script script) {
 
 void ScriptedMainDialog::Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
 
+void ScriptedMainDialog::OnlyColumns(std::initializer_list<int> ids) {
+    for (int id : {IDC_MAIN_SIZE, IDC_MAIN_DATE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_UPPER_CASE}) Click(id);
+    for (int id : ids) Click(id);
+}
+
 RECT ScriptedMainDialog::WindowRect() const {
     RECT r;
     GetWindowRect(Window(), &r);
     return r;
+}
+
+void ScriptedMainDialog::SendDrop(const std::vector<std::wstring>& paths) {
+    SendMessageW(Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+}
+
+void ScriptedMainDialog::SendDrop(const std::vector<std::string>& paths) {
+    SendMessageA(Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+}
+
+void ScriptedMainDialog::Drop(const std::vector<std::string>& paths) {
+    SendDrop(paths);
+    WaitUntil([&] { return !IsRunning() && IsItemEnabled(IDOK); });
 }
 
 INT_PTR ScriptedMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -34,24 +54,4 @@ INT_PTR ScriptedMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
     INT_PTR result = CMainDialog::OnMessage(message, wParam, lParam);
     if (message == WM_INITDIALOG) PostMessageA(Window(), kRunScript, 0, 0);
     return result;
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(2);
-    }
-    return true;
-}
-
-std::string IniValue(const std::string& file, const char* section, const char* key) {
-    char value[1024];
-    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, file.c_str());
-    return value;
 }

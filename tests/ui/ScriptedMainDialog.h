@@ -3,11 +3,13 @@
 // inside its message loop. Message boxes are answered by a recorder instead of being shown.
 #include <windows.h>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "support/TempFolder.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/TempFolder.h"
+#include "support/WaitUntil.h"
 #include "ui/MainDialog.h"
 
 class ScriptedMainDialog : public CMainDialog {
@@ -23,8 +25,16 @@ public:
 
     // A real click (BM_CLICK): toggles an automatic check box and sends its notification.
     void Click(int id);
+    // Clicks off what a first start has on (size, date, attributes, upper case), then clicks the
+    // given boxes.
+    void OnlyColumns(std::initializer_list<int> ids);
     // The screen rectangle of the dialog window.
     RECT WindowRect() const;
+    // Sends a shell drop of the paths (UTF-16, as the shell's, or ANSI).
+    void SendDrop(const std::vector<std::wstring>& paths);
+    void SendDrop(const std::vector<std::string>& paths);
+    // Sends a drop and waits until the listing it may start has ended.
+    void Drop(const std::vector<std::string>& paths);
 
     // Starts runs in place of the worker start when set (to hold a run, or to fail its start).
     std::function<bool(ListingRun&)> startRun;
@@ -35,8 +45,9 @@ private:
     Script script_;
 };
 
-// Dispatches this thread's messages until done() holds or the time is up; returns done().
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+// A run start that starts no worker: the dialog counts the run as running, and it never ends
+// by itself.
+inline bool HoldStart(ListingRun&) { return true; }
 
-// Reads one value of an INI file; "<none>" when the key is missing.
-std::string IniValue(const std::string& file, const char* section, const char* key);
+// The caption of the dropped-file choices dialog.
+const char kDropChoicesCaption[] = "ドロップされたファイルの処理";

@@ -1,8 +1,8 @@
 // The template settings button and the template dialog, driven as a user would.
 #include <gtest/gtest.h>
 
-#include "ModalDriver.h"
 #include "ScriptedMainDialog.h"
+#include "support/ModalDriver.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -44,9 +44,7 @@ TEST(TemplateDialog, ShowsTheTextsAndOkCopiesTheEditsBack) {
         EXPECT_EQ(d.options.headerText, "");
         EXPECT_EQ(d.options.repeatText, "一\r\nb");
         EXPECT_EQ(d.options.footerText, "</body>\r\n</html>");
-        char typed[64];
-        GetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, typed, sizeof typed);
-        EXPECT_STREQ(typed, "C:\\typed");
+        EXPECT_EQ(ItemText(d.Window(), IDC_MAIN_FOLDER), "C:\\typed");
         EXPECT_EQ(Narrow(d.options.folder), "C:\\field");
     });
 }

@@ -3,21 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <initializer_list>
 #include <string>
 
 #include "format/ListingOptions.h"
+#include "support/LineTexts.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 #include "support/VersionFixtures.h"
 
 namespace {
-
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
 
 // Holds a file open for writing, as another program would, while alive.
 class WriterHandle {
@@ -34,13 +28,6 @@ private:
     HANDLE handle_;
 };
 
-void ListRelative(ListingOptions& job, const std::string& folder, const std::string& output) {
-    job.folder = Wide(folder);
-    job.outputPath = Wide(output);
-    job.pathType = PathType::Relative;
-    job.subfolders = 1;
-}
-
 }  // namespace
 
 TEST(ChecksumRun, UnopenableEntriesAndTheOwnOutputFileGiveHyphens) {
@@ -50,8 +37,7 @@ TEST(ChecksumRun, UnopenableEntriesAndTheOwnOutputFileGiveHyphens) {
     tree.MakeDir("list\\folder");
     WriterHandle held(tree.WriteFile("list\\held.txt", "123456789"));
     ASSERT_TRUE(held.IsOpen());
-    ListingOptions job;
-    ListRelative(job, tree / "list", tree / "list\\out.txt");
+    ListingOptions job = RelativeListing(tree / "list", tree / "list\\out.txt");
     job.directoryNames = 1;
     job.size = 1;
     job.checksum = 1;
@@ -69,8 +55,7 @@ TEST(ChecksumRun, NothingIsOpenedWhenNeitherSwitchNorRepeatTextNeedsIt) {
     WriterHandle held(tree.WriteFile("list\\held.dll", "MZ"));
     ASSERT_TRUE(held.IsOpen());
     for (int needed = 0; needed < 2; ++needed) {
-        ListingOptions job;
-        ListRelative(job, tree / "list", tree / "out.txt");
+        ListingOptions job = RelativeListing(tree / "list", tree / "out.txt");
         job.useTemplate = 1;
         job.repeatText = needed ? "%FILE% %CRC%" : "%FILE%";
         job.footerText = "[%CRC16%]";
@@ -86,8 +71,7 @@ TEST(VersionRun, ColumnsFromTheFixturesAndNoneForPlainFiles) {
     ASSERT_TRUE(CopyFileA(VersionFixturePath("version-1.4.dll").c_str(), (tree / "list\\a.dll").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(VersionFixturePath("version-5.0.dll").c_str(), (tree / "list\\b.dll").c_str(), FALSE));
     tree.WriteFile("list\\c.txt", "text");
-    ListingOptions job;
-    ListRelative(job, tree / "list", tree / "out.txt");
+    ListingOptions job = RelativeListing(tree / "list", tree / "out.txt");
     job.fileVersion = 1;
     job.productVersion = 1;
     RunListing(job);
@@ -114,8 +98,7 @@ TEST(VersionRun, AFixedBlockWithoutItsSignatureGivesNoVersions) {
     ASSERT_NE(std::string::npos, signature);
     image[signature] = '\xBE';  // a damaged resource: the numbers after it are still there
     tree.WriteFile("list\\bad.dll", image);
-    ListingOptions job;
-    ListRelative(job, tree / "list", tree / "out.txt");
+    ListingOptions job = RelativeListing(tree / "list", tree / "out.txt");
     job.fileVersion = 1;
     job.productVersion = 1;
     RunListing(job);
@@ -127,8 +110,7 @@ TEST(VersionRun, NotReadWhenNeitherSwitchNorRepeatTextNeedsIt) {
     tree.MakeDir("list");
     ASSERT_TRUE(CopyFileA(VersionFixturePath("version-5.0.dll").c_str(), (tree / "list\\b.dll").c_str(), FALSE));
     for (int needed = 0; needed < 2; ++needed) {
-        ListingOptions job;
-        ListRelative(job, tree / "list", tree / "out.txt");
+        ListingOptions job = RelativeListing(tree / "list", tree / "out.txt");
         job.useTemplate = 1;
         job.repeatText = needed ? "%FILE% %PRODUCTVERSION%" : "%FILE%";
         job.footerText = "[%VERSION%|%PRODUCTVERSION%]";

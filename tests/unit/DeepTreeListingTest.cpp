@@ -9,8 +9,8 @@
 #include "format/ListingOptions.h"
 #include "engine/FolderWalk.h"
 #include "format/Crc32.h"
-#include "framework/LongPath.h"
 #include "support/DeepFolder.h"
+#include "support/LineTexts.h"
 #include "support/ListingRun.h"
 #include "support/ReferenceLineStore.h"
 #include "support/TempFolder.h"
@@ -19,59 +19,12 @@ namespace {
 
 const int kLevels = 40;
 
-// 40 nested folders of 20-character names under base\deep, a file in each and one at the top;
-// built and removed through the wide functions, which reach any length.
-class DeepTree {
-public:
-    explicit DeepTree(const std::string& base) : root_(base + "\\deep") {
-        std::string folder = root_;
-        Make(folder, true);
-        Make(folder + "\\top.txt", false);
-        for (int level = 1; level <= kLevels; ++level) {
-            const std::string name = "level" + std::to_string(100 + level) + std::string(12, 'n');
-            folder += "\\" + name;
-            relative_.push_back((relative_.empty() ? "" : relative_.back() + "\\") + name);
-            Make(folder, true);
-            Make(folder + "\\f" + std::to_string(level) + ".txt", false);
-        }
-    }
-    ~DeepTree() {
-        for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
-            const std::wstring wide = RealPath(*it);
-            if (!DeleteFileW(wide.c_str())) RemoveDirectoryW(wide.c_str());
-        }
-    }
-    const std::string& Root() const { return root_; }
-    // The folder of each level below the root, relative to it, without a trailing backslash.
-    const std::vector<std::string>& Levels() const { return relative_; }
-    // A file's content: as many bytes as its level.
-    static std::string Content(int level) { return std::string(static_cast<size_t>(level), 'c'); }
-
-private:
-    void Make(const std::string& path, bool folder) {
-        const std::wstring wide = RealPath(path);
-        if (folder) {
-            ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr)) << path.size();
-        } else {
-            HANDLE h = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                   nullptr);
-            ASSERT_NE(INVALID_HANDLE_VALUE, h) << path.size();
-            const int level = static_cast<int>(relative_.size());
-            DWORD written = 0;
-            ::WriteFile(h, Content(level).data(), static_cast<DWORD>(level), &written, nullptr);
-            CloseHandle(h);
-        }
-        made_.push_back(path);
-    }
-
-    std::string root_;
-    std::vector<std::string> relative_;
-    std::vector<std::string> made_;
-};
+// A file's content at a level of the tree: as many bytes as its level.
+std::string Content(int level) { return std::string(static_cast<size_t>(level), 'c'); }
 
 // The checksum column of a file at that level (the reference loop over its content).
 std::string ChecksumOf(int level) {
-    const std::string content = DeepTree::Content(level);
+    const std::string content = Content(level);
     char text[16];
     std::snprintf(text, sizeof text, "%08X",
                   static_cast<unsigned>(Crc32UpdateReference(0, content.data(), content.size())));
@@ -80,27 +33,36 @@ std::string ChecksumOf(int level) {
 
 // The expected file: every folder (size 0, no checksum) and every file with its size and
 // checksum, under the prefix.
-std::string ExpectedListing(const DeepTree& tree, const std::string& prefix) {
+std::string ExpectedListing(const std::vector<std::string>& levels, const std::string& prefix) {
     ReferenceLineStore store;
     store.InsertLine(prefix + "top.txt\t0\t" + ChecksumOf(0));
     for (int level = 1; level <= kLevels; ++level) {
-        const std::string& folder = tree.Levels()[static_cast<size_t>(level) - 1];
+        const std::string& folder = levels[static_cast<size_t>(level) - 1];
         store.InsertLine(prefix + folder + "\t0\t--------");
         store.InsertLine(prefix + folder + "\\f" + std::to_string(level) + ".txt\t" + std::to_string(level) +
                          "\t" + ChecksumOf(level));
     }
-    std::string text;
-    for (const std::string& line : store.Lines()) text += line + "\r\n";
-    return text;
+    return Lines(store.Lines());
 }
 
+// 40 nested folders of 20-character names under temp\deep, a file in each and one at the top.
 class DeepTreeListing : public ::testing::Test {
 protected:
+    void SetUp() override {
+        ASSERT_TRUE(deep_.Descend("deep")) << deep_.Path().size();
+        root_ = deep_.Path();
+        ASSERT_FALSE(deep_.WriteFile("top.txt", Content(0)).empty()) << deep_.Path().size();
+        for (int level = 1; level <= kLevels; ++level) {
+            const std::string name = "level" + std::to_string(100 + level) + std::string(12, 'n');
+            levels_.push_back((levels_.empty() ? "" : levels_.back() + "\\") + name);
+            ASSERT_TRUE(deep_.Descend(name)) << deep_.Path().size();
+            const std::string file = "f" + std::to_string(level) + ".txt";
+            ASSERT_FALSE(deep_.WriteFile(file, Content(level)).empty()) << deep_.Path().size();
+        }
+    }
+
     std::string Run(const std::string& folder, PathType pathType, unsigned readerThreads = DefaultReaderThreads()) {
-        ListingOptions job;
-        job.folder = Wide(folder);
-        job.outputPath = Wide(temp_ / "out.txt");
-        job.subfolders = 1;
+        ListingOptions job = RelativeListing(folder, temp_ / "out.txt");
         job.directoryNames = 1;
         job.size = 1;
         job.checksum = 1;
@@ -112,16 +74,17 @@ protected:
     }
 
     TempFolder temp_;
-    DeepTree tree_{temp_.Path()};
+    DeepFolder deep_{temp_.Path()};
+    std::string root_;                  // temp\deep
+    std::vector<std::string> levels_;  // each level's folder relative to the root
 };
 
 TEST_F(DeepTreeListing, EveryLevelIsListedInBothPathTypes) {
-    ASSERT_GT(tree_.Root().size() + tree_.Levels().back().size(), 800u);
-    EXPECT_EQ(ExpectedListing(tree_, ""), Run(tree_.Root(), PathType::Relative));
-    EXPECT_EQ(ExpectedListing(tree_, tree_.Root() + "\\"), Run(tree_.Root(), PathType::Absolute));
+    ASSERT_GT(root_.size() + levels_.back().size(), 800u);
+    EXPECT_EQ(ExpectedListing(levels_, ""), Run(root_, PathType::Relative));
+    EXPECT_EQ(ExpectedListing(levels_, root_ + "\\"), Run(root_, PathType::Absolute));
     // Read ahead (the default) and on one thread alike.
-    EXPECT_EQ(ExpectedListing(tree_, ""), Run(tree_.Root(), PathType::Relative, 1));
-    EXPECT_EQ(ExpectedListing(tree_, tree_.Root() + "\\"), Run(tree_.Root(), PathType::Absolute, 1));
+    EXPECT_EQ(ExpectedListing(levels_, ""), Run(root_, PathType::Relative, 1));
 }
 
 TEST_F(DeepTreeListing, ARelativeFolderTextStaysRelativeInTheOutput) {
@@ -130,7 +93,7 @@ TEST_F(DeepTreeListing, ARelativeFolderTextStaysRelativeInTheOutput) {
     ASSERT_TRUE(SetCurrentDirectoryA(temp_.Path().c_str()));
     const std::string listing = Run("deep", PathType::Absolute);
     SetCurrentDirectoryA(previous);
-    EXPECT_EQ(ExpectedListing(tree_, "deep\\"), listing);
+    EXPECT_EQ(ExpectedListing(levels_, "deep\\"), listing);
 }
 
 TEST(DeepFolderCheck, AFolderBeyond260BytesCanBeListed) {

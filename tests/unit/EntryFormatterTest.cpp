@@ -50,7 +50,8 @@ TEST(EntryFormatter, ANameLongerThan259BytesIsListedWhole) {
 TEST(EntryFormatter, AttributeLettersInTheirFixedPositions) {
     EXPECT_EQ("  A  ", AttributeLetters(FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_EQ(" R H ", AttributeLetters(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_EQ("DRAHS", AttributeLetters(0x37 | FILE_ATTRIBUTE_COMPRESSED));
+    EXPECT_EQ("DRAHS", AttributeLetters(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE |
+                                        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_COMPRESSED));
     EXPECT_EQ("     ", AttributeLetters(FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_TEMPORARY));
 }
 
@@ -70,7 +71,8 @@ TEST(EntryFormatter, TextsAreFilledEvenWhenTheirColumnsAreOff) {
     EntryTexts texts;
     texts.dir = "sub\\";
     texts.location = "C:\\nowhere\\sub\\";
-    EXPECT_EQ("sub\\Name.TXT", FormatEntry(switches, texts, Entry(0x21, 0, 42), "Name.TXT", 6));
+    const WIN32_FIND_DATAW entry = Entry(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE, 0, 42);
+    EXPECT_EQ("sub\\Name.TXT", FormatEntry(switches, texts, entry, "Name.TXT", 6));
     EXPECT_EQ("Name.TXT", texts.file);
     EXPECT_EQ("7", texts.count);
     EXPECT_EQ("42", texts.size);

@@ -24,6 +24,58 @@ TEST(FileChecksum, ContentOfFilesOfAnySize) {
     EXPECT_EQ("CBF43926", FileChecksumText(Wide(temp.WriteFile("表.txt", "123456789"))));
 }
 
+namespace {
+
+HANDLE OpenForReading(const std::string& path) {
+    return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// One of the ways of reading over a fresh handle, for the given size.
+bool CrcOfFile(bool (*way)(HANDLE, uint64_t, uint32_t&, const std::atomic<bool>*), const std::string& path,
+               uint64_t size, uint32_t& crc) {
+    HANDLE file = OpenForReading(path);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool ok = way(file, size, crc, nullptr);
+    CloseHandle(file);
+    return ok;
+}
+
+}  // namespace
+
+TEST(FileChecksum, AnOpenFileGivesTheCrcOfTheSizeAskedForAndFailsBeyondItsEnd) {
+    TempFolder temp;
+    const std::string digits = temp.WriteFile("digits.txt", "123456789");
+    for (auto way : {CrcOfOpenFile, CrcOfOpenFileInTurn, CrcOfOpenFileReadingAhead}) {
+        uint32_t crc = 0;
+        EXPECT_TRUE(CrcOfFile(way, digits, 9, crc));
+        EXPECT_EQ(0xCBF43926u, crc);
+        EXPECT_TRUE(CrcOfFile(way, digits, 3, crc));
+        EXPECT_EQ(Crc32("123", 3), crc);
+        EXPECT_FALSE(CrcOfFile(way, digits, 10, crc));
+    }
+}
+
+TEST(FileChecksum, ReadingAheadOverMoreBlocksThanItsRingHolds) {
+    std::string content((16 << 20) + 7, '\0');
+    uint32_t x = 2463534242u;  // xorshift32
+    for (char& c : content) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    TempFolder temp;
+    const std::string large = temp.WriteFile("large.bin", content);
+    uint32_t crc = 0;
+    EXPECT_TRUE(CrcOfFile(CrcOfOpenFileReadingAhead, large, content.size(), crc));
+    EXPECT_EQ(Crc32(content.data(), content.size()), crc);
+    // The reading thread meets the end early: in the last block, and in the first.
+    EXPECT_FALSE(CrcOfFile(CrcOfOpenFileReadingAhead, large, content.size() + 1, crc));
+    const std::string small = temp.WriteFile("small.bin", content.substr(0, 1000));
+    EXPECT_FALSE(CrcOfFile(CrcOfOpenFileReadingAhead, small, content.size(), crc));
+}
+
 TEST(FileChecksum, UnopenableFilesGiveHyphens) {
     TempFolder temp;
     EXPECT_EQ("--------", FileChecksumText(Wide(temp.MakeDir("folder"))));
@@ -38,8 +90,7 @@ TEST(FileChecksum, UnopenableFilesGiveHyphens) {
     CloseHandle(writer);
     EXPECT_EQ("CBF43926", FileChecksumText(Wide(held)));
     // Open for reading by someone else does not stop the checksum.
-    HANDLE reader = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE reader = OpenForReading(held);
     EXPECT_EQ("CBF43926", FileChecksumText(Wide(held)));
     CloseHandle(reader);
 }

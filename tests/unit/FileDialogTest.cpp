@@ -30,7 +30,7 @@ TEST(FileDialogRequest, CarriesTheChoicesAndTheWholeInitialName) {
     CFileDialog dialog("csv", longName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "ポ|*.t||", owner);
     const OPENFILENAMEW& r = dialog.Request();
     EXPECT_EQ(r.hwndOwner, owner);
-    EXPECT_EQ(r.Flags, 6u);
+    EXPECT_EQ(r.Flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
     EXPECT_STREQ(r.lpstrDefExt, L"csv");
     EXPECT_EQ(std::wstring(r.lpstrFilter, 7), std::wstring(L"\u30dd\0*.t\0\0", 7));
     EXPECT_EQ(r.nFilterIndex, 1u);

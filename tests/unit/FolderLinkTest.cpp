@@ -10,11 +10,8 @@
 namespace {
 
 std::string ListRelativeWithFolders(const TempFolder& tree) {
-    ListingOptions options;
-    options.folder = Wide(tree / "root");
-    options.outputPath = Wide(tree / "out.txt");
-    options.pathType = PathType::Relative;
-    options.subfolders = options.directoryNames = true;
+    ListingOptions options = RelativeListing(tree / "root", tree / "out.txt");
+    options.directoryNames = true;
     RunOutcome outcome = RunListing(options, false, 10000);
     EXPECT_TRUE(outcome.noticed) << "the run ended";
     return ReadWholeFile(tree / "out.txt");

@@ -7,19 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "support/ReferenceLineStore.h"
 #include "engine/InsertionSearch.h"
 #include "engine/LineSequence.h"
 #include "engine/SortedLineStore.h"
+#include "support/LineTexts.h"
+#include "support/ReferenceLineStore.h"
 #include "text/CodePageText.h"
 
 namespace {
-
-std::vector<std::string> Contents(const SortedLineStore& store) {
-    std::vector<std::string> lines;
-    store.ForEachLine([&](const char* text, size_t length) { lines.emplace_back(text, length); return true; });
-    return lines;
-}
 
 // Inserts the lines into both stores and expects identical contents.
 void ExpectSamePlacement(const std::vector<std::string>& arrivals) {

@@ -1,24 +1,17 @@
 // Folder runs on real trees: walk order, sorting, path types, switches, flags and failures.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "engine/ListingRun.h"
 #include "support/DeepFolder.h"
+#include "support/LineTexts.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 #include "format/ListingOptions.h"
 
 namespace {
-
-// Each line followed by CR LF, as the output file holds them.
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
 
 // A tree whose names exercise the order: space < "." < digits < "\" < "_" < letters < double-byte.
 class ListingTree : public ::testing::Test {
@@ -231,11 +224,7 @@ protected:
     }
 
     std::string Run(void (*configure)(ListingOptions&)) {
-        ListingOptions job;
-        job.folder = Wide(tree / "list");
-        job.outputPath = Wide(tree / "out.txt");
-        job.pathType = PathType::Relative;
-        job.subfolders = 1;
+        ListingOptions job = RelativeListing(tree / "list", tree / "out.txt");
         configure(job);
         RunListing(job);
         return ReadWholeFile(job.outputPath);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/OutputFile.h"
+#include "support/LineTexts.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -22,13 +23,18 @@ BOOL WINAPI TestWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LP
     return fails && g_reportError ? FALSE : ok;
 }
 
+// No call fails, and nothing is counted yet.
+void ResetWrites() {
+    g_calls = 0;
+    g_failingCall = 0;
+    g_reportError = false;
+    g_reached = 0;
+}
+
 class OutputFileWrites : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_calls = 0;
-        g_failingCall = 0;
-        g_reportError = false;
-        g_reached = 0;
+        ResetWrites();
         // 30,000 lines of 50 to 120 bytes: about 2.5 MiB, several pieces.
         for (int i = 0; i < 30000; ++i)
             lines_.push_back("line " + std::to_string(i) + std::string(static_cast<size_t>(45 + i % 71), 'x'));
@@ -46,12 +52,6 @@ protected:
         return file.Close();
     }
 
-    std::string Joined() const {
-        std::string all;
-        for (const std::string& line : lines_) all += line + "\r\n";
-        return all;
-    }
-
     TempFolder folder_;
     std::vector<std::string> lines_;
 };
@@ -62,20 +62,20 @@ TEST_F(OutputFileWrites, EveryLineArrivesInAFewLargeWrites) {
     size_t accepted = 0;
     EXPECT_TRUE(WriteAll(folder_ / "out.txt", accepted));
     EXPECT_EQ(lines_.size(), accepted);
-    EXPECT_EQ(Joined(), ReadWholeFile(folder_ / "out.txt"));
+    EXPECT_EQ(Lines(lines_), ReadWholeFile(folder_ / "out.txt"));
     EXPECT_LE(g_calls, 6) << "about one write per MiB";
 }
 
 TEST_F(OutputFileWrites, AFailedOrShortWriteLeavesWholeLinesOnly) {
     for (bool reportError : {true, false}) {
-        SetUp();
+        ResetWrites();
         g_failingCall = 2;
         g_reportError = reportError;
         size_t accepted = 0;
         EXPECT_FALSE(WriteAll(folder_ / "out.txt", accepted)) << reportError;
         EXPECT_LT(accepted, lines_.size()) << "no line is taken after the failure";
         // The first piece and the whole lines of the half of the second that reached the file.
-        const std::string joined = Joined();
+        const std::string joined = Lines(lines_);
         const std::string content = ReadWholeFile(folder_ / "out.txt");
         EXPECT_EQ(joined.substr(0, joined.rfind("\r\n", g_reached - 2) + 2), content) << reportError;
         EXPECT_EQ(2, g_calls) << "nothing is written after the failure";

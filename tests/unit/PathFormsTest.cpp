@@ -131,12 +131,8 @@ TEST(MakeUrlForm, RelativeEscapesOnlyControlBytesAndSpaces) {
 TEST(PathForms, ARealRunInUrlFormWithAJapaneseFolder) {
     TempFolder tree;
     tree.WriteFile("表\\ソ\\a b.txt", "");
-    ListingOptions job;
-    job.folder = Wide(tree / "表");
-    job.outputPath = Wide(tree / "out.txt");
-    job.subfolders = 1;
+    ListingOptions job = RelativeListing(tree / "表", tree / "out.txt");
     job.url = 1;
-    job.pathType = PathType::Relative;
     RunListing(job);
     EXPECT_EQ("ソ/a%20b.txt\r\n", ReadWholeFile(job.outputPath));
     EXPECT_EQ(Wide(tree / "表\\"), job.folder);

@@ -8,6 +8,7 @@
 
 #include "format/Crc32.h"
 #include "format/ListingOptions.h"
+#include "support/LineTexts.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
 
@@ -26,21 +27,12 @@ std::string Utf8(const std::wstring& wide) {
     return text;
 }
 
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
 class RealNames : public ::testing::Test {
 protected:
     // Relative paths, subfolders and directory names, with size and checksum.
     std::string List(bool utf8) {
-        ListingOptions options;
-        options.folder = Wide(tree / "list");
-        options.outputPath = Wide(tree / "out.txt");
-        options.pathType = PathType::Relative;
-        options.subfolders = options.directoryNames = options.size = options.checksum = true;
+        ListingOptions options = RelativeListing(tree / "list", tree / "out.txt");
+        options.directoryNames = options.size = options.checksum = true;
         options.utf8 = utf8;
         EXPECT_EQ(RunResult::Complete, RunListing(options).result);
         return ReadWholeFile(tree / "out.txt");

@@ -6,15 +6,10 @@
 #include <vector>
 
 #include "engine/SortedLineStore.h"
+#include "support/LineTexts.h"
 #include "text/CodePageText.h"
 
 namespace {
-
-std::vector<std::string> Contents(const SortedLineStore& store) {
-    std::vector<std::string> lines;
-    store.ForEachLine([&](const char* text, size_t length) { lines.emplace_back(text, length); return true; });
-    return lines;
-}
 
 SortedLineStore StoreOf(std::initializer_list<const char*> lines) {
     SortedLineStore store(CodePageText::System());

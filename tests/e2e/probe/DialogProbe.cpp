@@ -7,7 +7,7 @@
 #include "../ProgramWindows.h"
 
 int main(int argc, char** argv) {
-    HWND dialog = WaitForMainDialog(30000);
+    HWND dialog = WaitForMainDialog(kProbeWait);
     if (!dialog || argc < 2) return 1;
     if (std::strcmp(argv[1], "rect") == 0) {
         RECT r;
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "close") == 0) {
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        return WaitUntil([&] { return !IsWindow(dialog); }, 30000) ? 0 : 1;
+        return WaitUntil([&] { return !IsWindow(dialog); }, kProbeWait) ? 0 : 1;
     }
     return 1;
 }
