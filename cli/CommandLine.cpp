@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "cli/WideText.h"
+#include "framework/ModuleText.h"
+#include "ui/res/resource.h"
 
 namespace {
 
@@ -13,8 +15,8 @@ using Change = std::function<void(ListingOptions&)>;
 
 struct OptionRow {
     const wchar_t* name;  // after "--"
-    const char* value;    // the value's form in the usage; null when it takes none
-    const char* meaning;  // in the words of the dialog's controls
+    bool takesValue;
+    UINT help;            // the value's form, a tab, the meaning in the words of the dialog's controls
     // Records what the value asks for; false for a value the option does not take.
     bool (*parse)(const std::wstring& value, ConsoleRequest& request);
 };
@@ -75,24 +77,24 @@ bool ParseHelp(const std::wstring&, ConsoleRequest& request) {
 }
 
 const OptionRow kOptions[] = {
-    {L"settings", "ファイル", "設定ファイル (既定: このプログラムと同じフォルダの quillmark.ini)", ParseSettings},
-    {L"subfolders", "0|1", "サブフォルダも列挙する", ParseSwitch<&ListingOptions::subfolders>},
-    {L"dirs", "0|1", "ディレクトリ名の出力", ParseSwitch<&ListingOptions::directoryNames>},
-    {L"path", "absolute|relative", "パスの形式: 絶対パス / 基底パス", ParsePathForm},
-    {L"url", "0|1", "URL式", ParseSwitch<&ListingOptions::url>},
-    {L"case", "none|upper|lower", "そのまま / 大文字にする / 小文字にする", ParseCase},
-    {L"size", "0|1", "サイズ", ParseSwitch<&ListingOptions::size>},
-    {L"date", "0|1", "更新日付", ParseSwitch<&ListingOptions::date>},
-    {L"attributes", "0|1", "属性", ParseSwitch<&ListingOptions::attributes>},
-    {L"crc", "0|1", "CRC", ParseSwitch<&ListingOptions::checksum>},
-    {L"version", "0|1", "Fバージョン", ParseSwitch<&ListingOptions::fileVersion>},
-    {L"product-version", "0|1", "Pバージョン", ParseSwitch<&ListingOptions::productVersion>},
-    {L"filter", "テキスト", "以下のファイルだけ列挙する (「;」で区切ったワイルドカード)", ParseFilter},
-    {L"no-filter", nullptr, "すべてのファイルを列挙する", ParseNoFilter},
-    {L"template", "0|1", "テンプレートの使用", ParseSwitch<&ListingOptions::useTemplate>},
-    {L"utf8", "0|1", "UTF-8で出力", ParseSwitch<&ListingOptions::utf8>},
-    {L"quiet", nullptr, "エラーのほかは何も表示しない", ParseQuiet},
-    {L"help", nullptr, "この説明を表示する", ParseHelp},
+    {L"settings", true, IDS_CLI_OPTION_SETTINGS, ParseSettings},
+    {L"subfolders", true, IDS_CLI_OPTION_SUBFOLDERS, ParseSwitch<&ListingOptions::subfolders>},
+    {L"dirs", true, IDS_CLI_OPTION_DIRS, ParseSwitch<&ListingOptions::directoryNames>},
+    {L"path", true, IDS_CLI_OPTION_PATH, ParsePathForm},
+    {L"url", true, IDS_CLI_OPTION_URL, ParseSwitch<&ListingOptions::url>},
+    {L"case", true, IDS_CLI_OPTION_CASE, ParseCase},
+    {L"size", true, IDS_CLI_OPTION_SIZE, ParseSwitch<&ListingOptions::size>},
+    {L"date", true, IDS_CLI_OPTION_DATE, ParseSwitch<&ListingOptions::date>},
+    {L"attributes", true, IDS_CLI_OPTION_ATTRIBUTES, ParseSwitch<&ListingOptions::attributes>},
+    {L"crc", true, IDS_CLI_OPTION_CRC, ParseSwitch<&ListingOptions::checksum>},
+    {L"version", true, IDS_CLI_OPTION_VERSION, ParseSwitch<&ListingOptions::fileVersion>},
+    {L"product-version", true, IDS_CLI_OPTION_PRODUCT_VERSION, ParseSwitch<&ListingOptions::productVersion>},
+    {L"filter", true, IDS_CLI_OPTION_FILTER, ParseFilter},
+    {L"no-filter", false, IDS_CLI_OPTION_NO_FILTER, ParseNoFilter},
+    {L"template", true, IDS_CLI_OPTION_TEMPLATE, ParseSwitch<&ListingOptions::useTemplate>},
+    {L"utf8", true, IDS_CLI_OPTION_UTF8, ParseSwitch<&ListingOptions::utf8>},
+    {L"quiet", false, IDS_CLI_OPTION_QUIET, ParseQuiet},
+    {L"help", false, IDS_CLI_OPTION_HELP, ParseHelp},
 };
 
 const OptionRow* FindOption(const std::wstring& name) {
@@ -109,21 +111,21 @@ bool ParseOption(const std::vector<std::wstring>& arguments, size_t& index, Cons
     const size_t equals = argument.find(L'=');
     const OptionRow* row = FindOption(argument.substr(2, equals == std::wstring::npos ? equals : equals - 2));
     if (!row) {
-        error = "不明なオプションです: " + AnsiFromWide(argument);
+        error = LoadResourceString(IDS_CLI_UNKNOWN_OPTION) + AnsiFromWide(argument);
         return false;
     }
     std::wstring value;
     if (equals != std::wstring::npos) {
         value = argument.substr(equals + 1);
-    } else if (row->value) {
+    } else if (row->takesValue) {
         if (++index == arguments.size()) {
-            error = "オプションの値がありません: " + AnsiFromWide(argument);
+            error = LoadResourceString(IDS_CLI_MISSING_VALUE) + AnsiFromWide(argument);
             return false;
         }
         value = arguments[index];
     }
-    if ((!row->value && equals != std::wstring::npos) || !row->parse(value, request)) {
-        error = "オプションの値が正しくありません: " + AnsiFromWide(argument);
+    if ((!row->takesValue && equals != std::wstring::npos) || !row->parse(value, request)) {
+        error = LoadResourceString(IDS_CLI_BAD_VALUE) + AnsiFromWide(argument);
         return false;
     }
     return true;
@@ -156,11 +158,11 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
     }
     if (request.help) return true;
     if (operands.empty()) {
-        error = "対象フォルダを指定してください";
+        error = LoadResourceString(IDS_CLI_NO_FOLDER);
         return false;
     }
     if (operands.size() > 2) {
-        error = "引数が多すぎます: " + AnsiFromWide(operands[2]);
+        error = LoadResourceString(IDS_CLI_TOO_MANY) + AnsiFromWide(operands[2]);
         return false;
     }
     request.folder = operands[0];
@@ -169,18 +171,16 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
 }
 
 CString UsageText() {
-    CString text =
-        "使い方: quillmark-cli [オプション] フォルダ [出力ファイル]\r\n"
-        "フォルダの一覧を出力ファイルに書きます。出力ファイルを省くか - にすると標準出力に書きます。\r\n"
-        "オプションは設定ファイルの設定を変えます:\r\n";
+    CString text = LoadResourceString(IDS_CLI_USAGE_HEAD);
     for (const OptionRow& row : kOptions) {
+        const CString help = LoadResourceString(row.help);
+        const size_t tab = help.find('\t');
+        const CString form = help.substr(0, tab);
         CString line = "  --" + AnsiFromWide(row.name);
-        if (row.value) line += CString("=") + row.value;
+        if (!form.empty()) line += "=" + form;
+        // The meanings line up: in code page 932 a character's bytes are its columns.
         line.resize(line.size() < 28 ? 28 : line.size() + 1, ' ');
-        text += line + row.meaning + "\r\n";
+        text += line + (tab == CString::npos ? CString() : help.substr(tab + 1)) + "\r\n";
     }
-    text +=
-        "終了コード: 0 完了, 1 使い方の誤り, 2 フォルダがない, 3 出力ファイルが作成できない,\r\n"
-        "            4 書き込みの失敗, 5 Ctrl+C または Ctrl+Break による停止\r\n";
-    return text;
+    return text + LoadResourceString(IDS_CLI_USAGE_TAIL);
 }

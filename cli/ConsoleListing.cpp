@@ -5,8 +5,10 @@
 #include "cli/ConsoleText.h"
 #include "cli/ProgressLine.h"
 #include "cli/StopKeys.h"
-#include "engine/FolderWalk.h"
 #include "engine/ListingRun.h"
+#include "framework/LongPath.h"
+#include "framework/ModuleText.h"
+#include "ui/res/resource.h"
 
 namespace {
 
@@ -22,6 +24,21 @@ void RunWithProgress(ListingRun& run, bool quiet) {
         run.RunHere();  // no thread to spare: the same run, without the count
     }
     progress.End(run);
+}
+
+// The words for a result that is not a success; 0 for none.
+UINT MessageIdOf(RunResult result) {
+    switch (result) {
+    case RunResult::Stopped:
+        return IDS_RUN_STOPPED;
+    case RunResult::CannotCreate:
+        return IDS_CANNOT_CREATE;
+    case RunResult::WriteFailed:
+        return IDS_WRITE_FAILED;
+    case RunResult::Complete:
+        break;
+    }
+    return 0;
 }
 
 int ExitCodeOf(RunResult result) {
@@ -41,8 +58,8 @@ int ExitCodeOf(RunResult result) {
 }  // namespace
 
 int RunConsoleListing(const ListingOptions& options, bool quiet) {
-    if (!IsExistingFolder(options.folder)) {
-        WriteErrorLine(kFolderUnreachableMessage);
+    if (!IsFolder(options.folder)) {
+        WriteErrorLine(LoadResourceString(IDS_FOLDER_UNREACHABLE));
         return kExitNoFolder;
     }
     ListingRun run(options);
@@ -50,6 +67,6 @@ int RunConsoleListing(const ListingOptions& options, bool quiet) {
     if (options.outputPath.empty()) run.WriteTo(GetStdHandle(STD_OUTPUT_HANDLE));
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
-    if (const char* message = ResultMessage(result)) WriteErrorLine(message);
+    if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceString(message));
     return ExitCodeOf(result);
 }

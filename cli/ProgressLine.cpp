@@ -3,17 +3,19 @@
 #include <string>
 
 #include "cli/ConsoleText.h"
+#include "framework/ModuleText.h"
+#include "ui/res/resource.h"
 
 ProgressLine::ProgressLine(HANDLE console) : console_(IsConsole(console) ? console : nullptr) {}
 
 void ProgressLine::Show(const ListingRun& run) {
-    const CString count = std::to_string(run.EntriesFound()) + " 件";
-    Rewrite((run.IsWriting() ? "書き込み中... " : "ファイル列挙中... ") + count);
+    const CString count = std::to_string(run.EntriesFound()) + LoadResourceString(IDS_ENTRY_COUNT_UNIT);
+    Rewrite(LoadResourceString(run.IsWriting() ? IDS_CLI_WRITING : IDS_CLI_LISTING) + count);
 }
 
 void ProgressLine::End(const ListingRun& run) {
     if (shown_.empty()) return;  // a short run: nothing was shown
-    Rewrite(std::to_string(run.EntriesFound()) + " 件");
+    Rewrite(std::to_string(run.EntriesFound()) + LoadResourceString(IDS_ENTRY_COUNT_UNIT));
     WriteConsoleText(console_, "\r\n");
     shown_.clear();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// How a run ended, and the words a front end uses to tell the user.
+// How a run ended. The front ends tell the user in words of their own (the string table).
 
 enum class RunResult {
     Complete,      // every entry listed and written
@@ -7,9 +7,3 @@ enum class RunResult {
     CannotCreate,  // the output file could not be created; nothing was walked
     WriteFailed,   // writing the output failed; the file holds what was written
 };
-
-// The message for a result that needs one; null for Complete.
-const char* ResultMessage(RunResult result);
-
-// The message when the folder to list does not exist (no run is made then).
-extern const char kFolderUnreachableMessage[];

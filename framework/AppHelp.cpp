@@ -19,17 +19,17 @@ BOOL CallEngine(HWND window, const char* helpFile, UINT command, ULONG_PTR data)
 
 CString HelpFilePath() { return PathWithoutExtension(ModuleFilePath()) + ".HLP"; }
 
-void ShowAppHelp(ULONG_PTR data, UINT command) {
+void ShowAppHelp(ULONG_PTR data, UINT command, UINT failureMessageId) {
     HWND main = AppMainWindow();
     if (main) SendMessageA(main, WM_CANCELMODE, 0, 0);  // ends a menu or mouse capture
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     BOOL started = CallEngine(main, HelpFilePath().c_str(), command, data);
     SetCursor(previous);
-    if (!started) AppMessageBox("ﾍﾙﾌﾟの起動に失敗しました。", MB_OK);
+    if (!started) AppMessageBox(LoadResourceString(failureMessageId).c_str(), MB_OK);
 }
 
-void ShowContextHelp(const HELPINFO& request) {
-    ShowAppHelp(static_cast<ULONG_PTR>(request.iCtrlId), HELP_CONTEXTPOPUP);
+void ShowContextHelp(const HELPINFO& request, UINT failureMessageId) {
+    ShowAppHelp(static_cast<ULONG_PTR>(request.iCtrlId), HELP_CONTEXTPOPUP, failureMessageId);
 }
 
 void SetHelpEngine(HelpEngine engine) { Engine() = std::move(engine); }

@@ -6,11 +6,12 @@
 #include "framework/Strings.h"
 
 // Cancels any menu or mouse capture of the main window and, with the wait cursor, asks the
-// help engine for command with data. A failure of the engine is reported in a message box.
-void ShowAppHelp(ULONG_PTR data, UINT command);
+// help engine for command with data. A failure of the engine is reported in a message box with
+// the program's string failureMessageId.
+void ShowAppHelp(ULONG_PTR data, UINT command, UINT failureMessageId);
 
 // WM_HELP of a dialog: the popup topic numbered by the control's id.
-void ShowContextHelp(const HELPINFO& request);
+void ShowContextHelp(const HELPINFO& request, UINT failureMessageId);
 
 // The help file: the executable's path with its extension replaced by ".HLP".
 CString HelpFilePath();

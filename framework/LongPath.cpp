@@ -19,16 +19,6 @@ std::wstring CurrentFolder() {
     return folder;
 }
 
-// A drive-relative path ("D:name") through the system, which knows each drive's current folder.
-std::wstring SystemFullPath(const std::wstring& path) {
-    DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return std::wstring();
-    std::wstring full(n, L'\0');
-    n = GetFullPathNameW(path.c_str(), n, &full[0], nullptr);
-    full.resize(n < full.size() ? n : 0);
-    return full;
-}
-
 // Splits an absolute path into its root ("\\?\C:" or "\\?\UNC\server\share") and the rest.
 bool SplitRoot(const std::wstring& path, std::wstring& root, std::wstring& rest) {
     if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && path[2] == L'\\') {
@@ -50,7 +40,7 @@ bool SplitRoot(const std::wstring& path, std::wstring& root, std::wstring& rest)
 // The absolute form of a path that is not yet one, "/" already replaced.
 std::wstring Absolute(const std::wstring& path) {
     if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == L':' && (path.size() == 2 || path[2] != L'\\'))
-        return SystemFullPath(path);
+        return FullPath(path);  // the system knows each drive's current folder
     const std::wstring current = CurrentFolder();
     if (!path.empty() && path[0] == L'\\') {  // from the root of the current drive or share
         std::wstring root, rest;
@@ -107,4 +97,23 @@ std::wstring CreationPath(const std::wstring& path) {
 DWORD PathAttributes(const std::wstring& path) {
     const std::wstring real = ExtendedPath(path);
     return real.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(real.c_str());
+}
+
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = PathAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsFile(const std::wstring& path) {
+    const DWORD attributes = PathAttributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return std::wstring();
+    std::wstring full(n, L'\0');
+    n = GetFullPathNameW(path.c_str(), n, &full[0], nullptr);
+    full.resize(n < full.size() ? n : 0);
+    return full;
 }

@@ -19,3 +19,12 @@ std::wstring CreationPath(const std::wstring& path);
 
 // GetFileAttributesW of the real path; INVALID_FILE_ATTRIBUTES when it cannot be reached.
 DWORD PathAttributes(const std::wstring& path);
+
+// Whether the path names an existing folder, or an existing file that is not a folder (of any
+// length).
+bool IsFolder(const std::wstring& path);
+bool IsFile(const std::wstring& path);
+
+// The full path as the system forms it (GetFullPathNameW: from the current folder, or a
+// drive's own for "D:name"); empty when it cannot. Names are not looked up.
+std::wstring FullPath(const std::wstring& path);

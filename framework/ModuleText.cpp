@@ -33,13 +33,34 @@ CString ModuleBaseName() {
     return base.substr(nameStart);
 }
 
-CString LoadResourceString(UINT id) {
+std::wstring ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (n == 0) return std::wstring();
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);  // cut off: try a bigger buffer
+    }
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+std::wstring LoadResourceText(UINT id) {
     // The table holds UTF-16; asking for a pointer to it gives the length without a guess.
     const wchar_t* wide = nullptr;
-    int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&wide), 0);
-    if (length <= 0 || !wide) return CString();
-    int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&wide), 0);
+    if (length <= 0 || !wide) return std::wstring();
+    return std::wstring(wide, static_cast<size_t>(length));
+}
+
+CString LoadResourceString(UINT id) {
+    const std::wstring wide = LoadResourceText(id);
+    if (wide.empty()) return CString();
+    const int length = static_cast<int>(wide.size());
+    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     CString text(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, length, &text[0], bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, &text[0], bytes, nullptr, nullptr);
     return text;
 }

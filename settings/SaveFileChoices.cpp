@@ -1,12 +1,12 @@
 #include "settings/SettingsFile.h"
 
+#include "framework/ModuleText.h"
 #include "settings/PrivateProfile.h"
 #include "text/CodePageText.h"
+#include "ui/res/resource.h"
 
 namespace {
 
-const char kDefaultFilter[] =
-    "テキスト(*.TXT)|*.TXT|HTMLドキュメント(*.HTM;*.HTML)|*.HTM;*HTML|すべて(*.*)|*.*||";
 const size_t kExtensionBufferSize = 260;
 
 // How many "|" characters end the list; a trail byte 0x7C is not one.
@@ -23,10 +23,12 @@ size_t TrailingSeparators(const CString& list) {
 }  // namespace
 
 SaveFileChoices ReadSaveFileChoices(const CString& settingsFile) {
+    // The descriptions are words for the user: the string table's.
+    const CString defaultFilter = LoadResourceString(IDS_SAVE_FILTER);
     SaveFileChoices choices;
-    choices.filter = ReadWholeProfileText(settingsFile, "SAVEFILE", "FILTER", kDefaultFilter);
+    choices.filter = ReadWholeProfileText(settingsFile, "SAVEFILE", "FILTER", defaultFilter.c_str());
     // An empty list would leave the dialog nothing to show.
-    if (choices.filter.empty()) choices.filter = kDefaultFilter;
+    if (choices.filter.empty()) choices.filter = defaultFilter;
     const size_t separators = TrailingSeparators(choices.filter);
     if (separators < 2) choices.filter.append(2 - separators, '|');
     choices.defaultExtension =

@@ -1,8 +1,8 @@
 #pragma once
 // The settings file beside the executable: where it is, and how each kind of value is kept
 // in it (switches and numbers in CONFIG, one-line texts in STRINGS, escaped template texts in
-// TEMPLATE, the Save-As choices in SAVEFILE). Which option lives under which key is the front
-// end's table.
+// TEMPLATE, the Save-As choices in SAVEFILE). Which option lives under which key is the table
+// of settings/OptionsSettings.h.
 //
 // Every write reads its key back and returns false when it did not keep the value (see
 // WriteProfileText); the front end tells the user once for all the keys it wrote.
@@ -10,8 +10,12 @@
 
 #include "framework/Strings.h"
 
-// The settings file path (".ini") and the default output path (".txt") derived from the
-// executable's full path; both empty when the path is empty.
+// The settings file of a program: its path with ".ini" for its extension; empty when the path
+// is empty. The dialog's is its own; the console program reads the dialog's.
+CString SettingsFilePath(const CString& programPath);
+
+// The settings file path and the default output path (".txt") derived from the executable's
+// full path; both empty when the path is empty.
 struct SidePaths {
     CString settingsFile;
     CString defaultOutput;
@@ -45,7 +49,8 @@ TemplateTexts ReadTemplateTexts(const CString& file, const TemplateTexts& builtI
 // stays as it is.
 bool WriteTemplateTexts(const CString& file, const TemplateTexts& texts);
 
-// The Save-As dialog's filter list ("|"-separated, ending in "||") and default extension.
+// The Save-As dialog's filter list ("|"-separated, ending in "||"; by default the program's
+// string IDS_SAVE_FILTER) and default extension.
 struct SaveFileChoices {
     CString filter;
     CString defaultExtension;

@@ -2,11 +2,14 @@
 
 #include "framework/ModuleText.h"
 
+CString SettingsFilePath(const CString& programPath) {
+    return programPath.empty() ? CString() : PathWithoutExtension(programPath) + ".ini";
+}
+
 SidePaths DeriveSidePaths(const CString& executablePath) {
     SidePaths paths;
     if (executablePath.empty()) return paths;
-    const CString base = PathWithoutExtension(executablePath);
-    paths.settingsFile = base + ".ini";
-    paths.defaultOutput = base + ".txt";
+    paths.settingsFile = SettingsFilePath(executablePath);
+    paths.defaultOutput = PathWithoutExtension(executablePath) + ".txt";
     return paths;
 }

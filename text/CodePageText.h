@@ -36,7 +36,7 @@ public:
     // the first difference decides and a text that ends first sorts first.
     int Compare(const char* a, const char* b) const override;
 
-    // Without best fit: "résumé" is written "r?sum?", not "resume", another file's name.
+    // Without best fit: "resume" with accents is written "r?sum?", not "resume", another file's name.
     void FromWide(const wchar_t* wide, size_t length, std::string& text) const override;
     using TextEncoding::FromWide;
     std::string FromCodePage(const std::string& text) const override { return text; }

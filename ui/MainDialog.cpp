@@ -84,7 +84,7 @@ INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(icon);  // the minimised window is dragged with it
     case WM_HELP:
-        ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam));
+        ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam), IDS_HELP_FAILED);
         SetMessageResult(TRUE);
         return TRUE;
     default:

@@ -23,16 +23,9 @@ std::wstring DroppedPath(HDROP drop, UINT index) {
 // A bare file name is taken from the current folder, so that "the same folder" of its choices
 // is a folder. A folder stays as given: a relative one is the current folder's, as when typed.
 std::wstring FullIfBareFile(const std::wstring& path) {
-    if (HasBackslash(path)) return path;
-    const DWORD attributes = PathAttributes(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return path;
-    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (length == 0) return path;
-    std::wstring full(length, L'\0');
-    length = GetFullPathNameW(path.c_str(), length, &full[0], nullptr);
-    if (length == 0 || length >= full.size()) return path;
-    full.resize(length);
-    return full;
+    if (HasBackslash(path) || IsFolder(path)) return path;
+    const std::wstring full = FullPath(path);
+    return full.empty() ? path : full;
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // times a second, and a busy taskbar button; both return to normal when it ends.
 #include <string>
 
+#include "framework/ModuleText.h"
 #include "ui/MainDialog.h"
+#include "ui/res/resource.h"
 
 namespace {
 
@@ -30,8 +32,9 @@ void CMainDialog::StartProgress() {
 
 void CMainDialog::ShowProgress() {
     if (!run_) return;
-    std::wstring caption = normalCaption_ + L" - " + GroupedDigits(run_->EntriesFound()) + L" 件";
-    if (run_->IsWriting()) caption += L" (書き込み中)";
+    std::wstring caption =
+        normalCaption_ + L" - " + GroupedDigits(run_->EntriesFound()) + LoadResourceText(IDS_ENTRY_COUNT_UNIT);
+    if (run_->IsWriting()) caption += LoadResourceText(IDS_CAPTION_WRITING);
     SetWindowTextW(Window(), caption.c_str());
 }
 

@@ -2,9 +2,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "engine/FolderWalk.h"
+#include "framework/LongPath.h"
 #include "framework/MessageBox.h"
+#include "framework/ModuleText.h"
 #include "ui/MainDialog.h"
+#include "ui/res/resource.h"
 
 namespace {
 
@@ -22,13 +24,30 @@ void TrimBlanks(std::wstring& text) {
     text = text.substr(start, text.find_last_not_of(blanks) - start + 1);
 }
 
+// The words for a result that is not a success.
+CString ResultMessage(RunResult result) {
+    switch (result) {
+    case RunResult::Stopped:
+        return LoadResourceString(IDS_RUN_STOPPED);
+    case RunResult::CannotCreate:
+        return LoadResourceString(IDS_CANNOT_CREATE);
+    case RunResult::WriteFailed:
+        return LoadResourceString(IDS_WRITE_FAILED);
+    case RunResult::Complete:
+        break;
+    }
+    return CString();
+}
+
+void ShowMessage(HWND owner, UINT textId, UINT type) { DialogMessageBox(owner, LoadResourceString(textId).c_str(), type); }
+
 }  // namespace
 
 void CMainDialog::Execute() {
     if (IsRunning()) return;
     UpdateData(true);
-    if (!IsExistingFolder(options.folder)) {
-        DialogMessageBox(Window(), kFolderUnreachableMessage, MB_OK | MB_ICONERROR);
+    if (!IsFolder(options.folder)) {
+        ShowMessage(Window(), IDS_FOLDER_UNREACHABLE, MB_OK | MB_ICONERROR);
         return;
     }
     Start(std::make_unique<ListingRun>(Snapshot()));
@@ -40,7 +59,7 @@ void CMainDialog::Start(std::unique_ptr<ListingRun> run) {
     if (!StartRun(*run_)) {
         run_.reset();  // never started: nothing is going
         EnableControls(true);
-        DialogMessageBox(Window(), "ファイル列挙を開始できません", MB_OK | MB_ICONERROR);
+        ShowMessage(Window(), IDS_START_FAILED, MB_OK | MB_ICONERROR);
         return;
     }
     StartProgress();
@@ -59,16 +78,16 @@ void CMainDialog::OnFinish() {
     EndProgress();
     const RunResult result = run_->Result();
     if (result == RunResult::CannotCreate || result == RunResult::WriteFailed)
-        AppMessageBox(ResultMessage(result), kFailureBoxType);
+        AppMessageBox(ResultMessage(result).c_str(), kFailureBoxType);
     EnableControls(true);
     if (result == RunResult::Stopped) {
-        AppMessageBox(ResultMessage(result), MB_OK);
+        AppMessageBox(ResultMessage(result).c_str(), MB_OK);
         return;
     }
     if (result != RunResult::Complete) return;
     if (!options.outputPath.empty()) {
-        int answer = DialogMessageBox(Window(), "ファイル列挙が完了しました。\r\nいますぐ開きますか?",
-                                      MB_YESNO | MB_ICONQUESTION);
+        const int answer =
+            DialogMessageBox(Window(), LoadResourceString(IDS_OPEN_NOW).c_str(), MB_YESNO | MB_ICONQUESTION);
         if (answer != IDYES) return;
     }
     ShellExecuteW(Window(), L"OPEN", run_->Job().options.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);

@@ -1,16 +1,16 @@
 // The main dialog's traffic with the settings file beside the executable.
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
+#include "settings/OptionsSettings.h"
 #include "text/CodePageText.h"
 #include "ui/MainDialog.h"
-#include "ui/OptionsSettings.h"
 #include "ui/res/resource.h"
 
 namespace {
 
 // One box for all the keys of a Save or a close that were not kept.
 void ReportUnsavedSettings(const CString& settingsFile) {
-    const CString text = "設定ファイルに書き込めませんでした。\r\n" + settingsFile;
+    const CString text = LoadResourceString(IDS_SETTINGS_NOT_WRITTEN) + settingsFile;
     AppMessageBox(text.c_str(), MB_OK);
 }
 
@@ -20,11 +20,7 @@ void CMainDialog::LoadSettings() {
     SidePaths paths = DeriveSidePaths(executablePath);
     settingsFilePath = paths.settingsFile;
     defaultOutputPath = CodePageText::System().ToWide(paths.defaultOutput);
-    TemplateTexts builtIn;
-    builtIn.header = LoadResourceString(IDS_TEMPLATE_HEADER);
-    builtIn.repeat = LoadResourceString(IDS_TEMPLATE_REPEAT);
-    builtIn.footer = LoadResourceString(IDS_TEMPLATE_FOOTER);
-    ::LoadSettings(settingsFilePath, builtIn, options, expand);
+    ::LoadSettings(settingsFilePath, BuiltInTemplateTexts(), options, expand);
 }
 
 void CMainDialog::SaveSettings() {

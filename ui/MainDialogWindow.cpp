@@ -30,7 +30,7 @@ bool CMainDialog::OnSysCommand(WPARAM command) {
         return true;
     }
     case IDM_HELP_CONTENTS:
-        ShowAppHelp(0, HELP_CONTENTS);
+        ShowAppHelp(0, HELP_CONTENTS, IDS_HELP_FAILED);
         return true;
     default:
         return false;  // minimise, move, close and the rest: the window's own processing

@@ -7,7 +7,7 @@ CTemplateDialog::CTemplateDialog() : CDialog(IDD_TEMPLATE, nullptr) {}
 
 INT_PTR CTemplateDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_HELP) {
-        ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam));
+        ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam), IDS_HELP_FAILED);
         SetMessageResult(TRUE);
         return TRUE;
     }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ConsoleProgram.h"
-#include "ProgramProcess.h"
+#include "ProgramTest.h"
 #include "ProgramWindows.h"
 #include "support/DialogItems.h"
 #include "support/TempFolder.h"
@@ -13,6 +13,8 @@
 #include "ui/res/resource.h"
 
 namespace {
+
+using ConsoleSameBytes = ProgramTest;
 
 // Runs the dialog's listing of folder into output and says No to opening it.
 void ListThroughTheDialog(HWND dialog, const std::string& folder, const std::string& output) {
@@ -22,12 +24,9 @@ void ListThroughTheDialog(HWND dialog, const std::string& folder, const std::str
     EXPECT_EQ(AnswerOwnedBox(dialog, kBoxCaption, IDNO, kProgramWait), kFinishedQuestion);
 }
 
-TEST(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
-    TempFolder folder;
+TEST_F(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
     // Both programs side by side with one settings file, as a user keeps them.
-    const std::string dialogExe = folder / "quillmark.exe";
     const std::string consoleExe = folder / "quillmark-cli.exe";
-    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), dialogExe.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(BuiltConsoleProgramPath().c_str(), consoleExe.c_str(), FALSE));
     folder.WriteFile("quillmark.ini",
                      "[CONFIG]\r\nOUTDIR=1\r\nSUBDIR=1\r\nPATHTYPE=0\r\nUPPER=1\r\nSIZE=1\r\nDATE=1\r\n"
@@ -38,15 +37,11 @@ TEST(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
     const std::string fixture = VersionFixturePath("version-5.0.dll");
     ASSERT_TRUE(CopyFileA(fixture.c_str(), (data + "\\表\\v.dll").c_str(), FALSE));
 
-    ProgramProcess program(dialogExe, "");
-    ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kProgramWait);
-    ASSERT_NE(dialog, nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
     ListThroughTheDialog(dialog, data, folder / "list.txt");
     ClickIn(dialog, IDC_MAIN_USE_TEMPLATE);
     ListThroughTheDialog(dialog, data, folder / "page.html");
-    PostClick(dialog, IDCANCEL);
-    ASSERT_TRUE(program.Exited(kProgramWait));
+    ASSERT_TRUE(CloseProgram());
     const std::string list = ReadWholeFile(folder / "list.txt");
     ASSERT_NE(list.find("\\表\\V.DLL\t"), std::string::npos) << list;
     ASSERT_NE(list.find("\t5,0,2195,1\t5,1,2600,7\r\n"), std::string::npos) << list;
@@ -69,8 +64,7 @@ TEST(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
     EXPECT_EQ(dialogPage, page.Out());
 }
 
-TEST(ConsoleSameBytes, OptionsOverTheSettingsFileAsTheDialogsControlsWould) {
-    TempFolder folder;
+TEST_F(ConsoleSameBytes, OptionsOverTheSettingsFileAsTheDialogsControlsWould) {
     const std::string data = folder.MakeDir("data");
     folder.WriteFile("data\\A b.txt", "1");
     folder.WriteFile("data\\sub\\C.txt", "22");

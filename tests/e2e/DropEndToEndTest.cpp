@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ProgramProcess.h"
+#include "ProgramTest.h"
 #include "ProgramWindows.h"
 #include "support/DialogItems.h"
 #include "support/DropFiles.h"
@@ -14,18 +14,13 @@
 
 namespace {
 
-TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
-    TempFolder folder;
-    std::string exe = folder / "quillmark.exe";
-    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE));
+using DropEndToEnd = ProgramTest;
+
+TEST_F(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
     std::string first = folder.WriteFile("表\\z.txt", "zz");
     std::string second = folder.WriteFile("others\\a.txt", "a");
     std::string output = folder / "dropped.txt";
-
-    ProgramProcess program(exe, "");
-    ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kProgramWait);
-    ASSERT_NE(dialog, nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
     SetItemText(dialog, IDC_MAIN_OUTPUT, output);
     // What the shell does: a DROPFILES block posted with WM_DROPFILES.
     ASSERT_TRUE(PostDropTo(dialog, {first, second}));
@@ -40,25 +35,16 @@ TEST(DropEndToEnd, TwoDroppedFilesAreListedIntoTheOutputFile) {
     EXPECT_NE(firstLine, std::string::npos) << listing;
     EXPECT_EQ(std::count(listing.begin(), listing.end(), '\n'), 2) << listing;
 
-    PostClick(dialog, IDCANCEL);
-    EXPECT_TRUE(program.Exited(kProgramWait));
+    EXPECT_TRUE(CloseProgram());
 }
 
-TEST(DropEndToEnd, AFolderGivenAtStartIsTheFolderToList) {
-    TempFolder folder;
-    std::string exe = folder / "quillmark.exe";
-    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE));
+TEST_F(DropEndToEnd, AFolderGivenAtStartIsTheFolderToList) {
     std::string data = folder.MakeDir("my データ");
-
-    ProgramProcess program(exe, "\t\"" + data + "\" ignored");
-    ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kProgramWait);
-    ASSERT_NE(dialog, nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartProgram("\t\"" + data + "\" ignored"));
     EXPECT_EQ(ItemText(dialog, IDC_MAIN_FOLDER), data);
 
-    PostClick(dialog, IDCANCEL);
-    ASSERT_TRUE(program.Exited(kProgramWait));
-    EXPECT_EQ(IniValue(folder / "quillmark.ini", "STRINGS", "DIRNAME"), data);
+    ASSERT_TRUE(CloseProgram());
+    EXPECT_EQ(IniValue(SettingsFile(), "STRINGS", "DIRNAME"), data);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ProgramProcess.h"
+#include "ProgramTest.h"
 #include "ProgramWindows.h"
 #include "support/DialogItems.h"
 #include "support/LineTexts.h"
@@ -12,19 +12,14 @@
 
 namespace {
 
-TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
-    TempFolder folder;
-    std::string exe = folder / "quillmark.exe";
-    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) << BuiltProgramPath();
+using QuillmarkEndToEnd = ProgramTest;
+
+TEST_F(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     std::string data = folder.MakeDir("データ");
     folder.WriteFile("データ\\一.txt", "1");
     folder.WriteFile("データ\\sub\\two.txt", "22");
     std::string output = folder / "一覧.txt";
-
-    ProgramProcess program(exe, "");
-    ASSERT_TRUE(program.Started());
-    HWND dialog = WaitForMainDialog(kProgramWait);
-    ASSERT_NE(dialog, nullptr);
+    ASSERT_NO_FATAL_FAILURE(StartProgram());
 
     // First run without an output path: the default file beside the program, opened unasked.
     SetItemText(dialog, IDC_MAIN_FOLDER, data);
@@ -43,9 +38,8 @@ TEST(QuillmarkEndToEnd, ListAnswerNoThenCloseKeepsTheClosingKeys) {
     EXPECT_NE(listing.find(upperData + "\\SUB\\TWO.TXT\t2\t"), std::string::npos) << listing;
     EXPECT_NE(listing.find(upperData + "\\一.TXT\t1\t"), std::string::npos) << listing;
 
-    PostClick(dialog, IDCANCEL);
-    ASSERT_TRUE(program.Exited(kProgramWait));
-    std::string ini = folder / "quillmark.ini";
+    ASSERT_TRUE(CloseProgram());
+    std::string ini = SettingsFile();
     EXPECT_EQ(IniValue(ini, "STRINGS", "DIRNAME"), data);
     EXPECT_EQ(IniValue(ini, "STRINGS", "FILENAME"), output);
     EXPECT_EQ(IniValue(ini, "CONFIG", "EXPAND"), "0");

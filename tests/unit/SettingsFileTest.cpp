@@ -1,4 +1,4 @@
-#include "ui/OptionsSettings.h"
+#include "settings/OptionsSettings.h"
 
 #include <gtest/gtest.h>
 

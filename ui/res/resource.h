@@ -19,6 +19,52 @@
 #define IDS_TEMPLATE_REPEAT 104
 #define IDS_TEMPLATE_FOOTER 105
 
+// Messages of both front ends: how a run ended, and the unit of the count of entries
+#define IDS_FOLDER_UNREACHABLE 200
+#define IDS_RUN_STOPPED 201
+#define IDS_CANNOT_CREATE 202
+#define IDS_WRITE_FAILED 203
+#define IDS_ENTRY_COUNT_UNIT 204
+
+// The dialog's messages, caption and Save-As choices
+#define IDS_START_FAILED 210
+#define IDS_OPEN_NOW 211
+#define IDS_SETTINGS_NOT_WRITTEN 212
+#define IDS_CAPTION_WRITING 213
+#define IDS_HELP_FAILED 214
+#define IDS_SAVE_FILTER 215
+
+// The console program's help, errors and count. An option's help is its value's form, a tab
+// and its meaning.
+#define IDS_CLI_USAGE_HEAD 300
+#define IDS_CLI_USAGE_TAIL 301
+#define IDS_CLI_UNKNOWN_OPTION 302
+#define IDS_CLI_MISSING_VALUE 303
+#define IDS_CLI_BAD_VALUE 304
+#define IDS_CLI_NO_FOLDER 305
+#define IDS_CLI_TOO_MANY 306
+#define IDS_CLI_NO_SETTINGS 307
+#define IDS_CLI_LISTING 308
+#define IDS_CLI_WRITING 309
+#define IDS_CLI_OPTION_SETTINGS 320
+#define IDS_CLI_OPTION_SUBFOLDERS 321
+#define IDS_CLI_OPTION_DIRS 322
+#define IDS_CLI_OPTION_PATH 323
+#define IDS_CLI_OPTION_URL 324
+#define IDS_CLI_OPTION_CASE 325
+#define IDS_CLI_OPTION_SIZE 326
+#define IDS_CLI_OPTION_DATE 327
+#define IDS_CLI_OPTION_ATTRIBUTES 328
+#define IDS_CLI_OPTION_CRC 329
+#define IDS_CLI_OPTION_VERSION 330
+#define IDS_CLI_OPTION_PRODUCT_VERSION 331
+#define IDS_CLI_OPTION_FILTER 332
+#define IDS_CLI_OPTION_NO_FILTER 333
+#define IDS_CLI_OPTION_TEMPLATE 334
+#define IDS_CLI_OPTION_UTF8 335
+#define IDS_CLI_OPTION_QUIET 336
+#define IDS_CLI_OPTION_HELP 337
+
 // Main dialog controls
 #define IDC_MAIN_SUBFOLDERS 1000
 #define IDC_MAIN_FOLDER 1001

@@ -1,8 +1,10 @@
-#include "ui/OptionsSettings.h"
+#include "settings/OptionsSettings.h"
 
 #include <cstdint>
 
+#include "framework/ModuleText.h"
 #include "text/CodePageText.h"
+#include "ui/res/resource.h"
 
 namespace {
 
@@ -35,6 +37,14 @@ bool WritePath(const CString& file, const char* key, const std::wstring& path) {
 std::wstring ReadPath(const CString& file, const char* key) { return CodePageText::System().ToWide(ReadText(file, key)); }
 
 }  // namespace
+
+TemplateTexts BuiltInTemplateTexts() {
+    TemplateTexts texts;
+    texts.header = LoadResourceString(IDS_TEMPLATE_HEADER);
+    texts.repeat = LoadResourceString(IDS_TEMPLATE_REPEAT);
+    texts.footer = LoadResourceString(IDS_TEMPLATE_FOOTER);
+    return texts;
+}
 
 void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand) {
     options.directoryNames = ReadSwitch(file, "OUTDIR", true);

@@ -1,10 +1,13 @@
 #pragma once
 // Which option lives under which key of the settings file, the first start's defaults, and
 // which keys each moment writes: Save the options, closing the folder, output, subfolder and
-// expand choices.
+// expand choices. The dialog reads and writes them; the console program only reads.
 #include "format/ListingOptions.h"
 #include "framework/Strings.h"
 #include "settings/SettingsFile.h"
+
+// The built-in template: the texts of the program's string table (IDS_TEMPLATE_HEADER, ...).
+TemplateTexts BuiltInTemplateTexts();
 
 // Every CONFIG, STRINGS and TEMPLATE key; a missing key gives its default. expand: whether
 // the dialog opens expanded.

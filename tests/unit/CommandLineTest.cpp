@@ -1,0 +1,83 @@
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Parsed {
+    bool understood;
+    ConsoleRequest request;
+    ListingOptions options;  // every switch off, then the request's overrides in order
+    CString error;
+};
+
+Parsed Parse(const std::vector<std::wstring>& arguments) {
+    Parsed parsed;
+    parsed.understood = ParseCommandLine(arguments, parsed.request, parsed.error);
+    for (const auto& change : parsed.request.overrides) change(parsed.options);
+    return parsed;
+}
+
+TEST(CommandLine, OptionsInEitherFormAppliedInOrderAroundTheOperands) {
+    Parsed p = Parse({L"--size=1", L"--path", L"relative", L"C:\\データ", L"--case=upper", L"--filter",
+                      L"*.txt;*.log", L"--no-filter", L"--case", L"lower", L"--quiet", L"out.txt"});
+    ASSERT_TRUE(p.understood) << p.error;
+    EXPECT_EQ(L"C:\\データ", p.request.folder);
+    EXPECT_EQ(L"out.txt", p.request.output);
+    EXPECT_TRUE(p.request.quiet);
+    EXPECT_TRUE(p.options.size);
+    EXPECT_EQ(PathType::Relative, p.options.pathType);
+    EXPECT_FALSE(p.options.upperCase) << "the later --case wins";
+    EXPECT_TRUE(p.options.lowerCase);
+    EXPECT_FALSE(p.options.filter) << "--no-filter after --filter";
+    EXPECT_EQ("*.txt;*.log", p.options.filterText);
+
+    // "--" ends the options; "-" as output is standard output.
+    p = Parse({L"--settings=my.ini", L"--", L"--odd folder", L"-"});
+    ASSERT_TRUE(p.understood) << p.error;
+    EXPECT_EQ(L"my.ini", p.request.settingsFile);
+    EXPECT_EQ(L"--odd folder", p.request.folder);
+    EXPECT_EQ(L"", p.request.output);
+
+    p = Parse({L"--help"});
+    EXPECT_TRUE(p.understood && p.request.help) << "no folder needed for the help";
+}
+
+TEST(CommandLine, WhatIsNotUnderstoodIsNamed) {
+    const struct {
+        std::vector<std::wstring> arguments;
+        const char* error;
+    } cases[] = {
+        {{L"--sizes=1", L"C:\\"}, "不明なオプションです: --sizes=1"},
+        {{L"C:\\", L"--filter"}, "オプションの値がありません: --filter"},
+        {{L"--size=2", L"C:\\"}, "オプションの値が正しくありません: --size=2"},
+        {{L"--path", L"Relative", L"C:\\"}, "オプションの値が正しくありません: --path"},
+        {{L"--quiet=1", L"C:\\"}, "オプションの値が正しくありません: --quiet=1"},
+        {{L"--settings=", L"C:\\"}, "オプションの値が正しくありません: --settings="},
+        {{L"--size=1"}, "対象フォルダを指定してください"},
+        {{L"C:\\", L"a.txt", L"表.txt"}, "引数が多すぎます: 表.txt"},
+    };
+    for (const auto& c : cases) {
+        const Parsed p = Parse(c.arguments);
+        EXPECT_FALSE(p.understood) << c.error;
+        EXPECT_EQ(c.error, p.error);
+    }
+}
+
+TEST(CommandLine, UsageLinesUpEveryOptionsMeaning) {
+    const CString usage = UsageText();
+    EXPECT_EQ(0u, usage.find("使い方: quillmark-cli [オプション] フォルダ [出力ファイル]\r\n")) << usage;
+    // The meanings start in column 29 whatever the value's form, full-width letters counting two.
+    EXPECT_NE(CString::npos,
+              usage.find("\r\n  --settings=ファイル       設定ファイル (既定: このプログラムと同じフォルダの quillmark.ini)\r\n"))
+        << usage;
+    EXPECT_NE(CString::npos, usage.find("\r\n  --path=absolute|relative  パスの形式: 絶対パス / 基底パス\r\n")) << usage;
+    EXPECT_NE(CString::npos, usage.find("\r\n  --no-filter               すべてのファイルを列挙する\r\n")) << usage;
+    const CString end = "5 Ctrl+C または Ctrl+Break による停止\r\n";
+    EXPECT_EQ(usage.size() - end.size(), usage.rfind(end)) << usage;
+}
+
+}  // namespace
