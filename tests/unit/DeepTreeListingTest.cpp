@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "format/ListingOptions.h"
-#include "engine/FolderWalk.h"
 #include "format/Crc32.h"
+#include "framework/LongPath.h"
 #include "support/DeepFolder.h"
 #include "support/LineTexts.h"
 #include "support/ListingRun.h"
@@ -99,11 +99,13 @@ TEST_F(DeepTreeListing, ARelativeFolderTextStaysRelativeInTheOutput) {
 TEST(DeepFolderCheck, AFolderBeyond260BytesCanBeListed) {
     TempFolder base;
     DeepFolder deep(base.Path(), 300);
-    EXPECT_TRUE(IsExistingFolder(Wide(deep.Path())));
+    EXPECT_TRUE(IsFolder(Wide(deep.Path())));
     const std::string file = deep.WriteFile("f.txt", "x");
     ASSERT_FALSE(file.empty());
-    EXPECT_FALSE(IsExistingFolder(Wide(file)));
-    EXPECT_FALSE(IsExistingFolder(Wide(deep.Path() + "\\missing")));
+    EXPECT_FALSE(IsFolder(Wide(file)));
+    EXPECT_TRUE(IsFile(Wide(file)));
+    EXPECT_FALSE(IsFolder(Wide(deep.Path() + "\\missing")));
+    EXPECT_FALSE(IsFile(Wide(deep.Path() + "\\missing")));
 }
 
 }  // namespace
