@@ -39,7 +39,9 @@ CString ResultMessage(RunResult result) {
     return CString();
 }
 
-void ShowMessage(HWND owner, UINT textId, UINT type) { DialogMessageBox(owner, LoadResourceString(textId).c_str(), type); }
+void ShowMessage(HWND owner, UINT textId, UINT type) {
+    DialogMessageBox(owner, LoadResourceString(textId).c_str(), type);
+}
 
 }  // namespace
 
