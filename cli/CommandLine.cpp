@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "cli/WideText.h"
+#include "ui/ReadyTemplates.h"
 
 namespace {
 
@@ -41,6 +42,22 @@ bool ParseCase(const std::wstring& value, ConsoleRequest& request) {
     request.overrides.push_back([upper, lower](ListingOptions& options) {
         options.upperCase = upper;
         options.lowerCase = lower;
+    });
+    return true;
+}
+
+// "0" or "1" switches the settings file's template off or on; a ready template's name uses it
+// instead, and the settings file is left as it is.
+bool ParseTemplate(const std::wstring& value, ConsoleRequest& request) {
+    if (value == L"0" || value == L"1") return ParseSwitch<&ListingOptions::useTemplate>(value, request);
+    const ReadyTemplate* ready = FindReadyTemplate(AnsiFromWide(value));
+    if (!ready) return false;
+    request.overrides.push_back([ready](ListingOptions& options) {
+        const TemplateTexts texts = LoadReadyTemplate(*ready);
+        options.useTemplate = true;
+        options.headerText = texts.header;
+        options.repeatText = texts.repeat;
+        options.footerText = texts.footer;
     });
     return true;
 }
@@ -89,7 +106,7 @@ const OptionRow kOptions[] = {
     {L"product-version", "0|1", "Pバージョン", ParseSwitch<&ListingOptions::productVersion>},
     {L"filter", "テキスト", "以下のファイルだけ列挙する (「;」で区切ったワイルドカード)", ParseFilter},
     {L"no-filter", nullptr, "すべてのファイルを列挙する", ParseNoFilter},
-    {L"template", "0|1", "テンプレートの使用", ParseSwitch<&ListingOptions::useTemplate>},
+    {L"template", "0|1|名前", "テンプレートの使用; 名前はひな形: html, html-table, csv, jsonl, sfv", ParseTemplate},
     {L"utf8", "0|1", "UTF-8で出力", ParseSwitch<&ListingOptions::utf8>},
     {L"quiet", nullptr, "エラーのほかは何も表示しない", ParseQuiet},
     {L"help", nullptr, "この説明を表示する", ParseHelp},
