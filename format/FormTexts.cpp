@@ -57,13 +57,7 @@ void FormTexts::SetEntry(const WIN32_FIND_DATAW& entry, const ListingOptions& op
     if (!realNamesUsed) return;
     Utf8().FromWide(entry.cFileName, std::wcslen(entry.cFileName), file);
     MakePathText(dir, file, options, Utf8(), path);
-    if (!options.url) {
-        urlPath = path;
-        return;
-    }
     urlPath.assign(dir).append(file);
-    if (options.upperCase) Utf8().ToUpper(urlPath);
-    if (options.lowerCase) Utf8().ToLower(urlPath);
 }
 
 const CString* FormTexts::RealText(const CString& upperName, PlaceholderForm form) const {

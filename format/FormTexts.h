@@ -19,7 +19,8 @@ struct FormTexts {
 
     // UTF-8, as FILE, PATH, DIR, LOCATION, DIRNAME and OUTFILE are in the output's encoding.
     CString file, path, dir, location, dirName, outFile;
-    CString urlPath;  // PATH before the URL switch's form: the url form makes a URL of its own
+    CString urlPath;  // PATH as the file system names it: neither the URL switch nor the
+                      // case switches apply to a link, which the url form makes on its own
     CString isoDate;
 
     // Notes which of these the run's three template texts ask for (template mode only).
