@@ -7,6 +7,7 @@
 
 #include "cli/WideText.h"
 #include "framework/ModuleText.h"
+#include "settings/ReadyTemplates.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -43,6 +44,22 @@ bool ParseCase(const std::wstring& value, ConsoleRequest& request) {
     request.overrides.push_back([upper, lower](ListingOptions& options) {
         options.upperCase = upper;
         options.lowerCase = lower;
+    });
+    return true;
+}
+
+// "0" or "1" switches the settings file's template off or on; a ready template's name uses it
+// instead, and the settings file is left as it is.
+bool ParseTemplate(const std::wstring& value, ConsoleRequest& request) {
+    if (value == L"0" || value == L"1") return ParseSwitch<&ListingOptions::useTemplate>(value, request);
+    const ReadyTemplate* ready = FindReadyTemplate(AnsiFromWide(value));
+    if (!ready) return false;
+    request.overrides.push_back([ready](ListingOptions& options) {
+        const TemplateTexts texts = LoadReadyTemplate(*ready);
+        options.useTemplate = true;
+        options.headerText = texts.header;
+        options.repeatText = texts.repeat;
+        options.footerText = texts.footer;
     });
     return true;
 }
@@ -91,7 +108,7 @@ const OptionRow kOptions[] = {
     {L"product-version", true, IDS_CLI_OPTION_PRODUCT_VERSION, ParseSwitch<&ListingOptions::productVersion>},
     {L"filter", true, IDS_CLI_OPTION_FILTER, ParseFilter},
     {L"no-filter", false, IDS_CLI_OPTION_NO_FILTER, ParseNoFilter},
-    {L"template", true, IDS_CLI_OPTION_TEMPLATE, ParseSwitch<&ListingOptions::useTemplate>},
+    {L"template", true, IDS_CLI_OPTION_TEMPLATE, ParseTemplate},
     {L"utf8", true, IDS_CLI_OPTION_UTF8, ParseSwitch<&ListingOptions::utf8>},
     {L"quiet", false, IDS_CLI_OPTION_QUIET, ParseQuiet},
     {L"help", false, IDS_CLI_OPTION_HELP, ParseHelp},

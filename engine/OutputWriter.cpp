@@ -25,6 +25,8 @@ void OutputWriter::Begin() {
     texts_.versionNeeded = false;
     if (job_.options.useTemplate)
         SetNeededFlags(job_.options.repeatText, encoding_, texts_.checksumNeeded, texts_.versionNeeded);
+    texts_.forms.NoteUsedForms(job_.options, encoding_);
+    if (texts_.forms.realNamesUsed) texts_.forms.BeginRun(folder, job_.options.outputPath);
     formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_, stopRequest_);
 }
 
@@ -38,6 +40,7 @@ void OutputWriter::SetDirectory(const CString& directory, const std::wstring& re
     if (job_.options.pathType == PathType::Absolute) texts_.dir = directory;
     else if (texts_.dirName.empty()) texts_.dir.clear();
     else texts_.dir = directory.substr(baseLength_ < directory.size() ? baseLength_ : directory.size());
+    if (texts_.forms.realNamesUsed) texts_.forms.SetDirectory(realPath, job_.options.pathType);
 }
 
 bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content) {
@@ -49,8 +52,8 @@ bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& nam
 
 void OutputWriter::AddHeaderAndFooter() {
     if (!job_.options.useTemplate) return;
-    lines_.AddFirst(ExpandTemplate(job_.options.headerText, texts_.placeholders, encoding_));
-    lines_.AddLast(ExpandTemplate(job_.options.footerText, texts_.placeholders, encoding_));
+    lines_.AddFirst(ExpandTemplate(job_.options.headerText, texts_.placeholders, encoding_, &texts_.forms));
+    lines_.AddLast(ExpandTemplate(job_.options.footerText, texts_.placeholders, encoding_, &texts_.forms));
 }
 
 bool OutputWriter::WriteAndClose() {

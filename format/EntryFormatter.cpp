@@ -52,7 +52,7 @@ EntryFormatter::EntryFormatter(const ListingOptions& options, const TextEncoding
       encoding_(encoding),
       texts_(texts),
       stopRequest_(stopRequest),
-      repeat_(options.useTemplate ? options.repeatText : CString(), texts.placeholders, encoding),
+      repeat_(options.useTemplate ? options.repeatText : CString(), texts.placeholders, encoding, &texts.forms),
       needs_(NeededContent(options, texts)) {}
 
 void EntryFormatter::MakeListLine() {
@@ -77,6 +77,7 @@ bool EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, 
     texts_.size = std::to_string(FoundSize(entry));
     LocalDateText(entry.ftLastWriteTime, texts_.date);
     texts_.attribute = AttributeLetters(entry.dwFileAttributes);
+    if (texts_.forms.Any()) texts_.forms.SetEntry(entry, options_);
     if (needs_.Any()) {  // most runs need neither: no full path per entry then
         if (!content) {
             ReadEntryContent(texts_.locationPath + entry.cFileName, entry.dwFileAttributes, FoundSize(entry), needs_,

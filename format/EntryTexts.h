@@ -3,6 +3,7 @@
 // output writer; filled by the entry formatter. The texts are in the output's encoding.
 #include <string>
 
+#include "format/FormTexts.h"
 #include "framework/Strings.h"
 
 struct EntryTexts {
@@ -35,6 +36,9 @@ struct EntryTexts {
     // Set from the repeat text: the template needs these even with their columns off.
     bool checksumNeeded = false;
     bool versionNeeded = false;
+
+    // The texts of the placeholders' forms, filled only when the template uses them.
+    FormTexts forms;
 
 private:
     void RegisterPlaceholders();

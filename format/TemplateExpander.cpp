@@ -5,6 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "format/FormTexts.h"
+#include "text/Utf8Text.h"
+
 namespace {
 
 // Walks a template once, handing literal runs and upper-cased placeholder names to the caller.
@@ -54,7 +57,8 @@ CString EnvironmentValue(const CString& name, const TextEncoding& encoding) {
 }
 
 TemplateText::TemplateText(const CString& text, const CMapStringToPtr& placeholders,
-                           const TextEncoding& encoding) {
+                           const TextEncoding& encoding, const FormTexts* forms)
+    : encoding_(&encoding) {
     auto addLiteral = [this](const CString& bytes) {
         if (pieces_.empty() || pieces_.back().text) pieces_.push_back(Piece());
         pieces_.back().literal += bytes;
@@ -64,7 +68,7 @@ TemplateText::TemplateText(const CString& text, const CMapStringToPtr& placehold
         [&](const CString& name) {
             auto found = placeholders.find(name);
             if (found == placeholders.end()) {
-                addLiteral(EnvironmentValue(name, encoding));
+                if (!AddFormedPiece(name, placeholders, forms)) addLiteral(EnvironmentValue(name, encoding));
                 return;
             }
             Piece piece;
@@ -73,9 +77,35 @@ TemplateText::TemplateText(const CString& text, const CMapStringToPtr& placehold
         });
 }
 
+bool TemplateText::AddFormedPiece(const CString& name, const CMapStringToPtr& placeholders, const FormTexts* forms) {
+    CString baseName;
+    Piece piece;
+    if (!SplitPlaceholderForm(name, baseName, piece.form)) return false;
+    auto found = placeholders.find(baseName);
+    if (found == placeholders.end()) return false;
+    piece.formed = true;
+    piece.text = found->second;
+    piece.textEncoding = encoding_;
+    if (piece.form == PlaceholderForm::Charset) {
+        piece = Piece();
+        piece.literal = CharsetName(*encoding_);
+    } else if (piece.form == PlaceholderForm::Iso) {
+        if (!forms || !forms->isoDateUsed) return false;
+        piece.text = &forms->isoDate;
+    } else if (const CString* real = forms && forms->realNamesUsed ? forms->RealText(baseName, piece.form) : nullptr) {
+        piece.text = real;
+        piece.textEncoding = &Utf8Text::Instance();
+    }
+    pieces_.push_back(piece);
+    return true;
+}
+
 void TemplateText::ExpandInto(CString& result) const {
     result.clear();
-    for (const Piece& piece : pieces_) result += piece.text ? *piece.text : piece.literal;
+    for (const Piece& piece : pieces_) {
+        if (piece.formed) AppendInForm(piece.form, *piece.text, *piece.textEncoding, *encoding_, result);
+        else result += piece.text ? *piece.text : piece.literal;
+    }
 }
 
 CString TemplateText::Expand() const {
@@ -84,14 +114,23 @@ CString TemplateText::Expand() const {
     return result;
 }
 
-CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders, const TextEncoding& encoding) {
-    return TemplateText(text, placeholders, encoding).Expand();
+CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders, const TextEncoding& encoding,
+                       const FormTexts* forms) {
+    return TemplateText(text, placeholders, encoding, forms).Expand();
+}
+
+void ForEachPlaceholder(const CString& text, const TextEncoding& encoding,
+                        const std::function<void(const CString&)>& visit) {
+    ParseTemplate(text, encoding, [](const char*, size_t) {}, visit);
 }
 
 bool UsesPlaceholder(const CString& text, const CString& upperName, const TextEncoding& encoding) {
     bool used = false;
-    ParseTemplate(
-        text, encoding, [](const char*, size_t) {}, [&](const CString& name) { used = used || name == upperName; });
+    ForEachPlaceholder(text, encoding, [&](const CString& name) {
+        CString baseName;
+        PlaceholderForm form;
+        used = used || name == upperName || (SplitPlaceholderForm(name, baseName, form) && baseName == upperName);
+    });
     return used;
 }
 

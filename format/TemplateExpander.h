@@ -2,18 +2,26 @@
 // Template texts: "%NAME%" stands for a placeholder text (names compared in upper case) or,
 // for any other name, the environment variable of that name; "%%" is one percent sign.
 // A name ends at the next "%", CR, LF or the end of the text; the character that ended it is
-// dropped. Values are not scanned again.
+// dropped. Values are not scanned again. "%NAME:form%" writes a placeholder in one of its
+// forms (format/PlaceholderForms.h).
+#include <functional>
 #include <vector>
 
+#include "format/PlaceholderForms.h"
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
+
+struct FormTexts;
 
 // A template taken apart once, so that expanding it for every entry reads no text again and
 // asks the environment nothing: the process's environment does not change during a run.
 class TemplateText {
 public:
-    // Environment values are fetched here, in the encoding's form.
-    TemplateText(const CString& text, const CMapStringToPtr& placeholders, const TextEncoding& encoding);
+    // Environment values are fetched here, in the encoding's form. forms: the texts the forms
+    // read (real names, ISO date) where the run noted their use; else the forms write the
+    // placeholders' own texts, and DATE has no iso form.
+    TemplateText(const CString& text, const CMapStringToPtr& placeholders, const TextEncoding& encoding,
+                 const FormTexts* forms = nullptr);
 
     // The expansion with the placeholders' texts as they stand now, into result (replaced).
     void ExpandInto(CString& result) const;
@@ -23,14 +31,25 @@ private:
     struct Piece {
         CString literal;                // literal text, or an environment value
         const CString* text = nullptr;  // a placeholder's text, when not null
+        bool formed = false;            // the text is written in form, read in textEncoding
+        PlaceholderForm form = PlaceholderForm::Html;
+        const TextEncoding* textEncoding = nullptr;
     };
+    bool AddFormedPiece(const CString& name, const CMapStringToPtr& placeholders, const FormTexts* forms);
+
+    const TextEncoding* encoding_;
     std::vector<Piece> pieces_;
 };
 
 // The text expanded once, as the header and footer are.
-CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders, const TextEncoding& encoding);
+CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders, const TextEncoding& encoding,
+                       const FormTexts* forms = nullptr);
 
-// Whether expanding the text would ask for the placeholder of this upper-case name.
+// Hands each placeholder name of the text, upper-cased, to visit.
+void ForEachPlaceholder(const CString& text, const TextEncoding& encoding,
+                        const std::function<void(const CString&)>& visit);
+
+// Whether expanding the text would ask for the placeholder of this upper-case name, in any form.
 bool UsesPlaceholder(const CString& text, const CString& upperName, const TextEncoding& encoding);
 
 // Sets the flags that make a repeat text's checksum and version placeholders available.

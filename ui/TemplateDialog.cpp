@@ -1,6 +1,8 @@
 #include "ui/TemplateDialog.h"
 
 #include "framework/AppHelp.h"
+#include "framework/ModuleText.h"
+#include "settings/ReadyTemplates.h"
 #include "ui/res/resource.h"
 
 CTemplateDialog::CTemplateDialog() : CDialog(IDD_TEMPLATE, nullptr) {}
@@ -12,6 +14,34 @@ INT_PTR CTemplateDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     return CDialog::OnMessage(message, wParam, lParam);
+}
+
+BOOL CTemplateDialog::OnInitDialog() {
+    const BOOL result = CDialog::OnInitDialog();
+    // The first line only invites a choice: the texts shown are the caller's until one is made.
+    SendDlgItemMessageA(Window(), IDC_TEMPLATE_READY, CB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(LoadResourceString(IDS_READY_CHOOSE).c_str()));
+    for (const ReadyTemplate& ready : kReadyTemplates)
+        SendDlgItemMessageA(Window(), IDC_TEMPLATE_READY, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(LoadResourceString(ready.labelId).c_str()));
+    SendDlgItemMessageA(Window(), IDC_TEMPLATE_READY, CB_SETCURSEL, 0, 0);
+    return result;
+}
+
+bool CTemplateDialog::OnCommand(WORD code, WORD id, LPARAM lParam) {
+    if (id != IDC_TEMPLATE_READY) return CDialog::OnCommand(code, id, lParam);
+    if (code == CBN_SELCHANGE) FillFromReadyTemplate();
+    return true;
+}
+
+void CTemplateDialog::FillFromReadyTemplate() {
+    const LRESULT chosen = SendDlgItemMessageA(Window(), IDC_TEMPLATE_READY, CB_GETCURSEL, 0, 0);
+    if (chosen < 1 || chosen > static_cast<LRESULT>(kReadyTemplateCount)) return;
+    const TemplateTexts texts = LoadReadyTemplate(kReadyTemplates[chosen - 1]);
+    headerText = texts.header;
+    repeatText = texts.repeat;
+    footerText = texts.footer;
+    UpdateData(false);
 }
 
 void CTemplateDialog::Exchange(DataExchange& dx) {

@@ -1,5 +1,5 @@
 #pragma once
-// Edits the three template texts: header, repeat text and footer.
+// Edits the three template texts: header, repeat text and footer; a ready template can fill them.
 #include "framework/Dialog.h"
 #include "framework/Strings.h"
 
@@ -14,5 +14,11 @@ public:
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(WORD code, WORD id, LPARAM lParam) override;
     void Exchange(DataExchange& dx) override;
+
+private:
+    // The ready template chosen in the list fills the three edits.
+    void FillFromReadyTemplate();
 };

@@ -49,6 +49,29 @@ TEST(TemplateDialog, ShowsTheTextsAndOkCopiesTheEditsBack) {
     });
 }
 
+TEST(TemplateDialog, AReadyTemplateFillsTheTextsWhichOkKeeps) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetTexts(d);
+        ModalDriver driver(d.Window());
+        driver.Then([&](HWND t) {
+            HWND list = GetDlgItem(t, IDC_TEMPLATE_READY);
+            EXPECT_EQ(6, SendMessageA(list, CB_GETCOUNT, 0, 0));
+            EXPECT_EQ(ItemText(t, IDC_TEMPLATE_REPEAT), "%PATH%") << "nothing chosen yet";
+            SendMessageA(list, CB_SETCURSEL, 3, 0);  // after the invitation: html, html-table, csv
+            SendMessageA(t, WM_COMMAND, MAKEWPARAM(IDC_TEMPLATE_READY, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+            EXPECT_EQ(ItemText(t, IDC_TEMPLATE_HEADER), "path,name,size,date,attributes");
+            PostClick(t, IDOK);
+        });
+        d.Click(IDC_MAIN_EDIT_TEMPLATE);
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(d.options.headerText, "path,name,size,date,attributes");
+        EXPECT_EQ(d.options.repeatText, "%PATH:csv%,%FILE:csv%,%SIZE%,%DATE%,%ATTRIBUTE:csv%");
+        EXPECT_EQ(d.options.footerText, "");
+    });
+}
+
 TEST(TemplateDialog, CancelEscAndCloseBoxChangeNothing) {
     TempFolder folder;
     ScriptedMainDialog dialog(folder);
