@@ -1,8 +1,6 @@
 #pragma once
 // The texts one run gives to its placeholders and the table that names them. Held by the
 // output writer; filled by the entry formatter. The texts are in the output's encoding.
-#include <string>
-
 #include "framework/Strings.h"
 
 struct EntryTexts {
@@ -27,10 +25,6 @@ struct EntryTexts {
 
     // Upper-case placeholder name -> the text above it stands for (14 names).
     CMapStringToPtr placeholders;
-
-    // The current directory's real path (extended form, ending in "\"): where the entry's
-    // content is read from. Not a placeholder.
-    std::wstring locationPath;
 
     // Set from the repeat text: the template needs these even with their columns off.
     bool checksumNeeded = false;
