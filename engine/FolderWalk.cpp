@@ -1,20 +1,26 @@
 #include "engine/FolderWalk.h"
 
-#include <cwchar>
 #include <deque>
 #include <utility>
 
+#include "engine/ContentPrefetcher.h"
 #include "engine/DirectorySearch.h"
-#include "engine/FolderReadAhead.h"
+#include "engine/FolderSequence.h"
 #include "engine/WalkRules.h"
 #include "framework/LongPath.h"
 
 namespace {
 
+// Opening and reading a file waits on the file system far longer than it computes: a run
+// that reads content starts this many content readers beside each directory reader asked for
+// (20,000 files listed with checksums under Wine on two processors: on one thread 12.7 s;
+// 2 readers 8.8 s, 4 6.6 s, 8 5.4 s).
+const unsigned kContentReadersPerReader = 3;
+
 class FolderWalk {
 public:
-    FolderWalk(const ListingJob& job, OutputWriter& writer, const std::atomic<bool>& stopRequest)
-        : job_(job), writer_(writer), stopRequest_(stopRequest), rules_(job, writer.Encoding()) {}
+    FolderWalk(const ListingJob& job, OutputWriter& writer, const StopSignal& stop)
+        : job_(job), writer_(writer), stop_(stop), rules_(job, writer.Encoding(), stop) {}
 
     bool Run() {
         Directory root{writer_.Texts().dirName, ExtendedPath(job_.options.folder)};
@@ -39,45 +45,41 @@ private:
     bool List(const Directory& directory, std::deque<Directory>& queue) {
         writer_.SetDirectory(directory.text, directory.realPath);
         DirectorySearch search(directory.realPath + L"*");
-        while (search.Next(entry_)) {
-            if (stopRequest_) return false;
-            if (WalkRules::IsSkipped(entry_)) continue;
-            writer_.Encoding().FromWide(entry_.cFileName, std::wcslen(entry_.cFileName), name_);
-            if (rules_.IsListed(entry_, name_) && !writer_.FormatEntry(entry_, name_)) return false;
-            Directory child;
-            if (rules_.Enters(directory, entry_, name_, child)) queue.push_back(std::move(child));
+        while (rules_.Step(search, directory, entry_)) {
+            if (entry_.listed && !writer_.FormatEntry(entry_.record, entry_.name)) return false;
+            if (entry_.entered) queue.push_back(std::move(entry_.child));
         }
-        return !stopRequest_;
+        return !stop_;
     }
 
     // The same directories and entries in the same order, read ahead by a pool of threads.
     bool RunReadingAhead(Directory root) {
-        FolderReadAhead ahead(job_, writer_.Encoding(), writer_.ContentNeeded(), std::move(root), stopRequest_);
-        const Directory* directory = nullptr;
-        while (ahead.NextDirectory(directory)) {
-            writer_.SetDirectory(directory->text, directory->realPath);
-            const EntryContent* content = nullptr;
-            while (ahead.NextEntry(entry_, name_, content))
-                if (!writer_.FormatEntry(entry_, name_, content)) return false;
+        const ContentNeeds& needs = writer_.ContentNeeded();
+        FolderSequence sequence(job_, writer_.Encoding(), needs.Any(), job_.readerThreads, std::move(root), stop_);
+        ContentPrefetcher prefetcher(sequence, needs, job_.readerThreads * kContentReadersPerReader, stop_);
+        const EntryBatch* batch = nullptr;
+        while (prefetcher.NextBatch(batch)) {
+            if (batch->first) writer_.SetDirectory(batch->directory->text, batch->directory->realPath);
+            for (size_t i = 0; i < batch->Count(); ++i) {
+                if (stop_) return false;
+                batch->Get(i, entry_.record, entry_.name);
+                const EntryContent* content = nullptr;
+                if (needs.Any() && !prefetcher.Content(i, content)) return false;
+                if (!writer_.FormatEntry(entry_.record, entry_.name, content)) return false;
+            }
         }
-        return !stopRequest_;
+        return !stop_;
     }
 
     const ListingJob& job_;
     OutputWriter& writer_;
-    const std::atomic<bool>& stopRequest_;
+    const StopSignal& stop_;
     WalkRules rules_;
-    WIN32_FIND_DATAW entry_;  // the current entry
-    CString name_;            // its name in the output's encoding
+    WalkedEntry entry_;  // the current entry
 };
 
 }  // namespace
 
-bool WalkFolder(const ListingJob& job, OutputWriter& writer, const std::atomic<bool>& stopRequest) {
-    return FolderWalk(job, writer, stopRequest).Run();
-}
-
-bool IsExistingFolder(const std::wstring& path) {
-    const DWORD attributes = PathAttributes(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+bool WalkFolder(const ListingJob& job, OutputWriter& writer, const StopSignal& stop) {
+    return FolderWalk(job, writer, stop).Run();
 }

@@ -24,7 +24,8 @@ struct ListingJob {
     ListingOptions options;
     CStringList filterList;  // the patterns, in the order typed
     // Threads that read a folder run's directories ahead of the one that formats the entries
-    // (engine/FolderReadAhead.h), four times as many when the files' content is read too; 0
+    // (engine/FolderSequence.h), and three times as many more for the files' content when it
+    // is read too (engine/ContentPrefetcher.h); 0
     // or 1: that one reads every directory and file itself, each as it comes to it.
     unsigned readerThreads = DefaultReaderThreads();
     // When not null, the output goes to this handle, opened elsewhere (standard output, say),

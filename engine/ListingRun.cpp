@@ -35,7 +35,7 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
-    result_ = WriteListing(job_, progress_, stopRequest_, [this](OutputWriter& writer) {
-        return listsPaths_ ? ListPaths(writer, paths_, stopRequest_) : WalkFolder(job_, writer, stopRequest_);
+    result_ = WriteListing(job_, progress_, stop_, [this](OutputWriter& writer) {
+        return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
     });
 }

@@ -16,6 +16,7 @@
 #include "engine/RunProgress.h"
 #include "engine/RunResult.h"
 #include "format/ListingOptions.h"
+#include "framework/StopSignal.h"
 #include "framework/Strings.h"
 #include "framework/WorkerThread.h"
 
@@ -44,7 +45,7 @@ public:
     void RunHere();
     // Takes effect before the next entry, or while a file's content is read; the output then
     // holds header, the entries listed so far and footer.
-    void RequestStop() { stopRequest_ = true; }
+    void RequestStop() { stop_.Request(); }
     // Returns once a started run has ended (its finish notice posted).
     void Wait() { thread_.Wait(); }
     // Waits at most timeoutMs; true once a started run has ended.
@@ -53,7 +54,7 @@ public:
     // From the run's making until it has ended (its finish notice posted) or failed to start:
     // a stop asked for in between is a stop of this run.
     bool IsRunning() const { return running_; }
-    bool StopRequested() const { return stopRequest_; }
+    bool StopRequested() const { return stop_.IsRequested(); }
     // How it ended; read it once IsRunning() is false. Stopped only when the stop cut the
     // listing short.
     RunResult Result() const { return result_; }
@@ -71,7 +72,7 @@ private:
     PathList paths_;
     bool listsPaths_ = false;
     std::atomic<bool> running_{true};
-    std::atomic<bool> stopRequest_{false};
+    StopSignal stop_;
     std::atomic<RunResult> result_{RunResult::Complete};
     RunProgress progress_;
     WorkerThread thread_;

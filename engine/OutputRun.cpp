@@ -1,8 +1,8 @@
 #include "engine/OutputRun.h"
 
-RunResult WriteListing(ListingJob& job, RunProgress& progress, const std::atomic<bool>& stopRequest,
+RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal& stop,
                        const std::function<bool(OutputWriter&)>& collect) {
-    OutputWriter writer(job, progress, &stopRequest);
+    OutputWriter writer(job, progress, &stop);
     writer.Begin();
     if (!writer.Open()) return RunResult::CannotCreate;
     const bool complete = collect(writer);

@@ -1,16 +1,16 @@
 #pragma once
 // The frame every run shares, folder walk and listed paths alike: begin and create the
 // output, let the caller collect the entries, add header and footer, write.
-#include <atomic>
 #include <functional>
 
 #include "engine/ListingJob.h"
 #include "engine/OutputWriter.h"
 #include "engine/RunProgress.h"
 #include "engine/RunResult.h"
+#include "framework/StopSignal.h"
 
 // collect is called only when the output file could be created; it returns false when a stop
 // cut the listing short (Stopped, once the lines found were written). The writer publishes its
 // progress in progress.
-RunResult WriteListing(ListingJob& job, RunProgress& progress, const std::atomic<bool>& stopRequest,
+RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal& stop,
                        const std::function<bool(OutputWriter&)>& collect);

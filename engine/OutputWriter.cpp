@@ -1,15 +1,23 @@
 #include "engine/OutputWriter.h"
 
+#include "content/ContentReader.h"
 #include "format/TemplateExpander.h"
 
 namespace {
 
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
+// The request of a writer made without a stop signal.
+const std::atomic<bool> kNeverStopped{false};
+
 }  // namespace
 
-OutputWriter::OutputWriter(ListingJob& job, RunProgress& progress, const std::atomic<bool>* stopRequest)
-    : job_(job), progress_(progress), encoding_(job.Encoding()), stopRequest_(stopRequest), lines_(encoding_) {}
+OutputWriter::OutputWriter(ListingJob& job, RunProgress& progress, const StopSignal* stop)
+    : job_(job),
+      progress_(progress),
+      encoding_(job.Encoding()),
+      stopRequest_(stop ? stop->Flag() : kNeverStopped),
+      lines_(encoding_) {}
 
 void OutputWriter::Begin() {
     std::wstring& folder = job_.options.folder;
@@ -27,7 +35,7 @@ void OutputWriter::Begin() {
         SetNeededFlags(job_.options.repeatText, encoding_, texts_.checksumNeeded, texts_.versionNeeded);
     texts_.forms.NoteUsedForms(job_.options, encoding_);
     if (texts_.forms.realNamesUsed) texts_.forms.BeginRun(folder, job_.options.outputPath);
-    formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_, stopRequest_);
+    formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_);
 }
 
 bool OutputWriter::Open() {
@@ -36,7 +44,7 @@ bool OutputWriter::Open() {
 
 void OutputWriter::SetDirectory(const CString& directory, const std::wstring& realPath) {
     texts_.location = directory;
-    texts_.locationPath = realPath;
+    directoryPath_ = realPath;
     if (job_.options.pathType == PathType::Absolute) texts_.dir = directory;
     else if (texts_.dirName.empty()) texts_.dir.clear();
     else texts_.dir = directory.substr(baseLength_ < directory.size() ? baseLength_ : directory.size());
@@ -44,7 +52,16 @@ void OutputWriter::SetDirectory(const CString& directory, const std::wstring& re
 }
 
 bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content) {
-    if (!formatter_->Format(entry, name, lines_.Count(), content)) return false;
+    if (formatter_->Needs().Any()) {  // most runs need neither: no full path per entry then
+        if (!content) {
+            if (!ReadEntryContent(directoryPath_ + entry.cFileName, entry.dwFileAttributes, FoundSize(entry),
+                                  formatter_->Needs(), stopRequest_, content_))
+                return false;
+            content = &content_;
+        }
+        if (stopRequest_) return false;
+    }
+    formatter_->Format(entry, name, lines_.Count(), content);
     lines_.InsertLine(formatter_->Line());
     progress_.entriesFound.fetch_add(1, std::memory_order_relaxed);
     return true;

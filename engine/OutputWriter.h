@@ -5,7 +5,6 @@
 // WriteAndClose.
 #include <windows.h>
 
-#include <atomic>
 #include <memory>
 #include <string>
 
@@ -16,13 +15,14 @@
 #include "format/EntryContent.h"
 #include "format/EntryFormatter.h"
 #include "format/EntryTexts.h"
+#include "framework/StopSignal.h"
 #include "text/TextEncoding.h"
 
 class OutputWriter {
 public:
-    // The writer publishes how far it has come in progress; stopRequest, when given, may end
-    // the reading of an entry's content.
-    OutputWriter(ListingJob& job, RunProgress& progress, const std::atomic<bool>* stopRequest = nullptr);
+    // The writer publishes how far it has come in progress; stop, when given, may end the
+    // reading of an entry's content.
+    OutputWriter(ListingJob& job, RunProgress& progress, const StopSignal* stop = nullptr);
     OutputWriter(const OutputWriter&) = delete;
     OutputWriter& operator=(const OutputWriter&) = delete;
 
@@ -37,7 +37,8 @@ public:
     void SetDirectory(const CString& directory, const std::wstring& realPath);
     // Formats one entry of the current directory and sorts its line in. name: the entry's
     // name in the output's encoding; content: its content texts when read ahead (see
-    // ContentNeeded). False when a stop came first: the entry has no line.
+    // ContentNeeded), else they are read here when needed. False when a stop came first: the
+    // entry has no line.
     bool FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content = nullptr);
     // Template mode: the expanded header goes first, the expanded footer last.
     void AddHeaderAndFooter();
@@ -54,8 +55,10 @@ private:
     ListingJob& job_;
     RunProgress& progress_;
     const TextEncoding& encoding_;
-    const std::atomic<bool>* stopRequest_;
+    const std::atomic<bool>& stopRequest_;
     EntryTexts texts_;
+    std::wstring directoryPath_;  // the current directory's real path, where content is read
+    EntryContent content_;        // read here when none is handed in
     std::unique_ptr<EntryFormatter> formatter_;  // made by Begin, once the flags are known
     SortedLineStore lines_;
     size_t baseLength_ = 0;

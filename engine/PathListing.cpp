@@ -2,25 +2,19 @@
 
 #include <windows.h>
 
-#include <cwchar>
-
 #include "engine/DirectorySearch.h"
+#include "engine/WalkRules.h"
 #include "framework/LongPath.h"
 
 namespace {
 
-bool IsHiddenFolder(const WIN32_FIND_DATAW& entry) {
-    return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && entry.cFileName[0] == L'.';
-}
-
-bool ListOnePath(OutputWriter& writer, const std::wstring& path) {
+bool ListOnePath(OutputWriter& writer, const std::wstring& path, const StopSignal& stop, WalkedEntry& entry) {
     const std::wstring directory = DirectoryWithBackslash(path);
     writer.SetDirectory(writer.Encoding().FromWide(directory), ExtendedPath(directory));
     // The path itself (not a pattern); gone meanwhile, or not searchable: no line, no message.
     DirectorySearch search(ExtendedPath(path));
-    WIN32_FIND_DATAW entry;
-    if (!search.Next(entry) || IsHiddenFolder(entry)) return true;
-    return writer.FormatEntry(entry, writer.Encoding().FromWide(std::wstring(entry.cFileName)));
+    if (!NextWalkedEntry(search, writer.Encoding(), stop, entry)) return !stop;
+    return writer.FormatEntry(entry.record, entry.name);
 }
 
 }  // namespace
@@ -32,12 +26,13 @@ std::wstring DirectoryWithBackslash(const std::wstring& path) {
     return path.substr(0, last + 1);
 }
 
-bool ListPaths(OutputWriter& writer, PathList& paths, const std::atomic<bool>& stopRequest) {
+bool ListPaths(OutputWriter& writer, PathList& paths, const StopSignal& stop) {
+    WalkedEntry entry;
     while (!paths.empty()) {
-        if (stopRequest) return false;
+        if (stop) return false;
         const std::wstring path = paths.front();
         paths.pop_front();
-        if (!ListOnePath(writer, path)) return false;
+        if (!ListOnePath(writer, path, stop, entry)) return false;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "engine/WalkRules.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace {
 
@@ -11,10 +12,25 @@ bool IsLink(const WIN32_FIND_DATAW& entry) { return (entry.dwFileAttributes & FI
 
 }  // namespace
 
-WalkRules::WalkRules(const ListingJob& job, const TextEncoding& encoding)
-    : job_(job), filter_(job.filterList, encoding) {}
+bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, const StopSignal& stop,
+                     WalkedEntry& entry) {
+    WIN32_FIND_DATAW& record = entry.record;
+    do {
+        if (!search.Next(record) || stop) return false;
+    } while (IsDirectory(record) && record.cFileName[0] == L'.');
+    encoding.FromWide(record.cFileName, std::wcslen(record.cFileName), entry.name);
+    return true;
+}
 
-bool WalkRules::IsSkipped(const WIN32_FIND_DATAW& entry) { return IsDirectory(entry) && entry.cFileName[0] == L'.'; }
+WalkRules::WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop)
+    : job_(job), encoding_(encoding), stop_(stop), filter_(job.filterList, encoding) {}
+
+bool WalkRules::Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry) {
+    if (!NextWalkedEntry(search, encoding_, stop_, entry)) return false;
+    entry.listed = IsListed(entry.record, entry.name);
+    entry.entered = Enters(directory, entry.record, entry.name, entry.child);
+    return true;
+}
 
 bool WalkRules::IsListed(const WIN32_FIND_DATAW& entry, const CString& name) const {
     if (IsDirectory(entry) && !job_.options.directoryNames) return false;

@@ -1,14 +1,17 @@
 #pragma once
-// What a folder walk does with each entry it finds: which entries get a line, and which
-// folders it enters. The walk on one thread and the walk read ahead both follow these rules.
+// The one step a walk takes per entry: the next entry of a directory, the stop check, the
+// skip rule, the name in the output's encoding, whether it gets a line, and which folder it
+// enters. The walk on one thread, the walk read ahead and the path listing take entries so.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "engine/DirectorySearch.h"
 #include "engine/FolderIdentity.h"
 #include "engine/ListingJob.h"
 #include "engine/WildcardFilter.h"
+#include "framework/StopSignal.h"
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
 
@@ -18,25 +21,40 @@ struct Directory {
     std::wstring realPath;
 };
 
+// One entry as a walk takes it; kept from entry to entry, so its buffers are reused.
+struct WalkedEntry {
+    WIN32_FIND_DATAW record;  // with the real name
+    CString name;             // the name in the output's encoding
+    bool listed = false;      // it gets a line
+    bool entered = false;     // the walk lists child too
+    Directory child;
+};
+
+// The search's next entry that is neither ".", ".." nor a hidden folder such as ".cache"
+// (those are never listed or entered), with its name converted; false at the search's end,
+// or when a stop came.
+bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, const StopSignal& stop,
+                     WalkedEntry& entry);
+
 // One thread's rules for a run (they keep the filter's buffers and the folders above the
 // directory last asked about).
 class WalkRules {
 public:
-    WalkRules(const ListingJob& job, const TextEncoding& encoding);
+    WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop);
 
-    // ".", ".." and hidden folders such as ".cache" are neither listed nor entered.
-    static bool IsSkipped(const WIN32_FIND_DATAW& entry);
-    // Whether the entry gets a line; name: its name in the output's encoding.
-    bool IsListed(const WIN32_FIND_DATAW& entry, const CString& name) const;
-    // Whether the walk enters the entry of the directory; if so, child is the folder to list.
-    // A folder link is entered unless it leads back to the directory or one above it, or
-    // where it leads cannot be told.
-    bool Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name, Directory& child);
+    // The next entry of the directory's search (NextWalkedEntry), and what the walk does
+    // with it. A folder link is entered unless it leads back to the directory or one above
+    // it, or where it leads cannot be told.
+    bool Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry);
 
 private:
+    bool IsListed(const WIN32_FIND_DATAW& entry, const CString& name) const;
+    bool Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name, Directory& child);
     bool LeadsElsewhere(const Directory& directory, const std::wstring& linkPath);
 
     const ListingJob& job_;
+    const TextEncoding& encoding_;
+    const StopSignal& stop_;
     WildcardFilter filter_;
     std::wstring ancestorsOf_;  // the directory whose line of folders ancestors_ holds
     std::vector<FolderIdentity> ancestors_;

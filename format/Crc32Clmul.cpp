@@ -96,8 +96,9 @@ QM_XGETBV_TARGET bool CpuHasWideCarrylessMultiply() {
     if (regs[0] < 7) return false;
     __cpuidex(regs, 7, 0);
     const unsigned ebx = static_cast<unsigned>(regs[1]), ecx = static_cast<unsigned>(regs[2]);
-    const unsigned kAvx512F = 1u << 16, kAvx512VL = 1u << 31, kVpclmulqdq = 1u << 10;
-    return (ebx & kAvx512F) && (ebx & kAvx512VL) && (ecx & kVpclmulqdq);
+    // The 512-bit method is compiled for AVX2 too, which a processor may lack beside AVX-512.
+    const unsigned kAvx2 = 1u << 5, kAvx512F = 1u << 16, kAvx512VL = 1u << 31, kVpclmulqdq = 1u << 10;
+    return (ebx & kAvx2) && (ebx & kAvx512F) && (ebx & kAvx512VL) && (ecx & kVpclmulqdq);
 }
 
 QM_CARRYLESS_TARGET uint32_t Crc32FoldCarryless(uint32_t reg, const unsigned char* p, size_t length) {

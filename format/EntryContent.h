@@ -1,11 +1,6 @@
 #pragma once
-// What a line takes from inside a file: its checksum and version texts. The entry formatter
-// reads them itself, or is handed them read ahead on another thread.
-#include <windows.h>
-
-#include <atomic>
-#include <cstdint>
-#include <string>
+// What a line takes from inside a file: its checksum and version texts. The engine reads them
+// (content/ContentReader.h) and hands them to the entry formatter.
 
 #include "format/EntryTexts.h"
 #include "format/ListingOptions.h"
@@ -26,10 +21,3 @@ struct EntryContent {
     CString version;         // both read when the versions are needed
     CString productVersion;
 };
-
-// Reads the needed texts of the file at its real path into content. attributes and size: as
-// the walk found them, so the file is asked nothing but its content (a folder has none: its
-// checksum is "--------"). A stop gives up the checksum between blocks, and the versions are
-// then no longer read: the entry will have no line.
-void ReadEntryContent(const std::wstring& fullPath, DWORD attributes, uint64_t size, const ContentNeeds& needs,
-                      const std::atomic<bool>* stopRequest, EntryContent& content);

@@ -37,21 +37,14 @@ CString AttributeLetters(DWORD attributes) {
     return letters;
 }
 
-namespace {
-
-// The whole 64-bit size: the low word alone would misstate files of 4 GiB and more.
 uint64_t FoundSize(const WIN32_FIND_DATAW& entry) {
     return (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
 }
 
-}  // namespace
-
-EntryFormatter::EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts,
-                               const std::atomic<bool>* stopRequest)
+EntryFormatter::EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts)
     : options_(options),
       encoding_(encoding),
       texts_(texts),
-      stopRequest_(stopRequest),
       repeat_(options.useTemplate ? options.repeatText : CString(), texts.placeholders, encoding, &texts.forms),
       needs_(NeededContent(options, texts)) {}
 
@@ -69,7 +62,7 @@ void EntryFormatter::MakeListLine() {
     if (options_.productVersion && !texts_.productVersion.empty()) column(texts_.productVersion);
 }
 
-bool EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore,
+void EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore,
                             const EntryContent* content) {
     texts_.file = name;
     texts_.count = std::to_string(linesBefore + 1);
@@ -78,13 +71,7 @@ bool EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, 
     LocalDateText(entry.ftLastWriteTime, texts_.date);
     texts_.attribute = AttributeLetters(entry.dwFileAttributes);
     if (texts_.forms.Any()) texts_.forms.SetEntry(entry, options_);
-    if (needs_.Any()) {  // most runs need neither: no full path per entry then
-        if (!content) {
-            ReadEntryContent(texts_.locationPath + entry.cFileName, entry.dwFileAttributes, FoundSize(entry), needs_,
-                             stopRequest_, content_);
-            content = &content_;
-        }
-        if (stopRequest_ && *stopRequest_) return false;
+    if (content) {
         if (needs_.checksum) texts_.crc = content->crc;
         if (needs_.version) {
             texts_.version = content->version;
@@ -93,5 +80,4 @@ bool EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, 
     }
     if (options_.useTemplate) repeat_.ExpandInto(line_);
     else MakeListLine();
-    return true;
 }

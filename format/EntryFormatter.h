@@ -2,8 +2,8 @@
 // One directory entry into its placeholder texts and its output line.
 #include <windows.h>
 
-#include <atomic>
 #include <cstddef>
+#include <cstdint>
 
 #include "format/EntryContent.h"
 #include "format/EntryTexts.h"
@@ -16,18 +16,15 @@
 // run's placeholder texts. The repeat text is taken apart once, when it is made.
 class EntryFormatter {
 public:
-    // stopRequest, when given, is read while a file's content is being read.
-    EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts,
-                   const std::atomic<bool>* stopRequest = nullptr);
+    EntryFormatter(const ListingOptions& options, const TextEncoding& encoding, EntryTexts& texts);
 
     // Fills the entry's texts (FILE, PATH, COUNT, SIZE, DATE, ATTRIBUTE, and CRC / VERSION /
     // PRODUCTVERSION when needed) and makes its line: the list form (path and the switched-on
-    // columns, tab-separated) or, in template mode, the expanded repeat text. False when a stop
-    // came while the content was being read: the entry then has no line.
-    // DIR, LOCATION and locationPath must already hold the entry's directory; name is the
-    // entry's name in the output's encoding; linesBefore gives COUNT. content: the entry's
-    // content texts read ahead; without it they are read here, when needed.
-    bool Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore,
+    // columns, tab-separated) or, in template mode, the expanded repeat text.
+    // DIR and LOCATION must already hold the entry's directory; name is the entry's name in
+    // the output's encoding; linesBefore gives COUNT. content: the entry's content texts,
+    // read by the caller, when Needs() asks for any (else unused).
+    void Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore,
                 const EntryContent* content = nullptr);
     // The line of the last entry formatted.
     const CString& Line() const { return line_; }
@@ -40,16 +37,17 @@ private:
     const ListingOptions& options_;
     const TextEncoding& encoding_;
     EntryTexts& texts_;
-    const std::atomic<bool>* stopRequest_;
     TemplateText repeat_;
     ContentNeeds needs_;
-    EntryContent content_;  // read here when none is handed in
     CString line_;
 };
 
 // "%Y/%m/%d %H:%M:%S" of the time in local time; empty when it cannot be converted.
 // Written into date in place (once per entry: no new string each time).
 void LocalDateText(const FILETIME& utc, CString& date);
+
+// The entry's whole 64-bit size: the low word alone would misstate files of 4 GiB and more.
+uint64_t FoundSize(const WIN32_FIND_DATAW& entry);
 
 // Five characters D R A H S, each a space when its attribute bit is clear.
 CString AttributeLetters(DWORD attributes);

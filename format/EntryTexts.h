@@ -29,10 +29,6 @@ struct EntryTexts {
     // Upper-case placeholder name -> the text above it stands for (14 names).
     CMapStringToPtr placeholders;
 
-    // The current directory's real path (extended form, ending in "\"): where the entry's
-    // content is read from. Not a placeholder.
-    std::wstring locationPath;
-
     // Set from the repeat text: the template needs these even with their columns off.
     bool checksumNeeded = false;
     bool versionNeeded = false;

@@ -1,44 +1,12 @@
 #include "format/VersionFields.h"
 
-#include <windows.h>
 #include <cstdio>
-#include <vector>
 
-#include "framework/LongPath.h"
-
-namespace {
-
-// The first member of every genuine fixed-information record.
-const DWORD kFixedInfoSignature = 0xFEEF04BD;
-
-std::string FourNumbers(DWORD ms, DWORD ls) {
+std::string VersionNumberText(DWORD mostSignificant, DWORD leastSignificant) {
     char text[64];
-    std::snprintf(text, sizeof text, "%lu,%lu,%lu,%lu", static_cast<unsigned long>(ms >> 16),
-                  static_cast<unsigned long>(ms & 0xFFFF), static_cast<unsigned long>(ls >> 16),
-                  static_cast<unsigned long>(ls & 0xFFFF));
+    std::snprintf(text, sizeof text, "%lu,%lu,%lu,%lu", static_cast<unsigned long>(mostSignificant >> 16),
+                  static_cast<unsigned long>(mostSignificant & 0xFFFF),
+                  static_cast<unsigned long>(leastSignificant >> 16),
+                  static_cast<unsigned long>(leastSignificant & 0xFFFF));
     return text;
-}
-
-}  // namespace
-
-void ReadVersionFields(const std::wstring& fullPath, std::string& version,
-                       std::string& productVersion) {
-    version.clear();
-    productVersion.clear();
-    const std::wstring path = ExtendedPath(fullPath);
-    if (path.empty()) return;
-    DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
-    if (size == 0) return;
-    std::vector<char> data(static_cast<size_t>(size) + 1);
-    if (!GetFileVersionInfoW(path.c_str(), handle, size, data.data())) return;
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info)
-        return;
-    // A damaged resource can declare a root block shorter than the record, or hold one without
-    // the record's signature: its numbers would be whatever bytes are there, so none are read.
-    if (length < sizeof(VS_FIXEDFILEINFO) || info->dwSignature != kFixedInfoSignature) return;
-    version = FourNumbers(info->dwFileVersionMS, info->dwFileVersionLS);
-    productVersion = FourNumbers(info->dwProductVersionMS, info->dwProductVersionLS);
 }

@@ -1,9 +1,8 @@
 #pragma once
-// File and product version ("%lu,%lu,%lu,%lu") from the root block of a file's version
-// resource; both empty when the file has none, it cannot be read, or its root block is not a
-// genuine fixed-information record.
+// The text of a version number as a line shows it.
+#include <windows.h>
+
 #include <string>
 
-// fullPath: the real path (see framework/LongPath.h).
-void ReadVersionFields(const std::wstring& fullPath, std::string& version,
-                       std::string& productVersion);
+// "%lu,%lu,%lu,%lu" of the four 16-bit parts of a version's high and low double words.
+std::string VersionNumberText(DWORD mostSignificant, DWORD leastSignificant);

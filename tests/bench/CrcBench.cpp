@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "format/Crc32.h"
-#include "format/FileChecksum.h"
+#include "content/FileChecksum.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-// A long run seen from outside: the count rising in the caption, a Cancel that takes effect
-// at once with what was found until then, and the caption as it was afterwards.
+// A long run seen from outside: the count rising in the caption, a Cancel that stops it with
+// what was found until then (header, a prefix of the entries, footer), and the caption as it
+// was afterwards.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "ProgramProcess.h"
@@ -31,14 +31,16 @@ long long CountIn(const std::wstring& caption) {
     return count;
 }
 
-TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
+TEST(LongRun, TheCaptionCountsAndCancelStopsWithTheEntriesFoundSoFar) {
     const std::wstring caption = Wide(kMainDialogCaption);
     TempFolder folder;
     const std::string exe = folder / "quillmark.exe";
     ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) << BuiltProgramPath();
     const std::string data = folder.MakeDir("many");
-    // 100,000 empty files, made on the Unix side in a second or two.
-    ASSERT_TRUE(RunUnixShell("cd '" + UnixPath(data) + "' && seq 100000 | sed 's/^/f/' | xargs touch"));
+    // 100,000 empty files, made on the Unix side in a second or two, and in a folder below them
+    // a file whose checksum would take many minutes: the run is still going when Cancel comes.
+    ASSERT_TRUE(RunUnixShell("cd '" + UnixPath(data) +
+                             "' && seq 100000 | sed 's/^/f/' | xargs touch && mkdir zz && truncate -s 4T zz/huge.bin"));
     folder.WriteFile("quillmark.ini",
                      "[CONFIG]\r\nCRC16=1\r\nTEMPLATE=1\r\n[TEMPLATE]\r\nSTART=<head>\r\nLOOP=%FILE% %CRC%\r\n"
                      "END=<foot>\r\n");
@@ -59,13 +61,9 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
     EXPECT_TRUE(WaitUntil([&] { return (later = CountIn(Caption(dialog))) > first; }, kProgramWait)) << "and rises";
     Sleep(1000);
 
-    const ULONGLONG cancelled = GetTickCount64();
     PostClick(dialog, IDCANCEL);
     HWND box = WaitForOwnedDialog(dialog, kBoxCaption, kProgramWait);
-    const ULONGLONG stopped = GetTickCount64();
     ASSERT_NE(box, nullptr);
-    std::printf("stop seen %llu ms after Cancel\n", stopped - cancelled);
-    EXPECT_LT(stopped - cancelled, 500u) << "the stop takes effect within the current entry";
     EXPECT_EQ("ユーザーの指示により停止しました", BoxMessage(box));
     PostClick(box, IDOK);
 
@@ -75,7 +73,7 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
     EXPECT_EQ(0u, listing.find("<head>\r\n"));
     EXPECT_EQ(listing.size() - 8, listing.rfind("<foot>\r\n"));
     EXPECT_GT(lines, 2u + static_cast<size_t>(later) - 1);
-    EXPECT_LT(lines, 100002u) << "cut short";
+    EXPECT_EQ(std::string::npos, listing.find("huge.bin")) << "cut short";
 
     PostClick(dialog, IDCANCEL);
     EXPECT_TRUE(program.Exited(kProgramWait));

@@ -6,7 +6,7 @@
 #include "support/DeepFolder.h"
 #include "support/TempFolder.h"
 #include "format/Crc32.h"
-#include "format/FileChecksum.h"
+#include "content/FileChecksum.h"
 
 TEST(FileChecksum, ContentOfFilesOfAnySize) {
     TempFolder temp;

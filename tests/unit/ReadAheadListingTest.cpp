@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "content/ReadPause.h"
 #include "engine/ListingRun.h"
 #include "format/ListingOptions.h"
 #include "support/TempFolder.h"
@@ -91,6 +93,39 @@ TEST(ReadAheadListing, RandomTreesWithCaseOnlyTiesGiveTheBytesOfTheWalkOnOneThre
         EXPECT_EQ(std::string::npos, list.find("L\\up\\")) << "the link back up is not";
         EXPECT_EQ(list, Listing(options, 3)) << "round " << round;
     }
+}
+
+// Every bound of the read-ahead crossed (folders of more than a batch of 256 entries, more
+// than 64 folders within reach, more than 32 batches and 32 contents held ahead) while each
+// read waits a moment at random: the bytes stay those of the walk on one thread.
+TEST(ReadAheadListing, ReadersSlowedAtRandomAcrossEveryBoundGiveTheBytesOfTheWalkOnOneThread) {
+    TempFolder tree;
+    tree.MakeDir("root");
+    ASSERT_TRUE(RunUnixShell("cd '" + UnixPath(tree / "root") +
+                             "' && for d in 1 2 3; do mkdir big$d; for f in $(seq 600); do echo $d$f >big$d/f$f.txt;"
+                             " done; done && for d in $(seq 90); do mkdir -p s$d/t; echo $d >s$d/a.txt;"
+                             " echo $d >s$d/t/b.txt; done"));
+    static std::atomic<unsigned> reads{0};
+    SetReadPauseForTests([] {
+        // A cheap hash of the read's number: some reads wait, the others only let another run.
+        const unsigned n = reads.fetch_add(1) * 2654435761u;
+        Sleep(n >> 30 == 0 ? 1 : 0);
+    });
+    ListingOptions options;
+    options.folder = Wide(tree / "root");
+    options.outputPath = Wide(tree / "out.txt");
+    options.subfolders = options.directoryNames = true;
+    options.useTemplate = true;
+    options.headerText = "%DIRNAME%";
+    options.repeatText = "%COUNT%\t%DIR%\t%FILE%";
+    options.footerText = "%COUNT% %DIR%";
+    const std::string names = Listing(options, 1);
+    EXPECT_EQ(names, Listing(options, 3));
+    options.repeatText = "%COUNT%\t%PATH%\t%CRC%";
+    const std::string checksums = Listing(options, 1);
+    EXPECT_EQ(checksums, Listing(options, 3));
+    SetReadPauseForTests(nullptr);
+    EXPECT_EQ(2165u, SplitLines(checksums).size()) << "header, 1,800 + 363 entries, footer";
 }
 
 // Each line's walk-order number (%COUNT%, the second field) and the line.

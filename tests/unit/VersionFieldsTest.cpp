@@ -6,7 +6,7 @@
 #include "support/DeepFolder.h"
 #include "support/TempFolder.h"
 #include "support/VersionFixtures.h"
-#include "format/VersionFields.h"
+#include "content/VersionResource.h"
 
 namespace {
 

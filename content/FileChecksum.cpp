@@ -1,10 +1,11 @@
-#include "format/FileChecksum.h"
+#include "content/FileChecksum.h"
 
 #include <atomic>
 #include <cstdio>
 
 #include "format/Crc32.h"
 #include "framework/LongPath.h"
+#include "framework/WorkerThread.h"
 
 namespace {
 
@@ -90,8 +91,7 @@ public:
 
     // False when the reading thread cannot be started; nothing has been read then.
     bool Start() {
-        thread_ = CreateThread(nullptr, 0, ThreadProc, this, 0, nullptr);
-        return thread_ != nullptr;
+        return thread_.Start([this] { ReadAll(); });
     }
 
     // Checksums the blocks as they come; false when a read came back short or a stop came.
@@ -116,17 +116,11 @@ public:
             WakeConditionVariable(&changed_);
         }
         // The thread stops by itself: after the last block, or at the first short read.
-        WaitForSingleObject(thread_, INFINITE);
-        CloseHandle(thread_);
+        thread_.Wait();
         return complete;
     }
 
 private:
-    static DWORD WINAPI ThreadProc(LPVOID parameter) {
-        static_cast<ReadAhead*>(parameter)->ReadAll();
-        return 0;
-    }
-
     void ReadAll() {
         for (uint64_t i = 0; i < count_; ++i) {
             AcquireSRWLockExclusive(&lock_);
@@ -156,7 +150,7 @@ private:
     const uint64_t size_;
     unsigned char* const slots_;
     const uint64_t count_;
-    HANDLE thread_ = nullptr;
+    WorkerThread thread_;
     SRWLOCK lock_ = SRWLOCK_INIT;
     CONDITION_VARIABLE changed_ = CONDITION_VARIABLE_INIT;
     uint64_t read_ = 0;    // blocks read in full, in order

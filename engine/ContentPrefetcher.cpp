@@ -1,0 +1,128 @@
+#include "engine/ContentPrefetcher.h"
+
+#include <utility>
+
+#include "content/ContentReader.h"
+
+namespace {
+
+// Entries whose content is read ahead of the taker.
+const size_t kContentAhead = 32;
+
+}  // namespace
+
+ContentPrefetcher::ContentPrefetcher(FolderSequence& sequence, const ContentNeeds& needs, unsigned readers,
+                                     const StopSignal& stop)
+    : sequence_(sequence),
+      needs_(needs),
+      stop_(stop),
+      wakeReaders_(stop, mutex_, work_),
+      wakeTaker_(stop, mutex_, ready_) {
+    if (!needs.Any()) return;
+    for (unsigned i = 0; i < readers; ++i) {
+        threads_.push_back(std::make_unique<WorkerThread>());
+        // Without readers the taker still reads every entry's content itself.
+        if (!threads_.back()->Start([this] { Work(); })) break;
+    }
+}
+
+ContentPrefetcher::~ContentPrefetcher() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        quit_ = true;
+    }
+    work_.notify_all();
+    threads_.clear();
+}
+
+void ContentPrefetcher::Work() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (!quit_ && !stop_) {
+        EntryBatch* batch = nullptr;
+        if (ahead_ < kContentAhead)
+            for (const std::unique_ptr<EntryBatch>& queued : queue_)
+                if (queued->contentNext < queued->Count()) {
+                    batch = queued.get();
+                    break;
+                }
+        if (!batch) {
+            work_.wait(lock);
+            continue;
+        }
+        const size_t index = batch->contentNext++;
+        batch->contentStates[index] = EntryBatch::kReading;
+        ++ahead_;
+        lock.unlock();
+        Read(*batch, index);
+        lock.lock();
+        batch->contentStates[index] = EntryBatch::kRead;
+        ready_.notify_all();
+    }
+}
+
+// Takes on the batches the sequence has ready, as far as kContentAhead entries past the taker's.
+void ContentPrefetcher::TakeOnMore() {
+    while (queuedAhead_ < kContentAhead && !ended_) {
+        std::unique_ptr<EntryBatch> batch;
+        const FolderSequence::Taken taken = sequence_.Take(batch, false);
+        if (taken == FolderSequence::Taken::kNotYet) return;
+        if (taken == FolderSequence::Taken::kEnd) ended_ = true;
+        else Queue(std::move(batch));
+    }
+}
+
+void ContentPrefetcher::Queue(std::unique_ptr<EntryBatch> batch) {
+    queuedAhead_ += batch->Count();
+    const bool contentToRead = batch->Count() > 0;
+    queue_.push_back(std::move(batch));
+    if (contentToRead) work_.notify_all();
+}
+
+void ContentPrefetcher::Read(EntryBatch& batch, size_t index) {
+    ReadEntryContent(batch.RealPath(index), batch.Attributes(index), batch.Size(index), needs_, stop_.Flag(),
+                     batch.contents[index]);
+}
+
+bool ContentPrefetcher::NextBatch(const EntryBatch*& batch) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (taking_) {  // every entry's content handed out: no reader holds it
+        sequence_.GiveBack(std::move(queue_.front()));
+        queue_.pop_front();
+        taking_ = false;
+    }
+    if (needs_.Any()) TakeOnMore();
+    while (queue_.empty()) {
+        if (ended_ || stop_) return false;
+        std::unique_ptr<EntryBatch> next;
+        lock.unlock();
+        const FolderSequence::Taken taken = sequence_.Take(next, true);
+        lock.lock();
+        if (taken == FolderSequence::Taken::kEnd) ended_ = true;
+        else Queue(std::move(next));
+    }
+    taking_ = true;
+    batch = queue_.front().get();
+    return true;
+}
+
+bool ContentPrefetcher::Content(size_t index, const EntryContent*& content) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    EntryBatch& batch = *queue_.front();
+    --queuedAhead_;
+    TakeOnMore();
+    if (batch.contentStates[index] == EntryBatch::kUnread) {  // every entry before it is taken on
+        batch.contentNext = index + 1;
+        batch.contentStates[index] = EntryBatch::kReading;
+        lock.unlock();
+        Read(batch, index);
+        lock.lock();
+        batch.contentStates[index] = EntryBatch::kRead;
+    } else {
+        ready_.wait(lock, [&] { return batch.contentStates[index] == EntryBatch::kRead || stop_; });
+        if (batch.contentStates[index] != EntryBatch::kRead) return false;
+        --ahead_;
+        work_.notify_one();  // room for one more entry's content
+    }
+    content = &batch.contents[index];
+    return true;
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The files' content (checksums, versions) read ahead of the one thread that formats the
+// entries, by a few threads, for the next entries in walk order. It hands the walk its
+// batches from a folder sequence, in order, and each entry's content texts.
+//
+// What holds, under the lock:
+// - queue_ holds the batches taken from the sequence, in walk order; its front is the
+//   taker's batch once the taker has one.
+// - In walk order, the entries whose content is taken on (read or being read) come before
+//   every entry whose content nobody has taken on; each batch's contentNext marks the line.
+// - ahead_ counts entries a reader has taken on and the taker has not had yet; readers take
+//   one on only while it is under kContentAhead. The taker reads its entry itself when
+//   nobody has taken it on.
+// - The taker takes batches on (never waiting) while fewer than kContentAhead entries are
+//   queued past its own, and gives its batch back once it has had every entry's content: no
+//   reader touches a batch then.
+// Bounded: content texts read ahead, and the batches queued (the sequence's bound).
+// A stop wakes every waiting thread; readers end, and the taker gets false.
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "engine/EntryBatch.h"
+#include "engine/FolderSequence.h"
+#include "format/EntryContent.h"
+#include "framework/StopSignal.h"
+#include "framework/WorkerThread.h"
+
+class ContentPrefetcher {
+public:
+    // Starts readers threads when needs asks for any content; else it only hands on batches.
+    ContentPrefetcher(FolderSequence& sequence, const ContentNeeds& needs, unsigned readers, const StopSignal& stop);
+    // Ends the readers and waits for them.
+    ~ContentPrefetcher();
+    ContentPrefetcher(const ContentPrefetcher&) = delete;
+    ContentPrefetcher& operator=(const ContentPrefetcher&) = delete;
+
+    // The walk's next batch, valid until the next call; false at the walk's end or when a
+    // stop came.
+    bool NextBatch(const EntryBatch*& batch);
+    // The content texts of the batch's entry, asked for in order, each once; false when a
+    // stop came first.
+    bool Content(size_t index, const EntryContent*& content);
+
+private:
+    void Work();
+    void TakeOnMore();
+    void Queue(std::unique_ptr<EntryBatch> batch);
+    void Read(EntryBatch& batch, size_t index);
+
+    FolderSequence& sequence_;
+    const ContentNeeds needs_;
+    const StopSignal& stop_;
+
+    std::mutex mutex_;
+    std::condition_variable work_;   // for the readers: entries queued, or room ahead
+    std::condition_variable ready_;  // for the taker: an entry's content has been read
+    StopWake wakeReaders_;
+    StopWake wakeTaker_;
+    bool quit_ = false;
+
+    std::deque<std::unique_ptr<EntryBatch>> queue_;
+    bool taking_ = false;       // queue_.front() is the taker's batch
+    bool ended_ = false;        // the sequence has no batch left
+    size_t queuedAhead_ = 0;    // entries queued that the taker has not had yet
+    size_t ahead_ = 0;
+
+    std::vector<std::unique_ptr<WorkerThread>> threads_;
+};
