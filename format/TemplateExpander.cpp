@@ -50,7 +50,7 @@ CString EnvironmentValue(const CString& name, const TextEncoding& encoding) {
         if (n == 0) return CString();
         if (n < value.size()) {
             value.resize(n);
-            return encoding.FromWide(value);
+            return encoding.TextFromWide(value);
         }
         value.resize(n);  // n is the size needed, terminating zero included
     }

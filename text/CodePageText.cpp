@@ -4,9 +4,6 @@
 
 namespace {
 
-unsigned char AsciiLower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
-unsigned char AsciiUpper(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - ('a' - 'A') : c; }
-
 // Maps one double-byte character through the wide-character case mapping and back;
 // the character stays itself unless the result is again one double-byte character.
 unsigned short MapPair(UINT codePage, unsigned short pair, DWORD caseFlag) {
@@ -93,17 +90,28 @@ int CodePageText::Compare(const char* a, const char* b) const {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(a);
     const unsigned char* q = reinterpret_cast<const unsigned char*>(b);
     for (;;) {
-        unsigned va, vb;
-        if (lead_[*p] && p[1]) { va = upper_[static_cast<size_t>(p[0]) << 8 | p[1]]; p += 2; }
-        else { va = AsciiLower(*p); if (*p) ++p; }
-        if (lead_[*q] && q[1]) { vb = upper_[static_cast<size_t>(q[0]) << 8 | q[1]]; q += 2; }
-        else { vb = AsciiLower(*q); if (*q) ++q; }
+        const unsigned va = OrderValue(p), vb = OrderValue(q);
         if (va != vb) return va < vb ? -1 : 1;
         if (va == 0) return 0;
     }
 }
 
-void CodePageText::FromWide(const wchar_t* wide, size_t length, std::string& text) const {
+bool CodePageText::OrderValueOfUnit(wchar_t unit, unsigned& value) const {
+    char bytes[2];
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(codePage_, WC_NO_BEST_FIT_CHARS, &unit, 1, bytes, sizeof bytes, nullptr,
+                                      &usedDefault);
+    wchar_t back = 0;
+    if (n < 1 || usedDefault || MultiByteToWideChar(codePage_, 0, bytes, n, &back, 1) != 1 || back != unit)
+        return false;
+    const unsigned char character[3] = {static_cast<unsigned char>(bytes[0]),
+                                        static_cast<unsigned char>(n == 2 ? bytes[1] : 0), 0};
+    const unsigned char* p = character;
+    value = OrderValue(p);
+    return p == character + n;
+}
+
+void CodePageText::TextFromWide(const wchar_t* wide, size_t length, std::string& text) const {
     CodePageFromWide(codePage_, WC_NO_BEST_FIT_CHARS, wide, length, text);
 }
 

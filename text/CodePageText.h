@@ -31,18 +31,40 @@ public:
     void ToUpper(std::string& text) const override;
     void ToLower(std::string& text) const override;
 
-    // <0, 0 or >0. Single-byte characters count as their byte with A-Z taken as a-z;
-    // a double-byte character counts as lead*256+trail after upper-case mapping;
-    // the first difference decides and a text that ends first sorts first.
+    // <0, 0 or >0: the order values of the characters (OrderValue), the first difference
+    // deciding; a text that ends first sorts first.
     int Compare(const char* a, const char* b) const override;
 
+    // The order value of the character at p, and p moved past it: a single-byte character
+    // counts as its byte with A-Z taken as a-z, a double-byte character as lead*256+trail
+    // after upper-case mapping; the terminating zero counts 0 (p stays on it).
+    unsigned OrderValue(const unsigned char*& p) const {
+        if (lead_[*p] && p[1]) {
+            const unsigned value = upper_[static_cast<size_t>(p[0]) << 8 | p[1]];
+            p += 2;
+            return value;
+        }
+        const unsigned char c = *p;
+        if (c) ++p;
+        return AsciiLower(c);
+    }
+    // Whether one UTF-16 unit is a character of this code page (converting there and back
+    // unchanged), and its order value then.
+    bool OrderValueOfUnit(wchar_t unit, unsigned& value) const;
+
     // Without best fit: "resume" with accents is written "r?sum?", not "resume", another file's name.
-    void FromWide(const wchar_t* wide, size_t length, std::string& text) const override;
-    using TextEncoding::FromWide;
+    void TextFromWide(const wchar_t* wide, size_t length, std::string& text) const override;
+    using TextEncoding::TextFromWide;
     std::string FromCodePage(const std::string& text) const override { return text; }
     std::wstring ToWide(const std::string& text) const override;
 
 private:
+    static unsigned char AsciiLower(unsigned char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+    }
+    static unsigned char AsciiUpper(unsigned char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - ('a' - 'A')) : c;
+    }
     void BuildCaseMaps(UINT codePage);
     void Convert(std::string& text, const std::vector<unsigned short>& map, bool toUpper) const;
 

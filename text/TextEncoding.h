@@ -17,16 +17,27 @@ public:
     // The order of the output's lines, without regard to case: <0, 0 or >0.
     virtual int Compare(const char* a, const char* b) const = 0;
     // UTF-16 text written in this encoding; a character the encoding cannot hold becomes "?"
-    // (one for each UTF-16 unit), never a look-alike that could name another file.
-    virtual void FromWide(const wchar_t* wide, size_t length, std::string& text) const = 0;
+    // (one for each UTF-16 unit), never a look-alike that could name another file. Control
+    // characters stay: for texts that may hold line breaks (templates, environment values).
+    virtual void TextFromWide(const wchar_t* wide, size_t length, std::string& text) const = 0;
     // Text of the system's ANSI code page (stored settings, templates) in this encoding.
     virtual std::string FromCodePage(const std::string& text) const = 0;
     // Text of this encoding back in UTF-16.
     virtual std::wstring ToWide(const std::string& text) const = 0;
 
+    // A name or path written in this encoding as TextFromWide does, with each control character
+    // (below U+0020, and U+007F) as "?" too: a name from a share of another system may hold a
+    // tab or a line break, and would then forge columns or lines of the output.
+    void FromWide(const wchar_t* wide, size_t length, std::string& text) const;
+
     std::string FromWide(const std::wstring& wide) const {
         std::string text;
         FromWide(wide.data(), wide.size(), text);
+        return text;
+    }
+    std::string TextFromWide(const std::wstring& wide) const {
+        std::string text;
+        TextFromWide(wide.data(), wide.size(), text);
         return text;
     }
 };

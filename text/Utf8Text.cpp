@@ -4,9 +4,13 @@
 
 #include <cstring>
 
+#include "text/CodePageText.h"
 #include "text/WideConversion.h"
 
 namespace {
+
+// Order values above every one of the code page (which are at most 0xFFFF).
+constexpr unsigned kBeyondCodePage = 0x10000;
 
 // The case map of every UTF-16 unit but the surrogates, which map to themselves.
 std::vector<wchar_t> CaseMap(DWORD flag) {
@@ -23,6 +27,20 @@ std::vector<wchar_t> CaseMap(DWORD flag) {
     mapRange(1, 0xD800);
     mapRange(0xE000, 0x10000);
     return map;
+}
+
+// The order value of every UTF-16 unit. A character of the code page has the code page's own,
+// so that the two encodings order the same names alike. Any other counts as its upper case: as
+// the code page's character when that is one (ſ as S), else above them all by code point.
+std::vector<unsigned> OrderMap(const std::vector<wchar_t>& upper) {
+    const CodePageText& codePage = CodePageText::System();
+    std::vector<unsigned> order(upper.size(), 0);
+    for (size_t i = 1; i < order.size(); ++i) {
+        const wchar_t unit = static_cast<wchar_t>(i);
+        if (!codePage.OrderValueOfUnit(unit, order[i]) && !codePage.OrderValueOfUnit(upper[i], order[i]))
+            order[i] = kBeyondCodePage + static_cast<unsigned>(upper[i]);
+    }
+    return order;
 }
 
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
@@ -71,7 +89,8 @@ const Utf8Text& Utf8Text::Instance() {
     return instance;
 }
 
-Utf8Text::Utf8Text() : upper_(CaseMap(LCMAP_UPPERCASE)), lower_(CaseMap(LCMAP_LOWERCASE)) {}
+Utf8Text::Utf8Text()
+    : upper_(CaseMap(LCMAP_UPPERCASE)), lower_(CaseMap(LCMAP_LOWERCASE)), order_(OrderMap(upper_)) {}
 
 const char* Utf8Text::Next(const char* p) const {
     if (*p == '\0') return p;
@@ -113,21 +132,28 @@ void Utf8Text::ToLower(std::string& text) const { Convert(text, lower_); }
 int Utf8Text::Compare(const char* a, const char* b) const {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(a);
     const unsigned char* q = reinterpret_cast<const unsigned char*>(b);
+    const auto orderValue = [this](unsigned codePoint) {
+        return codePoint < order_.size() ? order_[codePoint] : kBeyondCodePage + codePoint;
+    };
     for (;;) {
-        if (*p == 0 || *q == 0) return *p == *q ? 0 : *p == 0 ? -1 : 1;
-        unsigned va = Decode(p), vb = Decode(q);
-        if (va < 0x10000) va = static_cast<unsigned>(upper_[va]);
-        if (vb < 0x10000) vb = static_cast<unsigned>(upper_[vb]);
+        if (*p == *q && *p < 0x80) {  // the same ASCII character: most of a path
+            if (*p == 0) return 0;
+            ++p;
+            ++q;
+            continue;
+        }
+        if (*p == 0 || *q == 0) return *p == 0 ? -1 : 1;
+        const unsigned va = orderValue(Decode(p)), vb = orderValue(Decode(q));
         if (va != vb) return va < vb ? -1 : 1;
     }
 }
 
-void Utf8Text::FromWide(const wchar_t* wide, size_t length, std::string& text) const {
+void Utf8Text::TextFromWide(const wchar_t* wide, size_t length, std::string& text) const {
     CodePageFromWide(CP_UTF8, 0, wide, length, text);
 }
 
 std::string Utf8Text::FromCodePage(const std::string& text) const {
-    return FromWide(WideFromCodePage(CP_ACP, text));
+    return TextFromWide(WideFromCodePage(CP_ACP, text));
 }
 
 std::wstring Utf8Text::ToWide(const std::string& text) const { return WideFromCodePage(CP_UTF8, text); }

@@ -5,6 +5,7 @@
 // readloop: the bare walk opening and reading every file in 1 MiB blocks on one thread, no
 //   checksum (the floor of a checksum run);
 // full: a list-form run with size, date and attributes and relative paths;
+// utf8: the full run written in UTF-8;
 // template: a run through the built-in HTML texts;
 // filter: the full run with the filter *.txt;*.log;
 // checksum: a list-form run with size and checksum and relative paths.
@@ -151,6 +152,7 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
         options.date = true;
         options.attributes = true;
     }
+    options.utf8 = mode == "utf8";
     if (mode == "filter") {
         options.filter = true;
         options.filterText = "*.txt;*.log";
@@ -174,7 +176,7 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
 
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: listing_bench walk|readloop|full|template|filter|checksum FOLDER OUTPUT [THREADS]\n");
+        std::fprintf(stderr, "usage: listing_bench walk|readloop|full|utf8|template|filter|checksum FOLDER OUTPUT [THREADS]\n");
         return 2;
     }
     const std::string mode = argv[1];

@@ -54,7 +54,8 @@ TEST_F(RealNames, EachFileIsReadByItsRealNameAndWrittenWithoutLookAlikes) {
                      "Cafe\\same.txt\t4\t" + Crc("same"), "r?sum?.txt\t1\t" + Crc("x"),
                      "resume.txt\t3\t" + Crc("abc")}),
               List(false));
-    // Upper-cased code points decide: E before É, Latin before Hangul before the emoji.
+    // What the code page lacks sorts after all it holds, by code point: E before É, Latin before
+    // Hangul before the emoji.
     EXPECT_EQ("\xEF\xBB\xBF" + Lines({"Cafe" + folder, "Cafe\\same.txt\t4\t" + Crc("same"),
                                       Utf8(L"Caf\u00e9") + folder,
                                       Utf8(L"Caf\u00e9\\only-here.txt") + "\t4\t" + Crc("only"),
