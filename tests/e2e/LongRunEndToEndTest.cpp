@@ -44,7 +44,7 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithinAFewTenthsOfASecond) {
                      "END=<foot>\r\n");
     const std::string output = folder / "out.txt";
 
-    ProgramProcess program(exe, "");
+    ProgramProcess program(Wide(exe), L"");
     ASSERT_TRUE(program.Started());
     HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);
