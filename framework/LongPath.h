@@ -12,11 +12,11 @@
 // real one. A trailing "\" is kept. A path already in a "\\?\" or "\\.\" form is taken as it is.
 std::wstring ExtendedPath(const std::wstring& path);
 
-// The path to create a typed file name by: the name the system gives the typed text (trailing
-// dots and spaces of its last part dropped, a trailing dot of each part, a device name (NUL,
-// AUX, ...) the device), as the path itself, or in the extended form of that name where the
-// full path is 260 units or longer. "list.txt." thus creates "list.txt", which every program
-// can open and delete, not a file the plain functions cannot reach.
+// The path to create a typed file name by: the file the plain functions make of the text (they
+// drop the trailing dots and spaces of its last part and one trailing dot of each other part,
+// and take NUL, AUX, ... for the device). The text itself where its full path is shorter than
+// 260 units, else the extended form of the full path as the system tidies it. "list.txt." thus
+// creates "list.txt", which every program can open and delete.
 std::wstring CreationPath(const std::wstring& path);
 
 // The folder a typed path means: the path itself when it names a folder as it is (a real
