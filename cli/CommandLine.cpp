@@ -182,6 +182,11 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
         error = LoadResourceString(IDS_CLI_TOO_MANY) + AnsiFromWide(operands[2]);
         return false;
     }
+    // An empty name is a mistake in a script (an unset variable), not a request for "-".
+    if (operands.size() == 2 && operands[1].empty()) {
+        error = LoadResourceString(IDS_CLI_EMPTY_OUTPUT);
+        return false;
+    }
     request.folder = operands[0];
     if (operands.size() == 2 && operands[1] != L"-") request.output = operands[1];
     return true;

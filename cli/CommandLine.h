@@ -10,7 +10,7 @@
 
 struct ConsoleRequest {
     std::wstring folder;        // as typed, like the dialog's folder field
-    std::wstring output;        // the output file; empty (or "-" typed): standard output
+    std::wstring output;        // the output file; empty (none or "-" typed): standard output
     std::wstring settingsFile;  // empty: quillmark.ini beside the program
     bool quiet = false;         // nothing but errors on standard error
     bool help = false;

@@ -57,8 +57,9 @@ int ExitCodeOf(RunResult result) {
 
 }  // namespace
 
-int RunConsoleListing(const ListingOptions& options, bool quiet) {
-    if (!IsFolder(options.folder)) {
+int RunConsoleListing(ListingOptions options, bool quiet) {
+    options.folder = TypedFolder(options.folder);
+    if (options.folder.empty()) {
         WriteErrorLine(LoadResourceString(IDS_FOLDER_UNREACHABLE));
         return kExitNoFolder;
     }

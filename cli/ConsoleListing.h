@@ -12,5 +12,6 @@ enum ExitCode : int {
     kExitStopped = 5,
 };
 
-// An empty options.outputPath: standard output. quiet: no count, only failures are told.
-int RunConsoleListing(const ListingOptions& options, bool quiet);
+// options.folder and options.outputPath as typed (see TypedFolder, CreationPath); an empty
+// options.outputPath: standard output. quiet: no count, only failures are told.
+int RunConsoleListing(ListingOptions options, bool quiet);

@@ -14,9 +14,9 @@ namespace {
 // The program beside us whose settings file a console run reads.
 const wchar_t kDialogProgramName[] = L"quillmark.exe";
 
-bool FindSettingsFile(const ConsoleRequest& request, CString& file, CString& error) {
+bool FindSettingsFile(const ConsoleRequest& request, std::wstring& file, CString& error) {
     if (request.settingsFile.empty()) {
-        file = SettingsFilePath(AnsiFromWide(ProgramFolder() + kDialogProgramName));
+        file = SettingsFilePath(ProgramFolder() + kDialogProgramName);
         return true;
     }
     // The profile functions look for a name without a folder in the Windows folder: make it full.
@@ -26,14 +26,14 @@ bool FindSettingsFile(const ConsoleRequest& request, CString& file, CString& err
         error = LoadResourceString(IDS_CLI_NO_SETTINGS) + AnsiFromWide(request.settingsFile);
         return false;
     }
-    file = AnsiFromWide(full);
+    file = full;
     return true;
 }
 
 }  // namespace
 
 bool LoadConsoleOptions(const ConsoleRequest& request, ListingOptions& options, CString& error) {
-    CString settingsFile;
+    std::wstring settingsFile;
     if (!FindSettingsFile(request, settingsFile, error)) return false;
     bool expand = false;  // the dialog's own
     LoadSettings(settingsFile, BuiltInTemplateTexts(), options, expand);

@@ -10,14 +10,14 @@ HelpEngine& Engine() {
     return engine;
 }
 
-BOOL CallEngine(HWND window, const char* helpFile, UINT command, ULONG_PTR data) {
+BOOL CallEngine(HWND window, const wchar_t* helpFile, UINT command, ULONG_PTR data) {
     if (Engine()) return Engine()(window, helpFile, command, data);
-    return WinHelpA(window, helpFile, command, data);
+    return WinHelpW(window, helpFile, command, data);
 }
 
 }  // namespace
 
-CString HelpFilePath() { return PathWithoutExtension(ModuleFilePath()) + ".HLP"; }
+std::wstring HelpFilePath() { return PathWithoutExtension(ModulePath()) + L".HLP"; }
 
 void ShowAppHelp(ULONG_PTR data, UINT command, UINT failureMessageId) {
     HWND main = AppMainWindow();

@@ -80,18 +80,10 @@ std::wstring ExtendedPath(const std::wstring& path) {
 }
 
 std::wstring CreationPath(const std::wstring& path) {
-    if (path.size() >= MAX_PATH) return ExtendedPath(path);
-    size_t start = 0;
-    while (start < path.size()) {
-        size_t end = path.find_first_of(L"\\/", start);
-        if (end == std::wstring::npos) end = path.size();
-        const std::wstring part = path.substr(start, end - start);
-        // "." and ".." are parts of their own, not names ending in a dot.
-        if (!part.empty() && part != L"." && part != L".." && (part.back() == L'.' || part.back() == L' '))
-            return ExtendedPath(path);
-        start = end + 1;
-    }
-    return path;
+    if (StartsWith(path, L"\\\\?\\")) return path;  // already taken as it is
+    const std::wstring full = FullPath(path);
+    if (full.size() < MAX_PATH) return path;  // the plain functions tidy it themselves
+    return ExtendedPath(full);
 }
 
 DWORD PathAttributes(const std::wstring& path) {
@@ -116,4 +108,10 @@ std::wstring FullPath(const std::wstring& path) {
     n = GetFullPathNameW(path.c_str(), n, &full[0], nullptr);
     full.resize(n < full.size() ? n : 0);
     return full;
+}
+
+std::wstring TypedFolder(const std::wstring& path) {
+    if (IsFolder(path)) return path;
+    const std::wstring full = FullPath(path);
+    return !full.empty() && IsFolder(full) ? full : std::wstring();
 }

@@ -12,10 +12,17 @@
 // real one. A trailing "\" is kept. A path already in a "\\?\" or "\\.\" form is taken as it is.
 std::wstring ExtendedPath(const std::wstring& path);
 
-// The path to create a file by: the path as given where the system reads it as it is, else
-// the extended form (260 units and more, or a part ending in a dot or a space). A device name
-// (NUL, AUX, ...) thus stays the device the user means, not a file of that name.
+// The path to create a typed file name by: the file the plain functions make of the text (they
+// drop the trailing dots and spaces of its last part and one trailing dot of each other part,
+// and take NUL, AUX, ... for the device). The text itself where its full path is shorter than
+// 260 units, else the extended form of the full path as the system tidies it. "list.txt." thus
+// creates "list.txt", which every program can open and delete.
 std::wstring CreationPath(const std::wstring& path);
+
+// The folder a typed path means: the path itself when it names a folder as it is (a real
+// "apache."), else the full path as the system forms it ("C:\Data " or "C:\Data." is
+// "C:\Data") when that names one; empty when neither does. Names a walk finds keep theirs.
+std::wstring TypedFolder(const std::wstring& path);
 
 // GetFileAttributesW of the real path; INVALID_FILE_ATTRIBUTES when it cannot be reached.
 DWORD PathAttributes(const std::wstring& path);
@@ -26,5 +33,6 @@ bool IsFolder(const std::wstring& path);
 bool IsFile(const std::wstring& path);
 
 // The full path as the system forms it (GetFullPathNameW: from the current folder, or a
-// drive's own for "D:name"); empty when it cannot. Names are not looked up.
+// drive's own for "D:name"; trailing dots and spaces tidied as the plain file functions tidy
+// them); empty when it cannot. Names are not looked up.
 std::wstring FullPath(const std::wstring& path);

@@ -11,6 +11,9 @@ namespace {
 // UPPER holds both case switches: 1 upper case, 2 lower case, anything else neither.
 const int32_t kUpperCase = 1;
 const int32_t kLowerCase = 2;
+// The closing keys' values of a first start.
+const bool kExpandDefault = false;
+const bool kSubfoldersDefault = true;
 
 int32_t CaseNumber(const ListingOptions& options) {
     if (options.upperCase) return kUpperCase;
@@ -28,13 +31,23 @@ PathType PathTypeOf(int32_t number) {
 // The file keeps texts in the ANSI code page. A path that the code page cannot hold would come
 // back naming another file, or none: such a path is not stored, and the key keeps the
 // previous one. False only when the write failed.
-bool WritePath(const CString& file, const char* key, const std::wstring& path) {
+bool WritePath(const std::wstring& file, const char* key, const std::wstring& path) {
     const CodePageText& cp = CodePageText::System();
     const CString text = cp.FromWide(path);
     return cp.ToWide(text) != path || WriteText(file, key, text);
 }
 
-std::wstring ReadPath(const CString& file, const char* key) { return CodePageText::System().ToWide(ReadText(file, key)); }
+std::wstring ReadPath(const std::wstring& file, const char* key) { return CodePageText::System().ToWide(ReadText(file, key)); }
+
+// A close that cannot write a key loses nothing when the file already gives its value (a
+// program kept where it may not write, closed with nothing changed): only a lost change counts.
+bool KeepSwitch(const std::wstring& file, const char* key, bool on, bool defaultOn) {
+    return WriteSwitch(file, key, on) || ReadSwitch(file, key, defaultOn) == on;
+}
+
+bool KeepPath(const std::wstring& file, const char* key, const std::wstring& path) {
+    return WritePath(file, key, path) || ReadPath(file, key) == path;
+}
 
 }  // namespace
 
@@ -46,7 +59,7 @@ TemplateTexts BuiltInTemplateTexts() {
     return texts;
 }
 
-void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand) {
+void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand) {
     options.directoryNames = ReadSwitch(file, "OUTDIR", true);
     const int32_t caseNumber = ReadNumber(file, "UPPER", kUpperCase);
     options.upperCase = caseNumber == kUpperCase;
@@ -60,8 +73,8 @@ void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOpti
     options.fileVersion = ReadSwitch(file, "VERSION", false);
     options.productVersion = ReadSwitch(file, "VERSIONP", false);
     options.filter = ReadSwitch(file, "FILTER", false);
-    expand = ReadSwitch(file, "EXPAND", false);
-    options.subfolders = ReadSwitch(file, "SUBDIR", true);
+    expand = ReadSwitch(file, "EXPAND", kExpandDefault);
+    options.subfolders = ReadSwitch(file, "SUBDIR", kSubfoldersDefault);
     options.useTemplate = ReadSwitch(file, "TEMPLATE", false);
 
     options.filterText = ReadText(file, "FILTER");
@@ -74,7 +87,7 @@ void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOpti
     options.utf8 = ReadSwitch(file, "UTF8", false);
 }
 
-bool SaveSettings(const CString& file, const ListingOptions& options) {
+bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
     bool kept = WriteSwitch(file, "OUTDIR", options.directoryNames);
     kept &= WriteSwitch(file, "TEMPLATE", options.useTemplate);
     kept &= WriteNumber(file, "UPPER", CaseNumber(options));
@@ -93,10 +106,10 @@ bool SaveSettings(const CString& file, const ListingOptions& options) {
     return kept;
 }
 
-bool SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand) {
-    bool kept = WriteSwitch(file, "EXPAND", expand);
-    kept &= WriteSwitch(file, "SUBDIR", options.subfolders);
-    kept &= WritePath(file, "DIRNAME", options.folder);
-    kept &= WritePath(file, "FILENAME", options.outputPath);
+bool SaveClosingKeys(const std::wstring& file, const ListingOptions& options, bool expand) {
+    bool kept = KeepSwitch(file, "EXPAND", expand, kExpandDefault);
+    kept &= KeepSwitch(file, "SUBDIR", options.subfolders, kSubfoldersDefault);
+    kept &= KeepPath(file, "DIRNAME", options.folder);
+    kept &= KeepPath(file, "FILENAME", options.outputPath);
     return kept;
 }

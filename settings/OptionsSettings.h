@@ -11,9 +11,10 @@ TemplateTexts BuiltInTemplateTexts();
 
 // Every CONFIG, STRINGS and TEMPLATE key; a missing key gives its default. expand: whether
 // the dialog opens expanded.
-void LoadSettings(const CString& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand);
+void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand);
 // The Save button: the switches, the filter text and the template texts. Every key is
 // tried; false when any of them was not kept.
-bool SaveSettings(const CString& file, const ListingOptions& options);
-// Closing: EXPAND, SUBDIR, DIRNAME and FILENAME only; false as for SaveSettings.
-bool SaveClosingKeys(const CString& file, const ListingOptions& options, bool expand);
+bool SaveSettings(const std::wstring& file, const ListingOptions& options);
+// Closing: EXPAND, SUBDIR, DIRNAME and FILENAME only; false when a key that was not kept
+// now reads other than its value (a key the file already gives as it is loses nothing).
+bool SaveClosingKeys(const std::wstring& file, const ListingOptions& options, bool expand);

@@ -4,21 +4,27 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
+#include <cwchar>
 
 #include "text/CodePageText.h"
+#include "text/WideConversion.h"
 
 namespace {
 
 const size_t kNumberBufferSize = 260;
-// A value longer than this is not read whole; nobody writes such a line by hand.
+// A value longer than this (in UTF-16 units) is not read whole; nobody writes such a line by hand.
 const size_t kLargestWholeValue = 16 * 1024 * 1024;
-// The ANSI profile functions pass a value on as a counted wide string of at most 32,767 units
-// with its terminator; a longer one is stored damaged or not at all (Wine's even crash on some),
-// so it is never handed to them.
+// The profile functions pass a value on as a counted wide string of at most 32,767 units with
+// its terminator; a longer one is stored damaged or not at all (Wine's even crash on some), so
+// it is never handed to them.
 const size_t kLargestStoredValue = 32766;
 // What a missing key reads as: no stored value holds a line break.
 const char kMissing[] = "\n[missing]";
+
+// The file is reached by its real name through the wide functions; its values stay in the ANSI
+// code page, converted at this edge as the ANSI functions convert them within.
+std::wstring Wide(const CString& text) { return WideFromCodePage(CP_ACP, text); }
+CString Ansi(const std::wstring& text) { return CodePageFromWide(CP_ACP, 0, text); }
 
 // A cut at the buffer's end may split a double-byte character; its lone lead byte goes.
 void DropLoneLeadByte(CString& text) {
@@ -52,76 +58,77 @@ bool HasLineBreak(const CString& value) { return value.find_first_of("\r\n") != 
 // Whether the file can take a write. The profile functions may report success for a file they
 // could change only in their cache, so the file is opened first; the read-only attribute is
 // honoured even where the system would let an administrator write.
-bool CanWrite(const CString& file) {
-    const DWORD attributes = GetFileAttributesA(file.c_str());
+bool CanWrite(const std::wstring& file) {
+    const DWORD attributes = GetFileAttributesW(file.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
         return false;
-    HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     CloseHandle(handle);
     return true;
 }
 
-// Reads into a buffer of bufferSize bytes and returns the reader's count, which is
-// bufferSize - 1 after a cut. Some readers count a character they could not fit, so the
-// text ends at the first zero.
-DWORD ReadIntoBuffer(const CString& file, const char* section, const char* key,
-                     const char* defaultText, CString& buffer, size_t bufferSize) {
-    buffer.assign(bufferSize, '\0');
-    DWORD copied = GetPrivateProfileStringA(section, key, defaultText, &buffer[0],
-                                            static_cast<DWORD>(bufferSize), file.c_str());
-    buffer.resize(std::min<size_t>(copied, std::strlen(buffer.c_str())));
-    return copied;
+// The value whatever its length (up to kLargestWholeValue units). The reader's count is the
+// buffer's size less one after a cut; some readers count a character they could not fit, so
+// the text ends at the first zero.
+CString ReadWhole(const std::wstring& file, const char* section, const char* key, const char* defaultText) {
+    const std::wstring wideSection = Wide(section);
+    const std::wstring wideKey = Wide(key);
+    const std::wstring wideDefault = Wide(defaultText);
+    std::wstring buffer;
+    for (size_t size = 1024;; size *= 2) {
+        buffer.assign(size, L'\0');
+        const DWORD copied = GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideDefault.c_str(),
+                                                      &buffer[0], static_cast<DWORD>(size), file.c_str());
+        buffer.resize(std::min<size_t>(copied, std::wcslen(buffer.c_str())));
+        if (copied + 1 < size || size >= kLargestWholeValue) return Ansi(buffer);
+    }
 }
 
 }  // namespace
 
-CString ReadProfileText(const CString& file, const char* section, const char* key,
+CString ReadProfileText(const std::wstring& file, const char* section, const char* key,
                         const char* defaultText, size_t bufferSize) {
     if (file.empty() || bufferSize < 2) return defaultText;
-    CString value;
-    DWORD copied = ReadIntoBuffer(file, section, key, defaultText, value, bufferSize);
-    if (copied + 1 >= bufferSize) DropLoneLeadByte(value);
+    CString value = ReadWhole(file, section, key, defaultText);
+    if (value.size() >= bufferSize) {
+        value.resize(bufferSize - 1);
+        DropLoneLeadByte(value);
+    }
     return value;
 }
 
-CString ReadWholeProfileText(const CString& file, const char* section, const char* key,
+CString ReadWholeProfileText(const std::wstring& file, const char* section, const char* key,
                              const char* defaultText) {
-    if (file.empty()) return defaultText;
-    CString value;
-    for (size_t size = 1024;; size *= 2) {
-        DWORD copied = ReadIntoBuffer(file, section, key, defaultText, value, size);
-        if (copied + 1 < size) return value;
-        if (size >= kLargestWholeValue) {
-            DropLoneLeadByte(value);
-            return value;
-        }
-    }
+    return file.empty() ? CString(defaultText) : ReadWhole(file, section, key, defaultText);
 }
 
-int64_t ReadProfileNumber(const CString& file, const char* section, const char* key,
+int64_t ReadProfileNumber(const std::wstring& file, const char* section, const char* key,
                           const char* defaultText) {
     CString text = ReadProfileText(file, section, key, defaultText, kNumberBufferSize);
     return std::strtoll(text.c_str(), nullptr, 10);
 }
 
-bool WriteProfileText(const CString& file, const char* section, const char* key,
+bool WriteProfileText(const std::wstring& file, const char* section, const char* key,
                       const CString& value) {
     if (file.empty()) return true;
     const CString stored = StoredForm(value);
     if (stored.size() > kLargestStoredValue || HasLineBreak(value) || !CanWrite(file)) return false;
     const CString previous = ReadWholeProfileText(file, section, key, kMissing);
-    if (WritePrivateProfileStringA(section, key, stored.c_str(), file.c_str()) &&
+    const std::wstring wideSection = Wide(section);
+    const std::wstring wideKey = Wide(key);
+    if (WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), Wide(stored).c_str(), file.c_str()) &&
         ReadWholeProfileText(file, section, key, kMissing) == value)
         return true;
     const bool existed = previous != kMissing;
-    WritePrivateProfileStringA(section, key, existed ? StoredForm(previous).c_str() : nullptr, file.c_str());
+    WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(),
+                               existed ? Wide(StoredForm(previous)).c_str() : nullptr, file.c_str());
     return false;
 }
 
-bool WriteProfileNumber(const CString& file, const char* section, const char* key, int32_t value) {
+bool WriteProfileNumber(const std::wstring& file, const char* section, const char* key, int32_t value) {
     return WriteProfileText(file, section, key, std::to_string(value));
 }
 

@@ -22,7 +22,7 @@ size_t TrailingSeparators(const CString& list) {
 
 }  // namespace
 
-SaveFileChoices ReadSaveFileChoices(const CString& settingsFile) {
+SaveFileChoices ReadSaveFileChoices(const std::wstring& settingsFile) {
     // The descriptions are words for the user: the string table's.
     const CString defaultFilter = LoadResourceString(IDS_SAVE_FILTER);
     SaveFileChoices choices;

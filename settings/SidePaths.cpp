@@ -2,14 +2,14 @@
 
 #include "framework/ModuleText.h"
 
-CString SettingsFilePath(const CString& programPath) {
-    return programPath.empty() ? CString() : PathWithoutExtension(programPath) + ".ini";
+std::wstring SettingsFilePath(const std::wstring& programPath) {
+    return programPath.empty() ? std::wstring() : PathWithoutExtension(programPath) + L".ini";
 }
 
-SidePaths DeriveSidePaths(const CString& executablePath) {
+SidePaths DeriveSidePaths(const std::wstring& executablePath) {
     SidePaths paths;
     if (executablePath.empty()) return paths;
     paths.settingsFile = SettingsFilePath(executablePath);
-    paths.defaultOutput = PathWithoutExtension(executablePath) + ".txt";
+    paths.defaultOutput = PathWithoutExtension(executablePath) + L".txt";
     return paths;
 }

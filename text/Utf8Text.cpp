@@ -31,7 +31,7 @@ std::vector<wchar_t> CaseMap(DWORD flag) {
 
 // The order value of every UTF-16 unit. A character of the code page has the code page's own,
 // so that the two encodings order the same names alike. Any other counts as its upper case: as
-// the code page's character when that is one (ſ as S), else above them all by code point.
+// the code page's character when that is one (the long s as S), else above them all by code point.
 std::vector<unsigned> OrderMap(const std::vector<wchar_t>& upper) {
     const CodePageText& codePage = CodePageText::System();
     std::vector<unsigned> order(upper.size(), 0);

@@ -11,7 +11,7 @@ CListerApp::~CListerApp() = default;
 
 BOOL CListerApp::InitInstance() {
     EnableVisualControls();
-    CMainDialog dialog(FirstCommandLineToken(CommandArguments()), ModuleFilePath());
+    CMainDialog dialog(FirstCommandLineToken(CommandArguments()), ModulePath());
     dialog.DoModal();
     return FALSE;  // no message loop after the dialog: the program ends
 }

@@ -19,7 +19,7 @@ void KeepFirstLine(Text& text) {
 
 }  // namespace
 
-CMainDialog::CMainDialog(std::wstring commandLine, CString executable)
+CMainDialog::CMainDialog(std::wstring commandLine, std::wstring executable)
     : CDialog(IDD_MAIN, nullptr),
       commandLinePath(std::move(commandLine)),
       executablePath(std::move(executable)),

@@ -17,16 +17,16 @@
 class CMainDialog : public CDialog {
 public:
     // executablePath: the settings file and the default output file are named after it.
-    CMainDialog(std::wstring commandLinePath, CString executablePath);
+    CMainDialog(std::wstring commandLinePath, std::wstring executablePath);
     ~CMainDialog() override;
 
     // Fields bound to the controls, with the template texts (see Exchange).
     ListingOptions options;
     bool expand = false;         // the dialog shows the options below the filter
     std::wstring commandLinePath;    // first command-line token, empty if none
-    CString executablePath;
+    std::wstring executablePath;
     std::wstring defaultOutputPath;  // executable path with ".txt"; written when the output is empty
-    CString settingsFilePath;    // executable path with ".ini"
+    std::wstring settingsFilePath;   // executable path with ".ini"
     int32_t windowWidth = 0;     // measured at initialisation, pixels
     int32_t expandedHeight = 0;
     int32_t collapsedHeight = 0;

@@ -48,11 +48,14 @@ void ShowMessage(HWND owner, UINT textId, UINT type) {
 void CMainDialog::Execute() {
     if (IsRunning()) return;
     UpdateData(true);
-    if (!IsFolder(options.folder)) {
+    const std::wstring folder = TypedFolder(options.folder);
+    if (folder.empty()) {
         ShowMessage(Window(), IDS_FOLDER_UNREACHABLE, MB_OK | MB_ICONERROR);
         return;
     }
-    Start(std::make_unique<ListingRun>(Snapshot()));
+    ListingOptions snapshot = Snapshot();
+    snapshot.folder = folder;  // the field keeps what was typed
+    Start(std::make_unique<ListingRun>(snapshot));
 }
 
 void CMainDialog::Start(std::unique_ptr<ListingRun> run) {

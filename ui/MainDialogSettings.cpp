@@ -9,8 +9,8 @@
 namespace {
 
 // One box for all the keys of a Save or a close that were not kept.
-void ReportUnsavedSettings(const CString& settingsFile) {
-    const CString text = LoadResourceString(IDS_SETTINGS_NOT_WRITTEN) + settingsFile;
+void ReportUnsavedSettings(const std::wstring& settingsFile) {
+    const CString text = LoadResourceString(IDS_SETTINGS_NOT_WRITTEN) + CodePageText::System().FromWide(settingsFile);
     AppMessageBox(text.c_str(), MB_OK);
 }
 
@@ -19,7 +19,7 @@ void ReportUnsavedSettings(const CString& settingsFile) {
 void CMainDialog::LoadSettings() {
     SidePaths paths = DeriveSidePaths(executablePath);
     settingsFilePath = paths.settingsFile;
-    defaultOutputPath = CodePageText::System().ToWide(paths.defaultOutput);
+    defaultOutputPath = paths.defaultOutput;
     ::LoadSettings(settingsFilePath, BuiltInTemplateTexts(), options, expand);
 }
 

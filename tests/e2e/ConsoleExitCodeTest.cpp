@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(ConsoleExitCode, UsageMissingFolderAndUncreatableOutput) {
+TEST(ConsoleExitCode, UsageEmptyOutputMissingFolderAndUncreatableOutput) {
     TempFolder folder;
     const std::string data = folder.MakeDir("data");
 
@@ -18,6 +18,12 @@ TEST(ConsoleExitCode, UsageMissingFolderAndUncreatableOutput) {
     EXPECT_EQ(1u, usage.exitCode);
     EXPECT_EQ(0u, usage.err.find("オプションの値が正しくありません: --size=2\r\n使い方: quillmark-cli ")) << usage.err;
     EXPECT_EQ("", usage.out);
+
+    // An empty output name (an unset variable in a script) is not standard output.
+    ConsoleOutcome emptyOutput = RunConsoleProgram(Quoted(data) + " \"\"");
+    EXPECT_EQ(1u, emptyOutput.exitCode);
+    EXPECT_EQ(0u, emptyOutput.err.find("出力ファイル名が空です")) << emptyOutput.err;
+    EXPECT_EQ("", emptyOutput.out);
 
     ConsoleOutcome missing = RunConsoleProgram(Quoted(folder / "nowhere"));
     EXPECT_EQ(2u, missing.exitCode);
@@ -37,7 +43,7 @@ TEST(ConsoleExitCode, StandardOutputWhoseReaderHasGoneIsAWriteFailure) {
     HANDLE writer = nullptr;
     ASSERT_TRUE(CreatePipe(&reader, &writer, &inherit, 0));
     CloseHandle(reader);  // as when the program it is piped into has ended: every write fails
-    ConsoleProgram program(BuiltConsoleProgramPath(), Quoted(folder / "data"), writer);
+    ConsoleProgram program(Wide(BuiltConsoleProgramPath()), Wide(Quoted(folder / "data")), writer);
     CloseHandle(writer);
     ASSERT_TRUE(program.Started());
     EXPECT_EQ(4u, program.Finish());
@@ -54,10 +60,10 @@ TEST(ConsoleExitCode, CtrlCStopsLikeCancelWithHeaderEntriesSoFarAndFooter) {
     ASSERT_TRUE(folder.WriteSparseFile("data\\zz\\huge.bin", 4LL << 40));
     folder.WriteFile("stop.ini", "[TEMPLATE]\r\nSTART=[head]\r\nLOOP=%FILE%\r\nEND=[foot]\r\n");
     const std::string output = folder / "out.txt";
-    ConsoleProgram program(BuiltConsoleProgramPath(),
-                           "--settings " + Quoted(folder / "stop.ini") +
-                               " --template=1 --crc=1 --subfolders=1 --dirs=0 " + Quoted(folder / "data") +
-                               " " + Quoted(output),
+    ConsoleProgram program(Wide(BuiltConsoleProgramPath()),
+                           Wide("--settings " + Quoted(folder / "stop.ini") +
+                                " --template=1 --crc=1 --subfolders=1 --dirs=0 " + Quoted(folder / "data") + " " +
+                                Quoted(output)),
                            nullptr, true);
     ASSERT_TRUE(program.Started());
     // The output is created after the stop keys are taken, just before the walk begins.

@@ -19,19 +19,19 @@ std::string BuiltConsoleProgramPath() {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-ConsoleProgram::ConsoleProgram(const std::string& exe, const std::string& arguments, HANDLE output,
+ConsoleProgram::ConsoleProgram(const std::wstring& exe, const std::wstring& arguments, HANDLE output,
                                bool ownGroup) {
     HANDLE outFile = output ? nullptr : InheritableFile(files_ / "out");
     HANDLE errFile = InheritableFile(files_ / "err");
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;  // its console, if it gets one of its own
     startup.hStdOutput = output ? output : outFile;
     startup.hStdError = errFile;
-    std::string commandLine = "\"" + exe + "\" " + arguments;
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     const DWORD flags = ownGroup ? CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP : 0;
-    started_ = CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr,
+    started_ = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr,
                               &startup, &process_) != FALSE;
     if (outFile) CloseHandle(outFile);
     CloseHandle(errFile);
@@ -63,7 +63,7 @@ DWORD ConsoleProgram::Finish(DWORD timeoutMs) {
 }
 
 ConsoleOutcome RunConsoleProgram(const std::string& arguments) {
-    ConsoleProgram program(BuiltConsoleProgramPath(), arguments);
+    ConsoleProgram program(Wide(BuiltConsoleProgramPath()), Wide(arguments));
     const DWORD code = program.Finish();
     return {code, program.Out(), program.Err()};
 }

@@ -14,10 +14,10 @@ std::string Quoted(const std::string& text);
 
 class ConsoleProgram {
 public:
-    // Starts exe with the argument text after its quoted name. output: an inheritable handle
-    // for its standard output, else a file of its own. ownGroup: a console and process group
-    // of its own, so that a Ctrl+C reaches it alone.
-    ConsoleProgram(const std::string& exe, const std::string& arguments, HANDLE output = nullptr,
+    // Starts exe with the argument text after its quoted name (real names). output: an
+    // inheritable handle for its standard output, else a file of its own. ownGroup: a console
+    // and process group of its own, so that a Ctrl+C reaches it alone.
+    ConsoleProgram(const std::wstring& exe, const std::wstring& arguments, HANDLE output = nullptr,
                    bool ownGroup = false);
     // Ends the program if it is still running.
     ~ConsoleProgram();

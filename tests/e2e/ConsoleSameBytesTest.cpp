@@ -46,18 +46,18 @@ TEST_F(ConsoleSameBytes, AsTheDialogForEveryColumnAndForTheBuiltInTemplate) {
     ASSERT_NE(list.find("\\表\\V.DLL\t"), std::string::npos) << list;
     ASSERT_NE(list.find("\t5,0,2195,1\t5,1,2600,7\r\n"), std::string::npos) << list;
 
-    ConsoleProgram toFile(consoleExe, Quoted(data) + " " + Quoted(folder / "cli-list.txt"));
+    ConsoleProgram toFile(Wide(consoleExe), Wide(Quoted(data) + " " + Quoted(folder / "cli-list.txt")));
     EXPECT_EQ(0u, toFile.Finish());
     EXPECT_EQ(list, ReadWholeFile(folder / "cli-list.txt"));
     EXPECT_EQ("", toFile.Err()) << "no count when standard error is not a console";
     EXPECT_EQ("", toFile.Out());
 
-    ConsoleProgram toOutput(consoleExe, Quoted(data));
+    ConsoleProgram toOutput(Wide(consoleExe), Wide(Quoted(data)));
     EXPECT_EQ(0u, toOutput.Finish());
     EXPECT_EQ(list, toOutput.Out());
 
     // The built-in template comes from the console program's own resources.
-    ConsoleProgram page(consoleExe, "--template=1 " + Quoted(data) + " -");
+    ConsoleProgram page(Wide(consoleExe), Wide("--template=1 " + Quoted(data) + " -"));
     EXPECT_EQ(0u, page.Finish());
     const std::string dialogPage = ReadWholeFile(folder / "page.html");
     EXPECT_EQ(0u, dialogPage.find("<html>\r\n")) << dialogPage;

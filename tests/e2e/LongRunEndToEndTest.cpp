@@ -46,7 +46,7 @@ TEST(LongRun, TheCaptionCountsAndCancelStopsWithTheEntriesFoundSoFar) {
                      "END=<foot>\r\n");
     const std::string output = folder / "out.txt";
 
-    ProgramProcess program(exe, "");
+    ProgramProcess program(Wide(exe), L"");
     ASSERT_TRUE(program.Started());
     HWND dialog = WaitForMainDialog(kProgramWait);
     ASSERT_NE(dialog, nullptr);

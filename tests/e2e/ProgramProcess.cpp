@@ -1,18 +1,19 @@
 #include "ProgramProcess.h"
 
 #include "framework/ModuleText.h"
+#include "support/TempFolder.h"
 
 std::string BuiltProgramPath() {
-    const std::string self = ModuleFilePath();
-    const std::string folder = self.substr(0, self.rfind('\\'));
-    return folder.substr(0, folder.rfind('\\')) + "\\quillmark.exe";
+    // The build folder has no name outside the code page.
+    const std::string folder = Narrow(ProgramFolder());
+    return folder.substr(0, folder.rfind('\\', folder.size() - 2)) + "\\quillmark.exe";
 }
 
-ProgramProcess::ProgramProcess(const std::string& exe, const std::string& arguments) {
-    STARTUPINFOA startup = {};
+ProgramProcess::ProgramProcess(const std::wstring& exe, const std::wstring& arguments) {
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-    started_ = CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    started_ = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                               &startup, &process_) != FALSE;
 }
 

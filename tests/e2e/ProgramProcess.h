@@ -9,8 +9,9 @@ std::string BuiltProgramPath();
 
 class ProgramProcess {
 public:
-    // Starts exe with the given argument text after its quoted name.
-    ProgramProcess(const std::string& exe, const std::string& arguments);
+    // Starts exe with the given argument text after its quoted name (real names: a test may
+    // run a copy in a folder named outside the code page).
+    ProgramProcess(const std::wstring& exe, const std::wstring& arguments);
     // Ends the program if it is still running.
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;

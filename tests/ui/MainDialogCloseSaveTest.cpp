@@ -148,6 +148,32 @@ TEST(MainDialogSave, AReadOnlySettingsFileOrAFolderIsReportedOnSaveAndOnClose) {
     }
 }
 
+TEST(MainDialogClose, AnUnwritableSettingsFileClosedWithNothingChangedShowsNoBox) {
+    // As under a folder the user may not write to: a read-only file, or none that can be made.
+    for (bool isFolder : {false, true}) {
+        TempFolder folder;
+        const std::string ini = folder / "qmtest.ini";
+        const std::string before = "[STRINGS]\r\nDIRNAME=C:\\old\r\n[CONFIG]\r\nSUBDIR=0\r\n";
+        if (isFolder) {
+            folder.MakeDir("qmtest.ini");
+        } else {
+            folder.WriteFile("qmtest.ini", before);
+            SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
+        }
+        MessageBoxRecorder boxes;
+        ScriptedMainDialog dialog(folder);
+        INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
+            d.Click(IDC_MAIN_URL);  // an option: not a closing key
+            d.Click(IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_TRUE(boxes.Boxes().empty()) << "nothing to lose, nothing to say";
+        if (!isFolder) {
+            EXPECT_EQ(ReadWholeFile(ini), before);
+        }
+    }
+}
+
 TEST(MainDialogSave, OneLineFieldsKeepTheirFirstLineForTheRunAndTheFile) {
     TempFolder folder;
     folder.WriteFile("data\\a.txt", "a");

@@ -37,8 +37,9 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         return true;
     };
     dialog.Run([&](ScriptedMainDialog& d) {
-        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
-        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, ("  \t" + (folder / "一覧.txt") + " \r\n").c_str());
+        // Typed as the system tidies them: the folder "data" and the file "一覧.txt".
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data. ").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, ("  \t" + (folder / "一覧.txt.") + " \r\n").c_str());
         SetDlgItemTextA(d.Window(), IDC_MAIN_FILTER_TEXT, "*.txt;*.doc");
         d.Click(IDC_MAIN_FILTER);
         d.Click(IDC_MAIN_RELATIVE);
@@ -47,8 +48,9 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         const ListingJob& job = held->Job();
         EXPECT_TRUE(d.IsRunning());
         EXPECT_EQ(Narrow(job.options.folder), folder / "data");
-        EXPECT_EQ(Narrow(d.options.outputPath), folder / "一覧.txt");  // trimmed in the field itself
-        EXPECT_EQ(Narrow(job.options.outputPath), folder / "一覧.txt");
+        EXPECT_EQ(Narrow(d.options.folder), folder / "data. ");
+        EXPECT_EQ(Narrow(d.options.outputPath), folder / "一覧.txt.");  // trimmed in the field itself
+        EXPECT_EQ(Narrow(job.options.outputPath), folder / "一覧.txt.");
         EXPECT_EQ(job.options.pathType, PathType::Relative);
         EXPECT_TRUE(job.options.filter);
         EXPECT_EQ(job.filterList, (CStringList{"*.txt", "*.doc"}));
@@ -69,6 +71,7 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
     EXPECT_EQ(boxes.Boxes()[0].text, "ユーザーの指示により停止しました");
     EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
     EXPECT_EQ(ReadWholeFile(folder / "一覧.txt"), "");  // stopped before any directory
+    EXPECT_EQ(ReadWholeFile(RealPath(folder / "一覧.txt.")), "<missing>");
 }
 
 TEST(MainDialogRun, FinishedRunAsksBeforeOpeningAndUnlocks) {

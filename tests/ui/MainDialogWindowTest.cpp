@@ -86,7 +86,7 @@ TEST(MainDialogWindow, AboutBoxOnCommand16WithAnyLowBitsAndEveryWayToClose) {
 
 struct HelpCall {
     HWND window;
-    std::string file;
+    std::wstring file;
     UINT command;
     ULONG_PTR data;
 };
@@ -94,7 +94,7 @@ struct HelpCall {
 class HelpRecorder {
 public:
     explicit HelpRecorder(BOOL answer) {
-        SetHelpEngine([this, answer](HWND w, const char* file, UINT command, ULONG_PTR data) {
+        SetHelpEngine([this, answer](HWND w, const wchar_t* file, UINT command, ULONG_PTR data) {
             calls.push_back({w, file, command, data});
             return answer;
         });
@@ -112,8 +112,8 @@ TEST(MainDialogWindow, HelpContentsAndControlPopupsGoToTheHelpFile) {
     TempFolder folder;
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
-        CString exe = ModuleFilePath();
-        std::string helpFile = exe.substr(0, exe.rfind('.')) + ".HLP";
+        const std::wstring exe = ModulePath();
+        const std::wstring helpFile = exe.substr(0, exe.rfind(L'.')) + L".HLP";
         HelpRecorder help(TRUE);
         MessageBoxRecorder boxes;
         SendMessageA(d.Window(), WM_SYSCOMMAND, IDM_HELP_CONTENTS | 0x3, 0);

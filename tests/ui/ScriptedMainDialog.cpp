@@ -9,10 +9,10 @@ const UINT kRunScript = WM_APP + 17;
 }
 
 ScriptedMainDialog::ScriptedMainDialog(const TempFolder& folder, const std::string& commandLine)
-    : CMainDialog(Wide(commandLine), folder / "qmtest.exe") {}
+    : CMainDialog(Wide(commandLine), Wide(folder / "qmtest.exe")) {}
 
 ScriptedMainDialog::ScriptedMainDialog(const TempFolder& folder, const std::wstring& commandLine)
-    : CMainDialog(commandLine, folder / "qmtest.exe") {}
+    : CMainDialog(commandLine, Wide(folder / "qmtest.exe")) {}
 
 INT_PTR ScriptedMainDialog::Run(Script script) {
     script_ = std::move(script);

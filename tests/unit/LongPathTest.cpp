@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/LongPath.h"
+#include "support/TempFolder.h"
 
 TEST(LongPath, TheExtendedFormKeepsEveryNameAndResolvesOnlyDotParts) {
     EXPECT_EQ(L"\\\\?\\C:\\a\\b.txt", ExtendedPath(L"C:\\a\\.\\x\\..\\b.txt"));
@@ -20,10 +21,31 @@ TEST(LongPath, TheExtendedFormKeepsEveryNameAndResolvesOnlyDotParts) {
     EXPECT_EQ(ExtendedPath(std::wstring(current) + L"\\data.\\x"), ExtendedPath(L"data.\\x"));
 }
 
-TEST(LongPath, CreationUsesThePlainPathWhereTheSystemReadsItAsItIs) {
+TEST(LongPath, TypedPathsMeanWhatThePlainFunctionsMakeOfThemUnlessTheRealNameExists) {
+    // Created as typed, the plain functions tidy the name themselves; the extended form, which
+    // would not, only where the length needs it, of the name as tidied.
     EXPECT_EQ(L"C:\\out\\nul.txt", CreationPath(L"C:\\out\\nul.txt")) << "a device stays a device";
     EXPECT_EQ(L"..\\out.txt", CreationPath(L"..\\out.txt"));
-    EXPECT_EQ(L"\\\\?\\C:\\out\\list.", CreationPath(L"C:\\out\\list."));
-    EXPECT_EQ(L"\\\\?\\C:\\dir \\list.txt", CreationPath(L"C:\\dir \\list.txt"));
-    EXPECT_EQ(L"\\\\?\\C:\\" + std::wstring(300, L'x'), CreationPath(L"C:\\" + std::wstring(300, L'x')));
+    EXPECT_EQ(L"C:\\out\\list.txt.", CreationPath(L"C:\\out\\list.txt."));
+    const std::wstring longName = L"C:\\" + std::wstring(300, L'x');
+    EXPECT_EQ(L"\\\\?\\" + longName, CreationPath(longName + L". ."));
+
+    TempFolder tree;
+    const std::wstring data = Wide(tree.MakeDir("Data"));
+    const std::wstring dotted = tree.MakeDir(std::wstring(L"apache."));
+    EXPECT_EQ(data, TypedFolder(data + L" "));
+    EXPECT_EQ(data, TypedFolder(data + L"."));
+    EXPECT_EQ(L"", TypedFolder(dotted.substr(0, dotted.size() - 1))) << "apache: not there";
+    EXPECT_EQ(dotted, TypedFolder(dotted));
+    tree.MakeDir("apache");
+    EXPECT_EQ(dotted, TypedFolder(dotted)) << "the real name first";
+    EXPECT_EQ(L"", TypedFolder(Wide(tree / "none.")));
+
+    // What the system makes of "list.txt." when it creates it.
+    HANDLE file = CreateFileW(CreationPath(Wide(tree / "list.txt.")).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    EXPECT_TRUE(IsFile(Wide(tree / "list.txt")));
+    EXPECT_FALSE(IsFile(Wide(tree / "list.txt."))) << "no file the plain functions cannot reach";
 }

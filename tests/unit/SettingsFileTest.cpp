@@ -13,7 +13,7 @@ struct Loaded : ListingOptions {
     bool expand = true;
 };
 
-Loaded Load(const CString& file) {
+Loaded Load(const std::wstring& file) {
     Loaded options;
     options.subfolders = options.size = false;  // must be overwritten
     LoadSettings(file, kBuiltIn, options, options.expand);
@@ -21,12 +21,12 @@ Loaded Load(const CString& file) {
 }
 
 Loaded LoadText(const TempFolder& folder, const CString& content) {
-    return Load(folder.WriteFile("q.ini", content));
+    return Load(Wide(folder.WriteFile("q.ini", content)));
 }
 
 TEST(LoadSettings, WithoutAFileGivesTheFreshDialog) {
     TempFolder folder;
-    Loaded loaded = Load(folder / "none.ini");
+    Loaded loaded = Load(Wide(folder / "none.ini"));
     for (bool on : {loaded.subfolders, loaded.size, loaded.date, loaded.attributes, loaded.directoryNames,
                     loaded.upperCase})
         EXPECT_TRUE(on);
@@ -103,7 +103,7 @@ TEST(LoadSettings, CutsValuesToTheirBuffersWithoutSplittingACharacter) {
 
 TEST(SaveSettings, WritesTheOptionKeysOnlyAndKeepsOthers) {
     TempFolder folder;
-    CString file = folder.WriteFile("q.ini", "[CONFIG]\r\nMINE=keep\r\nEXPAND=1\r\n");
+    std::wstring file = Wide(folder.WriteFile("q.ini", "[CONFIG]\r\nMINE=keep\r\nEXPAND=1\r\n"));
     ListingOptions options;
     options.upperCase = false;
     options.lowerCase = true;
@@ -128,7 +128,7 @@ TEST(SaveSettings, WritesTheOptionKeysOnlyAndKeepsOthers) {
 
 TEST(SaveSettings, RoundTripKeepsEveryByte) {
     TempFolder folder;
-    CString file = folder / "round.ini";
+    std::wstring file = Wide(folder / "round.ini");
     Loaded saved;
     saved.subfolders = false;
     saved.expand = true;
@@ -172,12 +172,12 @@ TEST(SaveSettings, TemplatesLongerThanTheReadLengthComeBackWhole) {
     for (int i = 0; saved.headerText.size() < 7500; ++i)
         saved.headerText += "<td>表\\ソ\t" + std::to_string(i) + "</td>\r\n";
     saved.footerText = "</table>";
-    CString file = folder / "long.ini";
+    std::wstring file = Wide(folder / "long.ini");
     ASSERT_TRUE(SaveSettings(file, saved));
     EXPECT_EQ(saved.headerText, Load(file).headerText);
     EXPECT_EQ(saved.footerText, Load(file).footerText);
     // A LENGTH that already holds the texts is left as written.
-    file = folder.WriteFile("hand.ini", "[TEMPLATE]\r\nLENGTH=30000\r\n");
+    file = Wide(folder.WriteFile("hand.ini", "[TEMPLATE]\r\nLENGTH=30000\r\n"));
     ASSERT_TRUE(SaveSettings(file, saved));
     EXPECT_NE(CString::npos, ReadWholeFile(file).find("LENGTH=30000\r\n"));
     EXPECT_EQ(saved.headerText, Load(file).headerText);
@@ -185,7 +185,7 @@ TEST(SaveSettings, TemplatesLongerThanTheReadLengthComeBackWhole) {
 
 TEST(SaveSettings, AValueThatDoesNotReadBackIsReportedAndTheOldOneStays) {
     TempFolder folder;
-    CString file = folder.WriteFile("q.ini", "[STRINGS]\r\nFILTER=*.old\r\n");
+    std::wstring file = Wide(folder.WriteFile("q.ini", "[STRINGS]\r\nFILTER=*.old\r\n"));
     ListingOptions options;
     options.url = true;
     options.filterText = "*.\x95";  // a lone lead byte: the profile functions drop it
@@ -196,7 +196,7 @@ TEST(SaveSettings, AValueThatDoesNotReadBackIsReportedAndTheOldOneStays) {
 
 TEST(SaveClosingKeys, PathsAndFilterOf260BytesAndMoreComeBackWhole) {
     TempFolder folder;
-    CString file = folder / "paths.ini";
+    std::wstring file = Wide(folder / "paths.ini");
     ListingOptions saved;
     CString folderText = "C:\\";
     while (folderText.size() < 300) folderText += "表示フォルダ\\";
@@ -214,7 +214,7 @@ TEST(SaveClosingKeys, PathsAndFilterOf260BytesAndMoreComeBackWhole) {
 
 TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
     TempFolder folder;
-    CString file = folder / "close.ini";
+    std::wstring file = Wide(folder / "close.ini");
     ListingOptions options;
     options.subfolders = true;
     options.folder = Wide("C:\\a");
@@ -225,7 +225,7 @@ TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
 
 TEST(SaveFileChoices, DefaultsWholeValuesAndAMendedEnd) {
     TempFolder folder;
-    SaveFileChoices none = ReadSaveFileChoices(folder / "none.ini");
+    SaveFileChoices none = ReadSaveFileChoices(Wide(folder / "none.ini"));
     EXPECT_EQ("テキスト(*.TXT)|*.TXT|HTMLドキュメント(*.HTM;*.HTML)|*.HTM;*HTML|すべて(*.*)|*.*||",
               none.filter);
     EXPECT_EQ("txt", none.defaultExtension);
@@ -233,16 +233,16 @@ TEST(SaveFileChoices, DefaultsWholeValuesAndAMendedEnd) {
     CString list;
     for (int i = 0; i < 40; ++i) list += "表示" + std::to_string(i) + "|*.x" + std::to_string(i) + "|";
     ASSERT_GT(list.size(), 400u);
-    CString file = folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=" + list + "|\r\nDEFAULT=htm\r\n");
+    std::wstring file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=" + list + "|\r\nDEFAULT=htm\r\n"));
     EXPECT_EQ(list + "|", ReadSaveFileChoices(file).filter);
     EXPECT_EQ("htm", ReadSaveFileChoices(file).defaultExtension);
 
-    file = folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*\r\n");
+    file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*\r\n"));
     EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file).filter);
-    file = folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*|\r\n");
+    file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*|\r\n"));
     EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file).filter);
     // The second byte of ポ is 0x7C: not a separator.
-    file = folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=A|*.ポ\r\n");
+    file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=A|*.ポ\r\n"));
     EXPECT_EQ("A|*.ポ||", ReadSaveFileChoices(file).filter);
 }
 

@@ -35,16 +35,16 @@ TEST(TemplateEscaping, ReadsHandEditedEscapes) {
 }
 
 TEST(SidePaths, ReplaceTheExtensionOfTheFileNameOnly) {
-    SidePaths usual = DeriveSidePaths("C:\\Tools\\lister.exe");
-    EXPECT_EQ("C:\\Tools\\lister.ini", usual.settingsFile);
-    EXPECT_EQ("C:\\Tools\\lister.txt", usual.defaultOutput);
-    EXPECT_EQ("C:\\表.d\\a.b.ini", DeriveSidePaths("C:\\表.d\\a.b.exe").settingsFile);
-    SidePaths bare = DeriveSidePaths("C:\\v1.2\\lister");
-    EXPECT_EQ("C:\\v1.2\\lister.ini", bare.settingsFile);
-    EXPECT_EQ("C:\\v1.2\\lister.txt", bare.defaultOutput);
-    EXPECT_EQ(".x.ini", DeriveSidePaths(".x").settingsFile) << "the first byte is never a dot";
-    EXPECT_TRUE(DeriveSidePaths("").settingsFile.empty());
-    EXPECT_TRUE(DeriveSidePaths("").defaultOutput.empty());
+    SidePaths usual = DeriveSidePaths(L"C:\\Tools\\lister.exe");
+    EXPECT_EQ(L"C:\\Tools\\lister.ini", usual.settingsFile);
+    EXPECT_EQ(L"C:\\Tools\\lister.txt", usual.defaultOutput);
+    EXPECT_EQ(L"C:\\dlg\u00e9.d\\a.b.ini", DeriveSidePaths(L"C:\\dlg\u00e9.d\\a.b.exe").settingsFile);
+    SidePaths bare = DeriveSidePaths(L"C:\\v1.2\\lister");
+    EXPECT_EQ(L"C:\\v1.2\\lister.ini", bare.settingsFile);
+    EXPECT_EQ(L"C:\\v1.2\\lister.txt", bare.defaultOutput);
+    EXPECT_EQ(L".x.ini", DeriveSidePaths(L".x").settingsFile) << "the first character is never a dot";
+    EXPECT_TRUE(DeriveSidePaths(L"").settingsFile.empty());
+    EXPECT_TRUE(DeriveSidePaths(L"").defaultOutput.empty());
 }
 
 }  // namespace
