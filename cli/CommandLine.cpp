@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "cli/WideText.h"
+#include "ui/res/ProgramVersion.h"
 
 namespace {
 
@@ -146,7 +147,9 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
     bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::wstring& argument = arguments[i];
-        if (optionsEnded || argument.size() < 2 || argument.compare(0, 2, L"--") != 0) {
+        if (!optionsEnded && (argument == L"/?" || argument == L"-h")) {
+            request.help = true;  // as Windows users ask; a folder named -h follows "--"
+        } else if (optionsEnded || argument.size() < 2 || argument.compare(0, 2, L"--") != 0) {
             operands.push_back(argument);
         } else if (argument == L"--") {
             optionsEnded = true;
@@ -184,3 +187,5 @@ CString UsageText() {
         "            4 書き込みの失敗, 5 Ctrl+C または Ctrl+Break による停止\r\n";
     return text;
 }
+
+CString HelpText() { return "quillmark-cli " QM_VERSION_TEXT "\r\n" + UsageText(); }
