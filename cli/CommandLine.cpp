@@ -8,6 +8,7 @@
 #include "cli/WideText.h"
 #include "framework/ModuleText.h"
 #include "settings/ReadyTemplates.h"
+#include "ui/res/ProgramVersion.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -165,7 +166,9 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
     bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::wstring& argument = arguments[i];
-        if (optionsEnded || argument.size() < 2 || argument.compare(0, 2, L"--") != 0) {
+        if (!optionsEnded && (argument == L"/?" || argument == L"-h")) {
+            request.help = true;  // as Windows users ask; a folder named -h follows "--"
+        } else if (optionsEnded || argument.size() < 2 || argument.compare(0, 2, L"--") != 0) {
             operands.push_back(argument);
         } else if (argument == L"--") {
             optionsEnded = true;
@@ -206,3 +209,5 @@ CString UsageText() {
     }
     return text + LoadResourceString(IDS_CLI_USAGE_TAIL);
 }
+
+CString HelpText() { return "quillmark-cli " QM_VERSION_TEXT "\r\n" + UsageText(); }

@@ -27,3 +27,5 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
 
 // The usage text, each line ending in CR LF.
 CString UsageText();
+// The help (--help, -h, /?): the program's name and version on a line, then the usage.
+CString HelpText();

@@ -18,7 +18,7 @@ int main() {
         return kExitBadUsage;
     }
     if (request.help) {
-        WriteConsoleText(GetStdHandle(STD_OUTPUT_HANDLE), UsageText());
+        WriteConsoleText(GetStdHandle(STD_OUTPUT_HANDLE), HelpText());
         return kExitComplete;
     }
     return RunConsoleListing(options, request.quiet);

@@ -6,4 +6,8 @@ class CAboutDialog : public CDialog {
 public:
     // Owned by the application's main window.
     CAboutDialog();
+
+protected:
+    // Adds the version number to the template's text.
+    BOOL OnInitDialog() override;
 };

@@ -120,6 +120,9 @@
 #define IDC_TEMPLATE_FOOTER 1032
 #define IDC_TEMPLATE_READY 1034
 
+// About box: the text that the version number is added to
+#define IDC_ABOUT_VERSION 1034
+
 // Dropped-file choices dialog
 #define IDD_DROP 130
 #define IDC_DROP_SAME_FOLDER 1021

@@ -1,0 +1,10 @@
+#pragma once
+// The program's version, kept here only: both programs' version resources, the about box and
+// the console program's help take it from here, and tools/package names its zip after it.
+#define QM_VERSION_MAJOR 1
+#define QM_VERSION_MINOR 4
+
+// "1.4": one string literal, since a resource compiler joins no adjacent ones in a dialog.
+#define QM_TEXT_OF_(tokens) #tokens
+#define QM_TEXT_OF(tokens) QM_TEXT_OF_(tokens)
+#define QM_VERSION_TEXT QM_TEXT_OF(QM_VERSION_MAJOR.QM_VERSION_MINOR)
