@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "format/ListingOptions.h"
-#include "framework/Strings.h"
 
 struct ConsoleRequest {
     std::wstring folder;        // as typed, like the dialog's folder field
@@ -23,7 +22,7 @@ std::vector<std::wstring> CommandLineArguments();
 
 // Reads the arguments into the request; false, with a message for the user, when they are not
 // understood. "--" ends the options; "--name=value" and "--name value" are the same.
-bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest& request, CString& error);
+bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest& request, std::wstring& error);
 
 // The usage text, each line ending in CR LF.
-CString UsageText();
+std::wstring UsageText();

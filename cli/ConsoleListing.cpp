@@ -59,7 +59,7 @@ int ExitCodeOf(RunResult result) {
 
 int RunConsoleListing(const ListingOptions& options, bool quiet) {
     if (!IsFolder(options.folder)) {
-        WriteErrorLine(LoadResourceString(IDS_FOLDER_UNREACHABLE));
+        WriteErrorLine(LoadResourceText(IDS_FOLDER_UNREACHABLE));
         return kExitNoFolder;
     }
     ListingRun run(options);
@@ -67,6 +67,6 @@ int RunConsoleListing(const ListingOptions& options, bool quiet) {
     if (options.outputPath.empty()) run.WriteTo(GetStdHandle(STD_OUTPUT_HANDLE));
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
-    if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceString(message));
+    if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceText(message));
     return ExitCodeOf(result);
 }
