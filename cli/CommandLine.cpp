@@ -8,6 +8,7 @@
 #include "cli/WideText.h"
 #include "framework/ModuleText.h"
 #include "settings/ReadyTemplates.h"
+#include "text/DisplayWidth.h"
 #include "ui/res/ProgramVersion.h"
 #include "ui/res/resource.h"
 
@@ -124,12 +125,12 @@ const OptionRow* FindOption(const std::wstring& name) {
 
 // One "--name[=value]" argument, taking its value from the next argument when it needs one.
 bool ParseOption(const std::vector<std::wstring>& arguments, size_t& index, ConsoleRequest& request,
-                 CString& error) {
+                 std::wstring& error) {
     const std::wstring& argument = arguments[index];
     const size_t equals = argument.find(L'=');
     const OptionRow* row = FindOption(argument.substr(2, equals == std::wstring::npos ? equals : equals - 2));
     if (!row) {
-        error = LoadResourceString(IDS_CLI_UNKNOWN_OPTION) + AnsiFromWide(argument);
+        error = LoadResourceText(IDS_CLI_UNKNOWN_OPTION) + argument;
         return false;
     }
     std::wstring value;
@@ -137,13 +138,13 @@ bool ParseOption(const std::vector<std::wstring>& arguments, size_t& index, Cons
         value = argument.substr(equals + 1);
     } else if (row->takesValue) {
         if (++index == arguments.size()) {
-            error = LoadResourceString(IDS_CLI_MISSING_VALUE) + AnsiFromWide(argument);
+            error = LoadResourceText(IDS_CLI_MISSING_VALUE) + argument;
             return false;
         }
         value = arguments[index];
     }
     if ((!row->takesValue && equals != std::wstring::npos) || !row->parse(value, request)) {
-        error = LoadResourceString(IDS_CLI_BAD_VALUE) + AnsiFromWide(argument);
+        error = LoadResourceText(IDS_CLI_BAD_VALUE) + argument;
         return false;
     }
     return true;
@@ -161,7 +162,7 @@ std::vector<std::wstring> CommandLineArguments() {
     return arguments;
 }
 
-bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest& request, CString& error) {
+bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest& request, std::wstring& error) {
     std::vector<std::wstring> operands;
     bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -178,16 +179,16 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
     }
     if (request.help) return true;
     if (operands.empty()) {
-        error = LoadResourceString(IDS_CLI_NO_FOLDER);
+        error = LoadResourceText(IDS_CLI_NO_FOLDER);
         return false;
     }
     if (operands.size() > 2) {
-        error = LoadResourceString(IDS_CLI_TOO_MANY) + AnsiFromWide(operands[2]);
+        error = LoadResourceText(IDS_CLI_TOO_MANY) + operands[2];
         return false;
     }
     // An empty name is a mistake in a script (an unset variable), not a request for "-".
     if (operands.size() == 2 && operands[1].empty()) {
-        error = LoadResourceString(IDS_CLI_EMPTY_OUTPUT);
+        error = LoadResourceText(IDS_CLI_EMPTY_OUTPUT);
         return false;
     }
     request.folder = operands[0];
@@ -195,19 +196,20 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
     return true;
 }
 
-CString UsageText() {
-    CString text = LoadResourceString(IDS_CLI_USAGE_HEAD);
+std::wstring UsageText() {
+    std::wstring text = LoadResourceText(IDS_CLI_USAGE_HEAD);
     for (const OptionRow& row : kOptions) {
-        const CString help = LoadResourceString(row.help);
-        const size_t tab = help.find('\t');
-        const CString form = help.substr(0, tab);
-        CString line = "  --" + AnsiFromWide(row.name);
-        if (!form.empty()) line += "=" + form;
-        // The meanings line up: in code page 932 a character's bytes are its columns.
-        line.resize(line.size() < 28 ? 28 : line.size() + 1, ' ');
-        text += line + (tab == CString::npos ? CString() : help.substr(tab + 1)) + "\r\n";
+        const std::wstring help = LoadResourceText(row.help);
+        const size_t tab = help.find(L'\t');
+        const std::wstring form = help.substr(0, tab);
+        std::wstring line = std::wstring(L"  --") + row.name;
+        if (!form.empty()) line += L"=" + form;
+        // The meanings line up in the 29th column, or one blank after a longer option.
+        const size_t columns = DisplayColumns(line);
+        line.append(columns < 28 ? 28 - columns : 1, L' ');
+        text += line + (tab == std::wstring::npos ? std::wstring() : help.substr(tab + 1)) + L"\r\n";
     }
-    return text + LoadResourceString(IDS_CLI_USAGE_TAIL);
+    return text + LoadResourceText(IDS_CLI_USAGE_TAIL);
 }
 
-CString HelpText() { return "quillmark-cli " QM_VERSION_TEXT "\r\n" + UsageText(); }
+std::wstring HelpText() { return L"quillmark-cli " QM_VERSION_WIDE_TEXT L"\r\n" + UsageText(); }

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "format/ListingOptions.h"
-#include "framework/Strings.h"
 
 struct ConsoleRequest {
     std::wstring folder;        // as typed, like the dialog's folder field
@@ -23,9 +22,9 @@ std::vector<std::wstring> CommandLineArguments();
 
 // Reads the arguments into the request; false, with a message for the user, when they are not
 // understood. "--" ends the options; "--name=value" and "--name value" are the same.
-bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest& request, CString& error);
+bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest& request, std::wstring& error);
 
 // The usage text, each line ending in CR LF.
-CString UsageText();
+std::wstring UsageText();
 // The help (--help, -h, /?): the program's name and version on a line, then the usage.
-CString HelpText();
+std::wstring HelpText();

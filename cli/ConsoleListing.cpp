@@ -60,7 +60,7 @@ int ExitCodeOf(RunResult result) {
 int RunConsoleListing(ListingOptions options, bool quiet) {
     options.folder = TypedFolder(options.folder);
     if (options.folder.empty()) {
-        WriteErrorLine(LoadResourceString(IDS_FOLDER_UNREACHABLE));
+        WriteErrorLine(LoadResourceText(IDS_FOLDER_UNREACHABLE));
         return kExitNoFolder;
     }
     ListingRun run(options);
@@ -68,6 +68,6 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     if (options.outputPath.empty()) run.WriteTo(GetStdHandle(STD_OUTPUT_HANDLE));
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
-    if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceString(message));
+    if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceText(message));
     return ExitCodeOf(result);
 }

@@ -10,7 +10,7 @@
 int main() {
     ConsoleRequest request;
     ListingOptions options;
-    CString error;
+    std::wstring error;
     if (!ParseCommandLine(CommandLineArguments(), request, error) ||
         (!request.help && !LoadConsoleOptions(request, options, error))) {
         WriteErrorLine(error);

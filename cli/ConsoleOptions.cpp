@@ -14,7 +14,7 @@ namespace {
 // The program beside us whose settings file a console run reads.
 const wchar_t kDialogProgramName[] = L"quillmark.exe";
 
-bool FindSettingsFile(const ConsoleRequest& request, std::wstring& file, CString& error) {
+bool FindSettingsFile(const ConsoleRequest& request, std::wstring& file, std::wstring& error) {
     if (request.settingsFile.empty()) {
         file = SettingsFilePath(ProgramFolder() + kDialogProgramName);
         return true;
@@ -23,7 +23,7 @@ bool FindSettingsFile(const ConsoleRequest& request, std::wstring& file, CString
     const std::wstring full = FullPath(request.settingsFile);
     // A scheduled task with a mistyped name must fail, not list with the defaults.
     if (full.empty() || !IsFile(full)) {
-        error = LoadResourceString(IDS_CLI_NO_SETTINGS) + AnsiFromWide(request.settingsFile);
+        error = LoadResourceText(IDS_CLI_NO_SETTINGS) + request.settingsFile;
         return false;
     }
     file = full;
@@ -32,7 +32,7 @@ bool FindSettingsFile(const ConsoleRequest& request, std::wstring& file, CString
 
 }  // namespace
 
-bool LoadConsoleOptions(const ConsoleRequest& request, ListingOptions& options, CString& error) {
+bool LoadConsoleOptions(const ConsoleRequest& request, ListingOptions& options, std::wstring& error) {
     std::wstring settingsFile;
     if (!FindSettingsFile(request, settingsFile, error)) return false;
     bool expand = false;  // the dialog's own

@@ -1,7 +1,5 @@
 #include "cli/ConsoleText.h"
 
-#include <string>
-
 #include "cli/WideText.h"
 
 namespace {
@@ -19,19 +17,17 @@ bool IsConsole(HANDLE handle) {
     return handle && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
 }
 
-void WriteConsoleText(HANDLE handle, const CString& text) {
+void WriteConsoleText(HANDLE handle, const std::wstring& text) {
     if (IsConsole(handle)) {
         // Characters, so the console shows them whatever its code page.
-        const std::wstring wide = WideFromAnsi(text);
         DWORD written = 0;
-        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
         return;
     }
     // Redirected: the bytes a console program's reader expects, in the console's code page
     // (none without a console: the ANSI code page then).
     const UINT codePage = GetConsoleOutputCP();
-    if (codePage == 0 || codePage == GetACP()) WriteBytes(handle, text);
-    else WriteBytes(handle, CodePageFromWide(WideFromAnsi(text), codePage));
+    WriteBytes(handle, CodePageFromWide(text, codePage != 0 ? codePage : GetACP()));
 }
 
-void WriteErrorLine(const CString& text) { WriteConsoleText(GetStdHandle(STD_ERROR_HANDLE), text + "\r\n"); }
+void WriteErrorLine(const std::wstring& text) { WriteConsoleText(GetStdHandle(STD_ERROR_HANDLE), text + L"\r\n"); }

@@ -2,8 +2,9 @@
 // The count of entries found, on one console line rewritten in place while a run goes.
 #include <windows.h>
 
+#include <string>
+
 #include "engine/ListingRun.h"
-#include "framework/Strings.h"
 
 class ProgressLine {
 public:
@@ -16,8 +17,8 @@ public:
     void End(const ListingRun& run);
 
 private:
-    void Rewrite(const CString& text);
+    void Rewrite(const std::wstring& text);
 
     HANDLE console_ = nullptr;
-    CString shown_;  // the text on the line; empty when there is none
+    std::wstring shown_;  // the text on the line; empty when there is none
 };

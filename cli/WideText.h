@@ -1,6 +1,6 @@
 #pragma once
-// Text between the wide command line and console and the ANSI texts (code page 932) of the
-// settings file and the messages.
+// Text between the wide command line, messages and console and the ANSI texts (code page 932)
+// of the settings file.
 #include <windows.h>
 
 #include <string>
@@ -11,6 +11,5 @@
 // look-alike that could name another file: such a name then reaches nothing.
 CString AnsiFromWide(const std::wstring& text);
 
-// ANSI text (a message, the usage) for the console or for a code page of its own.
-std::wstring WideFromAnsi(const CString& text);
+// A message for a file or pipe in the given code page, "?" too for a character outside it.
 CString CodePageFromWide(const std::wstring& text, UINT codePage);

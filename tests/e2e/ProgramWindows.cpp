@@ -5,6 +5,7 @@ HWND WaitForMainDialog(DWORD timeoutMs) {
     // Shown only after its initialisation, which would overwrite any text set earlier.
     WaitUntil([&] {
         found = FindWindowA("#32770", kMainDialogCaption);
+        if (!found) found = FindWindowA("#32770", kEnglishMainDialogCaption);
         return found && IsWindowVisible(found);
     }, timeoutMs);
     return found;

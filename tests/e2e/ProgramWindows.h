@@ -12,11 +12,13 @@ const DWORD kProgramWait = 20000;
 const DWORD kProbeWait = 30000;
 
 const char kMainDialogCaption[] = "Quillmark ファイル列挙";
+// Its caption where the UI language is not Japanese.
+const char kEnglishMainDialogCaption[] = "Quillmark File Lister";
 // The caption of the program's message boxes (its name) and the question after a finished run.
 const char kBoxCaption[] = "quillmark";
 const char kFinishedQuestion[] = "ファイル列挙が完了しました。\r\nいますぐ開きますか?";
 
-// The main dialog ("#32770", kMainDialogCaption) once shown, waiting up to timeoutMs.
+// The main dialog ("#32770", either caption) once shown, waiting up to timeoutMs.
 HWND WaitForMainDialog(DWORD timeoutMs);
 // A shown dialog or message box ("#32770") owned by owner, with the given caption or (nullptr)
 // any, waiting up to timeoutMs.

@@ -11,7 +11,7 @@ struct Parsed {
     bool understood;
     ConsoleRequest request;
     ListingOptions options;  // every switch off, then the request's overrides in order
-    CString error;
+    std::wstring error;
 };
 
 Parsed Parse(const std::vector<std::wstring>& arguments) {
@@ -49,16 +49,16 @@ TEST(CommandLine, OptionsInEitherFormAppliedInOrderAroundTheOperands) {
 TEST(CommandLine, WhatIsNotUnderstoodIsNamed) {
     const struct {
         std::vector<std::wstring> arguments;
-        const char* error;
+        const wchar_t* error;
     } cases[] = {
-        {{L"--sizes=1", L"C:\\"}, "不明なオプションです: --sizes=1"},
-        {{L"C:\\", L"--filter"}, "オプションの値がありません: --filter"},
-        {{L"--size=2", L"C:\\"}, "オプションの値が正しくありません: --size=2"},
-        {{L"--path", L"Relative", L"C:\\"}, "オプションの値が正しくありません: --path"},
-        {{L"--quiet=1", L"C:\\"}, "オプションの値が正しくありません: --quiet=1"},
-        {{L"--settings=", L"C:\\"}, "オプションの値が正しくありません: --settings="},
-        {{L"--size=1"}, "対象フォルダを指定してください"},
-        {{L"C:\\", L"a.txt", L"表.txt"}, "引数が多すぎます: 表.txt"},
+        {{L"--sizes=1", L"C:\\"}, L"不明なオプションです: --sizes=1"},
+        {{L"C:\\", L"--filter"}, L"オプションの値がありません: --filter"},
+        {{L"--size=2", L"C:\\"}, L"オプションの値が正しくありません: --size=2"},
+        {{L"--path", L"Relative", L"C:\\"}, L"オプションの値が正しくありません: --path"},
+        {{L"--quiet=1", L"C:\\"}, L"オプションの値が正しくありません: --quiet=1"},
+        {{L"--settings=", L"C:\\"}, L"オプションの値が正しくありません: --settings="},
+        {{L"--size=1"}, L"対象フォルダを指定してください"},
+        {{L"C:\\", L"a.txt", L"表.txt"}, L"引数が多すぎます: 表.txt"},
     };
     for (const auto& c : cases) {
         const Parsed p = Parse(c.arguments);
@@ -68,15 +68,15 @@ TEST(CommandLine, WhatIsNotUnderstoodIsNamed) {
 }
 
 TEST(CommandLine, UsageLinesUpEveryOptionsMeaning) {
-    const CString usage = UsageText();
-    EXPECT_EQ(0u, usage.find("使い方: quillmark-cli [オプション] フォルダ [出力ファイル]\r\n")) << usage;
+    const std::wstring usage = UsageText();
+    EXPECT_EQ(0u, usage.find(L"使い方: quillmark-cli [オプション] フォルダ [出力ファイル]\r\n")) << usage;
     // The meanings start in column 29 whatever the value's form, full-width letters counting two.
-    EXPECT_NE(CString::npos,
-              usage.find("\r\n  --settings=ファイル       設定ファイル (既定: このプログラムと同じフォルダの quillmark.ini)\r\n"))
+    EXPECT_NE(std::wstring::npos,
+              usage.find(L"\r\n  --settings=ファイル       設定ファイル (既定: このプログラムと同じフォルダの quillmark.ini)\r\n"))
         << usage;
-    EXPECT_NE(CString::npos, usage.find("\r\n  --path=absolute|relative  パスの形式: 絶対パス / 基底パス\r\n")) << usage;
-    EXPECT_NE(CString::npos, usage.find("\r\n  --no-filter               すべてのファイルを列挙する\r\n")) << usage;
-    const CString end = "5 Ctrl+C または Ctrl+Break による停止\r\n";
+    EXPECT_NE(std::wstring::npos, usage.find(L"\r\n  --path=absolute|relative  パスの形式: 絶対パス / 基底パス\r\n")) << usage;
+    EXPECT_NE(std::wstring::npos, usage.find(L"\r\n  --no-filter               すべてのファイルを列挙する\r\n")) << usage;
+    const std::wstring end = L"5 Ctrl+C または Ctrl+Break による停止\r\n";
     EXPECT_EQ(usage.size() - end.size(), usage.rfind(end)) << usage;
 }
 
