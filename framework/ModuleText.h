@@ -1,7 +1,7 @@
 #pragma once
 // Texts the program takes from its own module: its path and its string table. The path is
 // the real (UTF-16) one: the ANSI module name turns a folder named outside the code page into
-// another folder's name ("dlgé" read as "dlge").
+// another folder's name (an accented "dlg" folder read as "dlge").
 #include <windows.h>
 
 #include <string>
