@@ -1,6 +1,7 @@
 #include "engine/OutputWriter.h"
 
 #include "content/ContentReader.h"
+#include "format/EntryFields.h"
 #include "format/TemplateExpander.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cwchar>
 
 #include "format/PathForms.h"
-#include "format/TemplateExpander.h"
+#include "format/TemplateParse.h"
 #include "framework/LongPath.h"
 #include "text/Utf8Text.h"
 

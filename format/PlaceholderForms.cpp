@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "format/EntryFormatter.h"
+#include "format/EntryFields.h"
 #include "text/Utf8Text.h"
 
 namespace {

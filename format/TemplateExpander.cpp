@@ -6,40 +6,8 @@
 #include <string>
 
 #include "format/FormTexts.h"
+#include "format/TemplateParse.h"
 #include "text/Utf8Text.h"
-
-namespace {
-
-// Walks a template once, handing literal runs and upper-cased placeholder names to the caller.
-void ParseTemplate(const CString& text, const TextEncoding& encoding,
-                   const std::function<void(const char*, size_t)>& literal,
-                   const std::function<void(const CString&)>& placeholder) {
-    const char* p = text.c_str();
-    const char* end = p + text.size();
-    while (p < end && *p) {
-        if (*p != '%') {
-            // A character's later bytes are never "%", so the run up to the next "%" holds whole
-            // characters.
-            const char* start = p;
-            while (p < end && *p && *p != '%') p = encoding.Next(p);
-            literal(start, static_cast<size_t>(p - start));
-            continue;
-        }
-        if (p[1] == '%') {
-            literal(p, 1);
-            p += 2;
-            continue;
-        }
-        const char* nameStart = ++p;
-        while (p < end && *p && *p != '%' && *p != '\r' && *p != '\n') ++p;
-        CString name(nameStart, static_cast<size_t>(p - nameStart));
-        encoding.ToUpper(name);
-        placeholder(name);
-        if (p < end && *p) ++p;  // the closing "%", or the line end that cut the name short
-    }
-}
-
-}  // namespace
 
 CString EnvironmentValue(const CString& name, const TextEncoding& encoding) {
     if (name.empty()) return CString();
@@ -117,26 +85,4 @@ CString TemplateText::Expand() const {
 CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders, const TextEncoding& encoding,
                        const FormTexts* forms) {
     return TemplateText(text, placeholders, encoding, forms).Expand();
-}
-
-void ForEachPlaceholder(const CString& text, const TextEncoding& encoding,
-                        const std::function<void(const CString&)>& visit) {
-    ParseTemplate(text, encoding, [](const char*, size_t) {}, visit);
-}
-
-bool UsesPlaceholder(const CString& text, const CString& upperName, const TextEncoding& encoding) {
-    bool used = false;
-    ForEachPlaceholder(text, encoding, [&](const CString& name) {
-        CString baseName;
-        PlaceholderForm form;
-        used = used || name == upperName || (SplitPlaceholderForm(name, baseName, form) && baseName == upperName);
-    });
-    return used;
-}
-
-void SetNeededFlags(const CString& repeatText, const TextEncoding& encoding, bool& checksumNeeded,
-                    bool& versionNeeded) {
-    checksumNeeded = UsesPlaceholder(repeatText, "CRC", encoding) || UsesPlaceholder(repeatText, "CRC16", encoding);
-    versionNeeded =
-        UsesPlaceholder(repeatText, "VERSION", encoding) || UsesPlaceholder(repeatText, "PRODUCTVERSION", encoding);
 }

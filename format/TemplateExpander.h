@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "format/PlaceholderForms.h"
+#include "format/TemplateParse.h"
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
 
@@ -44,17 +45,6 @@ private:
 // The text expanded once, as the header and footer are.
 CString ExpandTemplate(const CString& text, const CMapStringToPtr& placeholders, const TextEncoding& encoding,
                        const FormTexts* forms = nullptr);
-
-// Hands each placeholder name of the text, upper-cased, to visit.
-void ForEachPlaceholder(const CString& text, const TextEncoding& encoding,
-                        const std::function<void(const CString&)>& visit);
-
-// Whether expanding the text would ask for the placeholder of this upper-case name, in any form.
-bool UsesPlaceholder(const CString& text, const CString& upperName, const TextEncoding& encoding);
-
-// Sets the flags that make a repeat text's checksum and version placeholders available.
-void SetNeededFlags(const CString& repeatText, const TextEncoding& encoding, bool& checksumNeeded,
-                    bool& versionNeeded);
 
 // The environment variable's value in the encoding; empty when there is none.
 CString EnvironmentValue(const CString& name, const TextEncoding& encoding);
