@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
 #include <utility>
 
 #include "cli/WideText.h"
@@ -80,6 +81,21 @@ bool ParseNoFilter(const std::wstring&, ConsoleRequest& request) {
     return true;
 }
 
+bool ParseExclude(const std::wstring& value, ConsoleRequest& request) {
+    const CString text = AnsiFromWide(value);
+    request.overrides.push_back([text](ListingOptions& options) { options.excludeText = text; });
+    return true;
+}
+
+// Digits only, as many as a folder tree can be deep.
+bool ParseDepth(const std::wstring& value, ConsoleRequest& request) {
+    if (value.empty() || value.size() > 4 || value.find_first_not_of(L"0123456789") != std::wstring::npos)
+        return false;
+    const unsigned depth = static_cast<unsigned>(std::stoul(value));
+    request.overrides.push_back([depth](ListingOptions& options) { options.depth = depth; });
+    return true;
+}
+
 bool ParseSettings(const std::wstring& value, ConsoleRequest& request) {
     request.settingsFile = value;
     return !value.empty();
@@ -110,6 +126,8 @@ const OptionRow kOptions[] = {
     {L"product-version", true, IDS_CLI_OPTION_PRODUCT_VERSION, ParseSwitch<&ListingOptions::productVersion>},
     {L"filter", true, IDS_CLI_OPTION_FILTER, ParseFilter},
     {L"no-filter", false, IDS_CLI_OPTION_NO_FILTER, ParseNoFilter},
+    {L"exclude", true, IDS_CLI_OPTION_EXCLUDE, ParseExclude},
+    {L"depth", true, IDS_CLI_OPTION_DEPTH, ParseDepth},
     {L"template", true, IDS_CLI_OPTION_TEMPLATE, ParseTemplate},
     {L"utf8", true, IDS_CLI_OPTION_UTF8, ParseSwitch<&ListingOptions::utf8>},
     {L"quiet", false, IDS_CLI_OPTION_QUIET, ParseQuiet},

@@ -23,7 +23,7 @@ public:
         : job_(job), writer_(writer), stop_(stop), rules_(job, writer.Encoding(), stop) {}
 
     bool Run() {
-        Directory root{writer_.Texts().dirName, ExtendedPath(job_.options.folder)};
+        Directory root = ListedDirectory(writer_.Texts().dirName, ExtendedPath(job_.options.folder));
         return job_.readerThreads < 2 ? RunHere(std::move(root)) : RunReadingAhead(std::move(root));
     }
 

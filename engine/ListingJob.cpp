@@ -1,5 +1,6 @@
 #include "engine/ListingJob.h"
 
+#include "engine/Exclusions.h"
 #include "engine/WildcardFilter.h"
 #include "text/CodePageText.h"
 #include "text/Utf8Text.h"
@@ -13,11 +14,14 @@ unsigned DefaultReaderThreads() {
 
 ListingJob::ListingJob(const ListingOptions& chosen) : options(chosen) {
     if (options.filter) SplitFilterText(options.filterText, filterList);
+    SplitExclusionText(options.excludeText, excludedNames, excludedPaths);
     if (!options.utf8) return;
     const TextEncoding& utf8 = Utf8Text::Instance();
-    for (CString* text : {&options.filterText, &options.headerText, &options.repeatText, &options.footerText})
+    for (CString* text : {&options.filterText, &options.excludeText, &options.headerText, &options.repeatText,
+                          &options.footerText})
         *text = utf8.FromCodePage(*text);
-    for (CString& pattern : filterList) pattern = utf8.FromCodePage(pattern);
+    for (CStringList* list : {&filterList, &excludedNames, &excludedPaths})
+        for (CString& pattern : *list) pattern = utf8.FromCodePage(pattern);
 }
 
 const TextEncoding& ListingJob::Encoding() const {

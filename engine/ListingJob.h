@@ -14,8 +14,8 @@ unsigned DefaultReaderThreads();
 
 struct ListingJob {
     ListingJob() = default;
-    // Takes the options; the template texts and the patterns (split when the filter is on)
-    // are converted into the output's encoding.
+    // Takes the options; the template texts and the patterns (the filter's split when it is
+    // on, the exclusions' always) are converted into the output's encoding.
     explicit ListingJob(const ListingOptions& chosen);
 
     // The output's encoding: UTF-8 or the system's code page.
@@ -23,6 +23,9 @@ struct ListingJob {
 
     ListingOptions options;
     CStringList filterList;  // the patterns, in the order typed
+    // The exclusions' patterns: matched against names, and against paths below the folder.
+    CStringList excludedNames;
+    CStringList excludedPaths;
     // Threads that read a folder run's directories ahead of the one that formats the entries
     // (engine/FolderSequence.h), and three times as many more for the files' content when it
     // is read too (engine/ContentPrefetcher.h); 0

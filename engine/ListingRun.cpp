@@ -12,6 +12,8 @@ ListingRun::ListingRun(const ListingOptions& options, PathList paths)
     : job_(options), paths_(std::move(paths)), listsPaths_(true) {
     job_.options.folder.clear();  // each line carries its own folder; DIRNAME stays empty
     job_.filterList.clear();      // nothing is filtered
+    job_.excludedNames.clear();   // nor excluded: each path was chosen by itself
+    job_.excludedPaths.clear();
 }
 
 ListingRun::~ListingRun() {

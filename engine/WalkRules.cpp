@@ -22,11 +22,23 @@ bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, cons
     return true;
 }
 
+Directory ListedDirectory(const CString& text, const std::wstring& realPath) {
+    return Directory{text, realPath, text.size(), 0};
+}
+
 WalkRules::WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop)
-    : job_(job), encoding_(encoding), stop_(stop), filter_(job.filterList, encoding) {}
+    : job_(job),
+      encoding_(encoding),
+      stop_(stop),
+      filter_(job.filterList, encoding),
+      exclusions_(job.excludedNames, job.excludedPaths, encoding) {}
 
 bool WalkRules::Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry) {
     if (!NextWalkedEntry(search, encoding_, stop_, entry)) return false;
+    if (exclusions_.Exclude(directory.text, directory.belowListed, entry.name)) {
+        entry.listed = entry.entered = false;
+        return true;
+    }
     entry.listed = IsListed(entry.record, entry.name);
     entry.entered = Enters(directory, entry.record, entry.name, entry.child);
     return true;
@@ -40,9 +52,12 @@ bool WalkRules::IsListed(const WIN32_FIND_DATAW& entry, const CString& name) con
 bool WalkRules::Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name,
                        Directory& child) {
     if (!job_.options.subfolders || !IsDirectory(entry)) return false;
+    if (job_.options.depth != 0 && directory.level + 1 >= job_.options.depth) return false;
     child.realPath = directory.realPath + entry.cFileName + L"\\";
     if (IsLink(entry) && !LeadsElsewhere(directory, child.realPath)) return false;
     child.text = directory.text + name + "\\";
+    child.belowListed = directory.belowListed;
+    child.level = directory.level + 1;
     return true;
 }
 

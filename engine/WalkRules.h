@@ -4,10 +4,12 @@
 // enters. The walk on one thread, the walk read ahead and the path listing take entries so.
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "engine/DirectorySearch.h"
+#include "engine/Exclusions.h"
 #include "engine/FolderIdentity.h"
 #include "engine/ListingJob.h"
 #include "engine/WildcardFilter.h"
@@ -15,11 +17,17 @@
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
 
-// A directory to list: its text for the output and its real path, both ending in "\".
+// A directory to list: its text for the output and its real path, both ending in "\"; where
+// in the text its path below the listed folder starts, and its level below it.
 struct Directory {
     CString text;
     std::wstring realPath;
+    size_t belowListed = 0;
+    unsigned level = 0;  // the listed folder's is 0
 };
+
+// The listed folder as the walk's first directory.
+Directory ListedDirectory(const CString& text, const std::wstring& realPath);
 
 // One entry as a walk takes it; kept from entry to entry, so its buffers are reused.
 struct WalkedEntry {
@@ -43,8 +51,9 @@ public:
     WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop);
 
     // The next entry of the directory's search (NextWalkedEntry), and what the walk does
-    // with it. A folder link is entered unless it leads back to the directory or one above
-    // it, or where it leads cannot be told.
+    // with it. An excluded entry is neither listed nor entered. A folder is entered within
+    // the depth; a folder link unless it leads back to the directory or one above it, or
+    // where it leads cannot be told.
     bool Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry);
 
 private:
@@ -56,6 +65,7 @@ private:
     const TextEncoding& encoding_;
     const StopSignal& stop_;
     WildcardFilter filter_;
+    Exclusions exclusions_;
     std::wstring ancestorsOf_;  // the directory whose line of folders ancestors_ holds
     std::vector<FolderIdentity> ancestors_;
 };

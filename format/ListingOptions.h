@@ -17,6 +17,7 @@ struct ListingOptions {
                              // then), unless the run writes to an open handle
     // Texts in the ANSI code page, as the settings file keeps them.
     CString filterText;      // ";"-separated wildcard patterns
+    CString excludeText;     // ";"-separated patterns of entries neither listed nor entered
     CString headerText;      // template text before the entries
     CString repeatText;      // template text expanded once per entry
     CString footerText;      // template text after the entries
@@ -35,4 +36,6 @@ struct ListingOptions {
     bool lowerCase = false;       // wins when both cases are set
     bool useTemplate = false;
     bool utf8 = false;            // the output is UTF-8 (with a byte-order mark), not the code page
+    unsigned depth = 0;           // folder levels walked with subfolders (1: the folder's own
+                                  // entries only); 0: all
 };

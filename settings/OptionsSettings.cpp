@@ -78,6 +78,7 @@ void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, Listin
     options.useTemplate = ReadSwitch(file, "TEMPLATE", false);
 
     options.filterText = ReadText(file, "FILTER");
+    options.excludeText = ReadText(file, "EXCLUDE");
     options.outputPath = ReadPath(file, "FILENAME");
     const TemplateTexts texts = ReadTemplateTexts(file, builtIn);
     options.headerText = texts.header;
@@ -102,6 +103,7 @@ bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
     kept &= WriteSwitch(file, "FILTER", options.filter);
     kept &= WriteSwitch(file, "UTF8", options.utf8);
     kept &= WriteText(file, "FILTER", options.filterText);
+    kept &= WriteText(file, "EXCLUDE", options.excludeText);
     kept &= WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
     return kept;
 }

@@ -12,7 +12,7 @@ TemplateTexts BuiltInTemplateTexts();
 // Every CONFIG, STRINGS and TEMPLATE key; a missing key gives its default. expand: whether
 // the dialog opens expanded.
 void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand);
-// The Save button: the switches, the filter text and the template texts. Every key is
+// The Save button: the switches, the filter and exclusion texts and the template texts. Every key is
 // tried; false when any of them was not kept.
 bool SaveSettings(const std::wstring& file, const ListingOptions& options);
 // Closing: EXPAND, SUBDIR, DIRNAME and FILENAME only; false when a key that was not kept

@@ -55,6 +55,7 @@ void CMainDialog::Exchange(DataExchange& dx) {
     dx.Check(IDC_MAIN_UPPER_CASE, options.upperCase);
     dx.Check(IDC_MAIN_DIRECTORY_NAMES, options.directoryNames);
     dx.Text(IDC_MAIN_FILTER_TEXT, options.filterText);
+    dx.Text(IDC_MAIN_EXCLUDE_TEXT, options.excludeText);
     dx.Check(IDC_MAIN_EXPAND, expand);
     dx.Check(IDC_MAIN_LOWER_CASE, options.lowerCase);
     dx.Check(IDC_MAIN_URL, options.url);
@@ -66,6 +67,7 @@ void CMainDialog::Exchange(DataExchange& dx) {
         KeepFirstLine(options.folder);
         KeepFirstLine(options.outputPath);
         KeepFirstLine(options.filterText);
+        KeepFirstLine(options.excludeText);
     }
 }
 

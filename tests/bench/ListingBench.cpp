@@ -8,6 +8,7 @@
 // utf8: the full run written in UTF-8;
 // template: a run through the built-in HTML texts;
 // filter: the full run with the filter *.txt;*.log;
+// exclude: the full run with half of the tree's folders excluded (dir000 to dir049 of each group);
 // checksum: a list-form run with size and checksum and relative paths.
 // The runs read ahead on THREADS readers (the default for the machine when not given; 1: the
 // walk on one thread). Prints: mode, seconds, processor seconds of this process, entries
@@ -157,6 +158,7 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
         options.filter = true;
         options.filterText = "*.txt;*.log";
     }
+    if (mode == "exclude") options.excludeText = "dir00*;dir01*;dir02*;dir03*;dir04*";
     if (mode == "template") {
         options.useTemplate = true;
         options.headerText = "<html>\r\n<head>\r\n<title> Quillmark OUTPUT</title>\r\n</head>\r\n<body>\r\n";
@@ -176,7 +178,7 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
 
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: listing_bench walk|readloop|full|utf8|template|filter|checksum FOLDER OUTPUT [THREADS]\n");
+        std::fprintf(stderr, "usage: listing_bench walk|readloop|full|utf8|template|filter|exclude|checksum FOLDER OUTPUT [THREADS]\n");
         return 2;
     }
     const std::string mode = argv[1];

@@ -82,6 +82,7 @@ TEST(MainDialogSave, SaveWritesOptionsAndEscapedTemplatesButNotTheClosingKeys) {
         d.options.footerText = "";
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, "C:\\data");
         SetDlgItemTextA(d.Window(), IDC_MAIN_FILTER_TEXT, "*.txt;*.doc");
+        SetDlgItemTextA(d.Window(), IDC_MAIN_EXCLUDE_TEXT, "node_modules;docs\\old");
         d.Click(IDC_MAIN_LOWER_CASE);
         d.Click(IDC_MAIN_RELATIVE);
         d.Click(IDC_MAIN_CHECKSUM);
@@ -95,6 +96,7 @@ TEST(MainDialogSave, SaveWritesOptionsAndEscapedTemplatesButNotTheClosingKeys) {
     EXPECT_EQ(IniValue(ini, "CONFIG", "OUTDIR"), "1");
     EXPECT_EQ(IniValue(ini, "CONFIG", "TEMPLATE"), "0");
     EXPECT_EQ(IniValue(ini, "STRINGS", "FILTER"), "*.txt;*.doc");
+    EXPECT_EQ(IniValue(ini, "STRINGS", "EXCLUDE"), "node_modules;docs\\old");
     EXPECT_EQ(IniValue(ini, "TEMPLATE", "START"), "<h1>\\t表\\\\</h1>\\r\\n");
     EXPECT_EQ(IniValue(ini, "TEMPLATE", "LOOP"), "");
     for (const char* key : {"EXPAND", "SUBDIR"}) EXPECT_EQ(IniValue(ini, "CONFIG", key), "<none>") << key;

@@ -52,6 +52,7 @@ TEST(MainDialogRules, FilterTemplateAndCaseRules) {
         EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT));
         d.Click(IDC_MAIN_FILTER);
         EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT));
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_EXCLUDE_TEXT)) << "whatever the filter switch says";
 
         d.Click(IDC_MAIN_USE_TEMPLATE);
         for (int id : {IDC_MAIN_SIZE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_FILE_VERSION, IDC_MAIN_DATE,

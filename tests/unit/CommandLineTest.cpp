@@ -23,7 +23,8 @@ Parsed Parse(const std::vector<std::wstring>& arguments) {
 
 TEST(CommandLine, OptionsInEitherFormAppliedInOrderAroundTheOperands) {
     Parsed p = Parse({L"--size=1", L"--path", L"relative", L"C:\\データ", L"--case=upper", L"--filter",
-                      L"*.txt;*.log", L"--no-filter", L"--case", L"lower", L"--quiet", L"out.txt"});
+                      L"*.txt;*.log", L"--no-filter", L"--case", L"lower", L"--quiet", L"out.txt", L"--exclude=node_modules;docs\\old",
+                      L"--depth", L"3"});
     ASSERT_TRUE(p.understood) << p.error;
     EXPECT_EQ(L"C:\\データ", p.request.folder);
     EXPECT_EQ(L"out.txt", p.request.output);
@@ -34,6 +35,8 @@ TEST(CommandLine, OptionsInEitherFormAppliedInOrderAroundTheOperands) {
     EXPECT_TRUE(p.options.lowerCase);
     EXPECT_FALSE(p.options.filter) << "--no-filter after --filter";
     EXPECT_EQ("*.txt;*.log", p.options.filterText);
+    EXPECT_EQ("node_modules;docs\\old", p.options.excludeText);
+    EXPECT_EQ(3u, p.options.depth);
 
     // "--" ends the options; "-" as output is standard output.
     p = Parse({L"--settings=my.ini", L"--", L"--odd folder", L"-"});
@@ -57,6 +60,8 @@ TEST(CommandLine, WhatIsNotUnderstoodIsNamed) {
         {{L"--path", L"Relative", L"C:\\"}, L"オプションの値が正しくありません: --path"},
         {{L"--quiet=1", L"C:\\"}, L"オプションの値が正しくありません: --quiet=1"},
         {{L"--settings=", L"C:\\"}, L"オプションの値が正しくありません: --settings="},
+        {{L"--depth=-1", L"C:\\"}, L"オプションの値が正しくありません: --depth=-1"},
+        {{L"--depth=99999", L"C:\\"}, L"オプションの値が正しくありません: --depth=99999"},
         {{L"--size=1"}, L"対象フォルダを指定してください"},
         {{L"C:\\", L"a.txt", L"表.txt"}, L"引数が多すぎます: 表.txt"},
     };

@@ -47,7 +47,7 @@ TEST(LoadSettings, ReadsEveryKeyAsStored) {
     Loaded o = LoadText(folder,
         "[CONFIG]\r\nOUTDIR=0\r\nUPPER=2\r\nURL=1\r\nPATHTYPE=5\r\nSIZE=abc\r\nDATE=0\r\n"
         "ATTR=\r\nCRC16=1\r\nVERSION=1\r\nVERSIONP= 2x\r\nFILTER=1\r\nEXPAND=1\r\nSUBDIR=0\r\n"
-        "TEMPLATE=-1\r\n[STRINGS]\r\nFILTER=*.txt;*.表\r\nFILENAME=C:\\out\\ソ.txt\r\n"
+        "TEMPLATE=-1\r\n[STRINGS]\r\nFILTER=*.txt;*.表\r\nEXCLUDE=node_modules;docs\\old\r\nFILENAME=C:\\out\\ソ.txt\r\n"
         "DIRNAME=D:\\データ\r\n[TEMPLATE]\r\nSTART=head\\r\\n\r\n");
     EXPECT_FALSE(o.directoryNames);
     EXPECT_FALSE(o.upperCase);
@@ -65,6 +65,7 @@ TEST(LoadSettings, ReadsEveryKeyAsStored) {
     EXPECT_FALSE(o.subfolders);
     EXPECT_FALSE(o.useTemplate) << "-1 is outside the check states: clear";
     EXPECT_EQ("*.txt;*.表", o.filterText);
+    EXPECT_EQ("node_modules;docs\\old", o.excludeText);
     EXPECT_EQ(Wide("C:\\out\\ソ.txt"), o.outputPath);
     EXPECT_EQ(Wide("D:\\データ"), o.folder);
     EXPECT_EQ("head\r\n", o.headerText) << "START alone: no built-in text";
@@ -73,6 +74,7 @@ TEST(LoadSettings, ReadsEveryKeyAsStored) {
 
     Loaded neither = LoadText(folder, "[CONFIG]\r\nUPPER=3\r\nSIZE=\r\nDATE=3\r\n");
     EXPECT_FALSE(neither.upperCase || neither.lowerCase || neither.size || neither.date);
+    EXPECT_EQ("", neither.excludeText) << "no key: nothing excluded";
     EXPECT_FALSE(LoadText(folder, "[CONFIG]\r\nSIZE=0\r\n").size);
     Loaded allEmpty = LoadText(folder, "[TEMPLATE]\r\nSTART=\r\nEND=\r\nLOOP=\r\n");
     EXPECT_EQ(kBuiltIn.repeat, allEmpty.repeatText);

@@ -65,6 +65,8 @@
 #define IDS_CLI_OPTION_UTF8 335
 #define IDS_CLI_OPTION_QUIET 336
 #define IDS_CLI_OPTION_HELP 337
+#define IDS_CLI_OPTION_EXCLUDE 650
+#define IDS_CLI_OPTION_DEPTH 651
 
 // Ready templates (ReadyTemplates.rc): the labels, then header, repeat and footer of each
 #define IDS_READY_CHOOSE 400
@@ -113,6 +115,8 @@
 #define IDC_MAIN_USE_TEMPLATE 1028
 #define IDC_MAIN_EDIT_TEMPLATE 1029
 #define IDC_MAIN_UTF8 1033
+#define IDC_MAIN_EXCLUDE_LABEL 1140
+#define IDC_MAIN_EXCLUDE_TEXT 1141
 
 // Template dialog edits
 #define IDC_TEMPLATE_HEADER 1030
