@@ -12,6 +12,7 @@ unsigned DefaultReaderThreads() {
 }
 
 ListingJob::ListingJob(const ListingOptions& chosen) : options(chosen) {
+    if (options.compare) options.useTemplate = false;  // a comparison is of list-form lines
     if (options.filter) SplitFilterText(options.filterText, filterList);
     if (!options.utf8) return;
     const TextEncoding& utf8 = Utf8Text::Instance();

@@ -14,7 +14,8 @@ unsigned DefaultReaderThreads();
 
 struct ListingJob {
     ListingJob() = default;
-    // Takes the options; the template texts and the patterns (split when the filter is on)
+    // Takes the options (a comparing run lists without the template); the template texts and
+    // the patterns (split when the filter is on)
     // are converted into the output's encoding.
     explicit ListingJob(const ListingOptions& chosen);
 

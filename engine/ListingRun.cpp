@@ -12,6 +12,7 @@ ListingRun::ListingRun(const ListingOptions& options, PathList paths)
     : job_(options), paths_(std::move(paths)), listsPaths_(true) {
     job_.options.folder.clear();  // each line carries its own folder; DIRNAME stays empty
     job_.filterList.clear();      // nothing is filtered
+    job_.options.compare = false; // no earlier listing holds these paths in a folder's order
 }
 
 ListingRun::~ListingRun() {
@@ -37,5 +38,5 @@ void ListingRun::RunHere() {
 void ListingRun::Work() {
     result_ = WriteListing(job_, progress_, stop_, [this](OutputWriter& writer) {
         return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
-    });
+    }, &comparison_);
 }

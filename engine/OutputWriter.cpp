@@ -1,6 +1,8 @@
 #include "engine/OutputWriter.h"
 
 #include "content/ContentReader.h"
+#include "engine/EarlierListingFit.h"
+#include "engine/ListingComparison.h"
 #include "format/TemplateExpander.h"
 
 namespace {
@@ -38,9 +40,18 @@ void OutputWriter::Begin() {
     formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_);
 }
 
-bool OutputWriter::Open() {
-    return job_.outputHandle ? file_.Attach(job_.outputHandle) : file_.Create(job_.options.outputPath);
+RunResult OutputWriter::OpenEarlierListing() {
+    if (!job_.options.compare) return RunResult::Complete;
+    if (!earlier_.Open(job_.options.earlierListing, job_.options.utf8)) return RunResult::EarlierUnreadable;
+    return CheckEarlierListing(earlier_, job_.options);
 }
+
+bool OutputWriter::Open() {
+    if (!(job_.outputHandle ? file_.Attach(job_.outputHandle) : file_.Create(job_.options.outputPath))) return false;
+    return !ReportHasItsFile() || reportFile_.Create(job_.options.reportPath);
+}
+
+bool OutputWriter::ReportHasItsFile() const { return job_.options.compare && !job_.options.reportPath.empty(); }
 
 void OutputWriter::SetDirectory(const CString& directory, const std::wstring& realPath) {
     texts_.location = directory;
@@ -76,9 +87,19 @@ void OutputWriter::AddHeaderAndFooter() {
 bool OutputWriter::WriteAndClose() {
     progress_.writing.store(true, std::memory_order_relaxed);
     bool written = !job_.options.utf8 || file_.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
-    written = written && lines_.ForEachLine([this](const char* text, size_t length) {
-        return file_.WriteLine(text, length);
-    });
+    if (!job_.options.compare || ReportHasItsFile()) {
+        written = written && lines_.ForEachLine([this](const char* text, size_t length) {
+            return file_.WriteLine(text, length);
+        });
+    }
+    if (job_.options.compare) {
+        OutputFile& report = ReportHasItsFile() ? reportFile_ : file_;
+        if (ReportHasItsFile())
+            written = written && (!job_.options.utf8 || report.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1));
+        written = written && CompareWithEarlier(lines_, earlier_, encoding_, report, comparison_);
+        earlier_.Close();
+        written = reportFile_.Close() && written;
+    }
     lines_.Clear();
     return file_.Close() && written;
 }
