@@ -14,9 +14,8 @@ unsigned DefaultReaderThreads();
 
 struct ListingJob {
     ListingJob() = default;
-    // Takes the options (a comparing run lists without the template); the template texts and
-    // the patterns (split when the filter is on)
-    // are converted into the output's encoding.
+    // Takes the options; the template texts and the patterns (split when the filter is on)
+    // are converted into the output's encoding. A comparing run lists without the template.
     explicit ListingJob(const ListingOptions& chosen);
 
     // The output's encoding: UTF-8 or the system's code page.
