@@ -86,20 +86,24 @@ void OutputWriter::AddHeaderAndFooter() {
 
 bool OutputWriter::WriteAndClose() {
     progress_.writing.store(true, std::memory_order_relaxed);
-    bool written = !job_.options.utf8 || file_.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
-    if (!job_.options.compare || ReportHasItsFile()) {
+    // UTF-8 text begins with the byte-order mark, the report's as the listing's.
+    auto begin = [this](OutputFile& file) {
+        return !job_.options.utf8 || file.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
+    };
+    const bool compare = job_.options.compare;
+    bool written = begin(file_);
+    if (!compare || ReportHasItsFile()) {
         written = written && lines_.ForEachLine([this](const char* text, size_t length) {
             return file_.WriteLine(text, length);
         });
     }
-    if (job_.options.compare) {
+    if (compare) {
         OutputFile& report = ReportHasItsFile() ? reportFile_ : file_;
-        if (ReportHasItsFile())
-            written = written && (!job_.options.utf8 || report.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1));
+        if (ReportHasItsFile()) written = written && begin(report);
         written = written && CompareWithEarlier(lines_, earlier_, encoding_, report, comparison_);
         earlier_.Close();
-        written = reportFile_.Close() && written;
     }
     lines_.Clear();
+    written = reportFile_.Close() && written;
     return file_.Close() && written;
 }
