@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "cli/ConsoleText.h"
 #include "cli/ProgressLine.h"
 #include "cli/StopKeys.h"
 #include "engine/ListingRun.h"
 #include "framework/LongPath.h"
 #include "framework/ModuleText.h"
+#include "settings/ComparisonText.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -51,11 +50,6 @@ UINT MessageIdOf(RunResult result) {
     return 0;
 }
 
-std::wstring CountsText(const ComparisonCounts& counts) {
-    return LoadResourceTextWith(IDS_COMPARE_COUNTS, {std::to_wstring(counts.added), std::to_wstring(counts.removed),
-                                                     std::to_wstring(counts.changed), std::to_wstring(counts.unchanged)});
-}
-
 int ExitCodeOf(RunResult result, const ComparisonCounts& comparison) {
     switch (result) {
     case RunResult::Complete:
@@ -91,6 +85,6 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
     if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceText(message));
-    if (result == RunResult::Complete && options.compare && !quiet) WriteErrorLine(CountsText(run.Comparison()));
+    if (result == RunResult::Complete && options.compare && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));
     return ExitCodeOf(result, run.Comparison());
 }

@@ -4,7 +4,7 @@
 // sorted. The report has one line per difference, in the listing's order: "+" TAB the new
 // line, "-" TAB the earlier line of an entry now gone, and for a changed entry "<" TAB the
 // earlier line then ">" TAB the line now.
-#include "engine/ComparisonCounts.h"
+#include "format/ComparisonCounts.h"
 #include "engine/EarlierListing.h"
 #include "engine/OutputFile.h"
 #include "engine/SortedLineStore.h"

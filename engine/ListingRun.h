@@ -11,7 +11,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "engine/ComparisonCounts.h"
+#include "format/ComparisonCounts.h"
 #include "engine/ListingJob.h"
 #include "engine/PathListing.h"
 #include "engine/RunProgress.h"

@@ -3,7 +3,7 @@
 // output, let the caller collect the entries, add header and footer, write.
 #include <functional>
 
-#include "engine/ComparisonCounts.h"
+#include "format/ComparisonCounts.h"
 #include "engine/ListingJob.h"
 #include "engine/OutputWriter.h"
 #include "engine/RunProgress.h"

@@ -1,14 +1,14 @@
 #pragma once
 // One run's output: the file, the placeholder texts of the current directory and entry, and
 // the sorted lines, written in one pass when the walk is over. Used by one thread, in this
-// order: Begin, OpenEarlierListing, Open, then SetDirectory / FormatEntry as the walk goes, AddHeaderAndFooter,
-// WriteAndClose.
+// order: Begin, OpenEarlierListing, Open, then SetDirectory / FormatEntry as the walk goes,
+// AddHeaderAndFooter, WriteAndClose.
 #include <windows.h>
 
 #include <memory>
 #include <string>
 
-#include "engine/ComparisonCounts.h"
+#include "format/ComparisonCounts.h"
 #include "engine/EarlierListing.h"
 #include "engine/ListingJob.h"
 #include "engine/OutputFile.h"

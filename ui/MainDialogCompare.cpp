@@ -9,6 +9,7 @@
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
+#include "settings/ComparisonText.h"
 #include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 #include "ui/res/resource.h"
@@ -61,14 +62,13 @@ void CMainDialog::EndComparison(bool complete) {
 
 void CMainDialog::OfferReport() {
     const ComparisonCounts& counts = run_->Comparison();
-    std::wstring text = LoadResourceTextWith(IDS_COMPARE_COUNTS, {std::to_wstring(counts.added), std::to_wstring(counts.removed),
-                                                                 std::to_wstring(counts.changed), std::to_wstring(counts.unchanged)});
+    std::wstring text = ComparisonCountsText(counts);
     if (!counts.AnyDifference()) {
         DialogMessageBox(Window(), CodePageText::System().TextFromWide(text).c_str(), MB_OK | MB_ICONINFORMATION);
         return;
     }
     text += LoadResourceText(IDS_COMPARE_OPEN_REPORT);
-    const int answer = DialogMessageBox(Window(), CodePageText::System().TextFromWide(text).c_str(), MB_YESNO | MB_ICONQUESTION);
-    if (answer != IDYES) return;
+    const CString question = CodePageText::System().TextFromWide(text);
+    if (DialogMessageBox(Window(), question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     ShellExecuteW(Window(), L"OPEN", run_->Job().options.reportPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -106,8 +106,8 @@ void CMainDialog::OnFinish() {
         return;
     }
     if (!options.outputPath.empty() || noPreviousListing_) {
-        const CString question =
-            (noPreviousListing_ ? LoadResourceString(IDS_COMPARE_NO_EARLIER) : CString()) + LoadResourceString(IDS_OPEN_NOW);
+        const CString note = noPreviousListing_ ? LoadResourceString(IDS_COMPARE_NO_EARLIER) : CString();
+        const CString question = note + LoadResourceString(IDS_OPEN_NOW);
         const int answer = DialogMessageBox(Window(), question.c_str(), MB_YESNO | MB_ICONQUESTION);
         if (answer != IDYES) return;
     }

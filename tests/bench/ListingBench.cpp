@@ -186,8 +186,9 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
 
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: listing_bench walk|readloop|full|utf8|template|filter|checksum FOLDER OUTPUT [THREADS]\n"
-                             "       listing_bench compare FOLDER OUTPUT EARLIER\n");
+        std::fprintf(stderr,
+                     "usage: listing_bench walk|readloop|full|utf8|template|filter|checksum FOLDER OUTPUT [THREADS]\n"
+                     "       listing_bench compare FOLDER OUTPUT EARLIER\n");
         return 2;
     }
     const std::string mode = argv[1];
