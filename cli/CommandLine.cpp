@@ -96,6 +96,15 @@ bool ParseDepth(const std::wstring& value, ConsoleRequest& request) {
     return true;
 }
 
+// The listing's lines are compared with the earlier listing, and only the differences written.
+bool ParseCompare(const std::wstring& value, ConsoleRequest& request) {
+    request.overrides.push_back([value](ListingOptions& options) {
+        options.compare = true;
+        options.earlierListing = value;
+    });
+    return !value.empty();
+}
+
 bool ParseSettings(const std::wstring& value, ConsoleRequest& request) {
     request.settingsFile = value;
     return !value.empty();
@@ -130,6 +139,7 @@ const OptionRow kOptions[] = {
     {L"depth", true, IDS_CLI_OPTION_DEPTH, ParseDepth},
     {L"template", true, IDS_CLI_OPTION_TEMPLATE, ParseTemplate},
     {L"utf8", true, IDS_CLI_OPTION_UTF8, ParseSwitch<&ListingOptions::utf8>},
+    {L"compare", true, IDS_CLI_OPTION_COMPARE, ParseCompare},
     {L"quiet", false, IDS_CLI_OPTION_QUIET, ParseQuiet},
     {L"help", false, IDS_CLI_OPTION_HELP, ParseHelp},
 };
@@ -227,7 +237,7 @@ std::wstring UsageText() {
         line.append(columns < 28 ? 28 - columns : 1, L' ');
         text += line + (tab == std::wstring::npos ? std::wstring() : help.substr(tab + 1)) + L"\r\n";
     }
-    return text + LoadResourceText(IDS_CLI_USAGE_TAIL);
+    return text + LoadResourceText(IDS_CLI_USAGE_TAIL) + LoadResourceText(IDS_CLI_USAGE_COMPARE_EXITS);
 }
 
 std::wstring HelpText() { return L"quillmark-cli " QM_VERSION_WIDE_TEXT L"\r\n" + UsageText(); }

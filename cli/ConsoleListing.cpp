@@ -8,6 +8,7 @@
 #include "engine/ListingRun.h"
 #include "framework/LongPath.h"
 #include "framework/ModuleText.h"
+#include "settings/ComparisonText.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -35,16 +36,31 @@ UINT MessageIdOf(RunResult result) {
         return IDS_CANNOT_CREATE;
     case RunResult::WriteFailed:
         return IDS_WRITE_FAILED;
+    case RunResult::EarlierUnreadable:
+        return IDS_EARLIER_UNREADABLE;
+    case RunResult::EarlierTemplate:
+        return IDS_EARLIER_TEMPLATE;
+    case RunResult::EarlierOtherColumns:
+        return IDS_EARLIER_OTHER_COLUMNS;
+    case RunResult::EarlierOtherPaths:
+        return IDS_EARLIER_OTHER_PATHS;
     case RunResult::Complete:
         break;
     }
     return 0;
 }
 
-int ExitCodeOf(RunResult result) {
+int ExitCodeOf(RunResult result, const ComparisonCounts& comparison) {
     switch (result) {
     case RunResult::Complete:
-        return kExitComplete;
+        // Entries that could not be read would come first here (the listing incomplete, the
+        // comparison unreliable), then the differences.
+        return comparison.AnyDifference() ? kExitDifferences : kExitComplete;
+    case RunResult::EarlierUnreadable:
+    case RunResult::EarlierTemplate:
+    case RunResult::EarlierOtherColumns:
+    case RunResult::EarlierOtherPaths:
+        return kExitCannotCompare;
     case RunResult::CannotCreate:
         return kExitCannotCreate;
     case RunResult::WriteFailed:
@@ -69,5 +85,6 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
     if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceText(message));
-    return ExitCodeOf(result);
+    if (result == RunResult::Complete && options.compare && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));
+    return ExitCodeOf(result, run.Comparison());
 }

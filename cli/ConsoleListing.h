@@ -10,6 +10,11 @@ enum ExitCode : int {
     kExitCannotCreate = 3,
     kExitWriteFailed = 4,
     kExitStopped = 5,
+    // --compare: the listing differs from the earlier one. Every code above wins over it: a
+    // comparison is told only of a listing that was completely written.
+    kExitDifferences = 7,
+    // --compare: the earlier listing is missing, unreadable or does not fit; nothing written.
+    kExitCannotCompare = 8,
 };
 
 // options.folder and options.outputPath as typed (see TypedFolder, CreationPath); an empty

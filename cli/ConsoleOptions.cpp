@@ -40,6 +40,7 @@ bool LoadConsoleOptions(const ConsoleRequest& request, ListingOptions& options, 
     // DIRNAME and FILENAME are the dialog's fields: the command line names both.
     options.folder = request.folder;
     options.outputPath = request.output;
+    options.compare = false;  // COMPARE is the dialog's (its output file); here --compare names one
     for (const auto& change : request.overrides) change(options);
     return true;
 }

@@ -13,6 +13,7 @@ unsigned DefaultReaderThreads() {
 }
 
 ListingJob::ListingJob(const ListingOptions& chosen) : options(chosen) {
+    if (options.compare) options.useTemplate = false;  // a comparison is of list-form lines
     if (options.filter) SplitFilterText(options.filterText, filterList);
     SplitExclusionText(options.excludeText, excludedNames, excludedPaths);
     if (!options.utf8) return;

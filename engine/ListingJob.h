@@ -15,7 +15,8 @@ unsigned DefaultReaderThreads();
 struct ListingJob {
     ListingJob() = default;
     // Takes the options; the template texts and the patterns (the filter's split when it is
-    // on, the exclusions' always) are converted into the output's encoding.
+    // on, the exclusions' always) are converted into the output's encoding. A comparing run
+    // lists without the template.
     explicit ListingJob(const ListingOptions& chosen);
 
     // The output's encoding: UTF-8 or the system's code page.

@@ -14,6 +14,7 @@ ListingRun::ListingRun(const ListingOptions& options, PathList paths)
     job_.filterList.clear();      // nothing is filtered
     job_.excludedNames.clear();   // nor excluded: each path was chosen by itself
     job_.excludedPaths.clear();
+    job_.options.compare = false; // no earlier listing holds these paths in a folder's order
 }
 
 ListingRun::~ListingRun() {
@@ -39,5 +40,5 @@ void ListingRun::RunHere() {
 void ListingRun::Work() {
     result_ = WriteListing(job_, progress_, stop_, [this](OutputWriter& writer) {
         return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
-    });
+    }, &comparison_);
 }

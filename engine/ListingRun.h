@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "format/ComparisonCounts.h"
 #include "engine/ListingJob.h"
 #include "engine/PathListing.h"
 #include "engine/RunProgress.h"
@@ -62,6 +63,8 @@ public:
     // found (the output is being written from then on).
     uint64_t EntriesFound() const { return progress_.entriesFound.load(std::memory_order_relaxed); }
     bool IsWriting() const { return progress_.writing.load(std::memory_order_relaxed); }
+    // A comparing run's counts; read them once IsRunning() is false.
+    const ComparisonCounts& Comparison() const { return comparison_; }
     // The job as the run holds it (the folder ends with "\" once the run has begun).
     const ListingJob& Job() const { return job_; }
 
@@ -75,5 +78,6 @@ private:
     StopSignal stop_;
     std::atomic<RunResult> result_{RunResult::Complete};
     RunProgress progress_;
+    ComparisonCounts comparison_;
     WorkerThread thread_;
 };

@@ -3,6 +3,7 @@
 // output, let the caller collect the entries, add header and footer, write.
 #include <functional>
 
+#include "format/ComparisonCounts.h"
 #include "engine/ListingJob.h"
 #include "engine/OutputWriter.h"
 #include "engine/RunProgress.h"
@@ -11,6 +12,7 @@
 
 // collect is called only when the output file could be created; it returns false when a stop
 // cut the listing short (Stopped, once the lines found were written). The writer publishes its
-// progress in progress.
+// progress in progress. A comparing run is refused before anything is created when the
+// earlier listing does not fit; comparison, when given, receives what the comparison found.
 RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal& stop,
-                       const std::function<bool(OutputWriter&)>& collect);
+                       const std::function<bool(OutputWriter&)>& collect, ComparisonCounts* comparison = nullptr);

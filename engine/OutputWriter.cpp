@@ -1,6 +1,8 @@
 #include "engine/OutputWriter.h"
 
 #include "content/ContentReader.h"
+#include "engine/EarlierListingFit.h"
+#include "engine/ListingComparison.h"
 #include "format/EntryFields.h"
 #include "format/TemplateExpander.h"
 
@@ -39,9 +41,18 @@ void OutputWriter::Begin() {
     formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_);
 }
 
-bool OutputWriter::Open() {
-    return job_.outputHandle ? file_.Attach(job_.outputHandle) : file_.Create(job_.options.outputPath);
+RunResult OutputWriter::OpenEarlierListing() {
+    if (!job_.options.compare) return RunResult::Complete;
+    if (!earlier_.Open(job_.options.earlierListing, job_.options.utf8)) return RunResult::EarlierUnreadable;
+    return CheckEarlierListing(earlier_, job_.options);
 }
+
+bool OutputWriter::Open() {
+    if (!(job_.outputHandle ? file_.Attach(job_.outputHandle) : file_.Create(job_.options.outputPath))) return false;
+    return !ReportHasItsFile() || reportFile_.Create(job_.options.reportPath);
+}
+
+bool OutputWriter::ReportHasItsFile() const { return job_.options.compare && !job_.options.reportPath.empty(); }
 
 void OutputWriter::SetDirectory(const CString& directory, const std::wstring& realPath) {
     texts_.location = directory;
@@ -76,10 +87,24 @@ void OutputWriter::AddHeaderAndFooter() {
 
 bool OutputWriter::WriteAndClose() {
     progress_.writing.store(true, std::memory_order_relaxed);
-    bool written = !job_.options.utf8 || file_.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
-    written = written && lines_.ForEachLine([this](const char* text, size_t length) {
-        return file_.WriteLine(text, length);
-    });
+    // UTF-8 text begins with the byte-order mark, the report's as the listing's.
+    auto begin = [this](OutputFile& file) {
+        return !job_.options.utf8 || file.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
+    };
+    const bool compare = job_.options.compare;
+    bool written = begin(file_);
+    if (!compare || ReportHasItsFile()) {
+        written = written && lines_.ForEachLine([this](const char* text, size_t length) {
+            return file_.WriteLine(text, length);
+        });
+    }
+    if (compare) {
+        OutputFile& report = ReportHasItsFile() ? reportFile_ : file_;
+        if (ReportHasItsFile()) written = written && begin(report);
+        written = written && CompareWithEarlier(lines_, earlier_, encoding_, report, comparison_);
+        earlier_.Close();
+    }
     lines_.Clear();
+    written = reportFile_.Close() && written;
     return file_.Close() && written;
 }

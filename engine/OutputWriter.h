@@ -1,16 +1,19 @@
 #pragma once
 // One run's output: the file, the placeholder texts of the current directory and entry, and
 // the sorted lines, written in one pass when the walk is over. Used by one thread, in this
-// order: Begin, Open, then SetDirectory / FormatEntry as the walk goes, AddHeaderAndFooter,
-// WriteAndClose.
+// order: Begin, OpenEarlierListing, Open, then SetDirectory / FormatEntry as the walk goes,
+// AddHeaderAndFooter, WriteAndClose.
 #include <windows.h>
 
 #include <memory>
 #include <string>
 
+#include "format/ComparisonCounts.h"
+#include "engine/EarlierListing.h"
 #include "engine/ListingJob.h"
 #include "engine/OutputFile.h"
 #include "engine/RunProgress.h"
+#include "engine/RunResult.h"
 #include "engine/SortedLineStore.h"
 #include "format/EntryContent.h"
 #include "format/EntryFormatter.h"
@@ -29,8 +32,11 @@ public:
     // Makes the job's folder end with "\" (in the job itself), sets DIRNAME and OUTFILE, and
     // reads from the repeat text which placeholders the template needs.
     void Begin();
-    // Creates the output file empty, or takes the job's open output handle; false when it
-    // cannot be created.
+    // A comparing run: opens the earlier listing and checks that it fits; Complete when it
+    // does or the run does not compare, else the refusal (engine/EarlierListingFit.h).
+    RunResult OpenEarlierListing();
+    // Creates the output file empty, or takes the job's open output handle, and the report
+    // file when the report goes to a file of its own; false when one cannot be created.
     bool Open();
     // The directory whose entries follow: its text in the output's encoding and its real path
     // (see framework/LongPath.h), both ending with "\".
@@ -42,9 +48,12 @@ public:
     bool FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content = nullptr);
     // Template mode: the expanded header goes first, the expanded footer last.
     void AddHeaderAndFooter();
-    // Writes every line with CR LF (UTF-8: after the byte-order mark) and closes the file;
-    // false when a write failed.
+    // Writes every line with CR LF (UTF-8: after the byte-order mark), or in a comparing run
+    // the report, and closes the files; false when a write, or the earlier listing's read,
+    // failed.
     bool WriteAndClose();
+    // What a comparing run found, once it is written.
+    const ComparisonCounts& Comparison() const { return comparison_; }
 
     const EntryTexts& Texts() const { return texts_; }
     // From Begin on: what the lines need of the files' content.
@@ -52,6 +61,9 @@ public:
     const TextEncoding& Encoding() const { return encoding_; }
 
 private:
+    // The listing goes to the output and the report to a file of its own.
+    bool ReportHasItsFile() const;
+
     ListingJob& job_;
     RunProgress& progress_;
     const TextEncoding& encoding_;
@@ -63,4 +75,7 @@ private:
     SortedLineStore lines_;
     size_t baseLength_ = 0;
     OutputFile file_;
+    OutputFile reportFile_;  // the report when it has a file of its own
+    EarlierListing earlier_;
+    ComparisonCounts comparison_;
 };

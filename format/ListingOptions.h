@@ -38,4 +38,10 @@ struct ListingOptions {
     bool utf8 = false;            // the output is UTF-8 (with a byte-order mark), not the code page
     unsigned depth = 0;           // folder levels walked with subfolders (1: the folder's own
                                   // entries only); 0: all
+    // Comparing with an earlier list-form listing: the run writes one line per difference
+    // (engine/ListingComparison.h) instead of the listing, or as well as it when reportPath is
+    // given (the listing then goes to outputPath, the report to reportPath).
+    bool compare = false;
+    std::wstring earlierListing;  // the listing compared with; only in a run, never stored
+    std::wstring reportPath;
 };

@@ -86,6 +86,7 @@ void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, Listin
     options.footerText = texts.footer;
     options.folder = ReadPath(file, "DIRNAME");
     options.utf8 = ReadSwitch(file, "UTF8", false);
+    options.compare = ReadSwitch(file, "COMPARE", false);
 }
 
 bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
@@ -102,6 +103,7 @@ bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
     kept &= WriteSwitch(file, "VERSIONP", options.productVersion);
     kept &= WriteSwitch(file, "FILTER", options.filter);
     kept &= WriteSwitch(file, "UTF8", options.utf8);
+    kept &= WriteSwitch(file, "COMPARE", options.compare);
     kept &= WriteText(file, "FILTER", options.filterText);
     kept &= WriteText(file, "EXCLUDE", options.excludeText);
     kept &= WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});

@@ -63,6 +63,7 @@ void CMainDialog::Exchange(DataExchange& dx) {
     dx.Check(IDC_MAIN_CHECKSUM, options.checksum);
     dx.Check(IDC_MAIN_PRODUCT_VERSION, options.productVersion);
     dx.Check(IDC_MAIN_UTF8, options.utf8);
+    dx.Check(IDC_MAIN_COMPARE, options.compare);
     if (dx.Reading()) {
         KeepFirstLine(options.folder);
         KeepFirstLine(options.outputPath);

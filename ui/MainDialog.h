@@ -73,6 +73,15 @@ private:
     // The dialog's choices as a run takes them: the output field trimmed (in the field too),
     // the default output file when it is empty.
     ListingOptions Snapshot();
+    // With the compare box on and a previous listing in the output path: keeps it aside for
+    // the run to compare with (see ui/MainDialogCompare.cpp). False, having said so, when it
+    // cannot be moved.
+    bool PrepareComparison(ListingOptions& snapshot);
+    // After a comparing run: the kept listing is dropped when the new one is complete, else
+    // put back.
+    void EndComparison(bool complete);
+    // The end-of-run box of a comparing run: the counts, and the report to open.
+    void OfferReport();
     // Locks the controls and starts the run; unlocks and says so when it cannot start.
     void Start(std::unique_ptr<ListingRun> run);
     // The run's count in the caption and a busy taskbar button, from start to finish.
@@ -94,6 +103,9 @@ private:
     void OnCancelCommand();
 
     std::unique_ptr<ListingRun> run_;
+    std::wstring keptAside_;  // the previous listing while a comparing run goes; empty else
+    std::wstring keptFrom_;   // where it is put back
+    bool noPreviousListing_ = false;  // the compare box was on, but there was nothing to compare with
     std::wstring normalCaption_;  // the caption when no run is going
     TaskbarProgress taskbar_;
 };

@@ -17,7 +17,8 @@ const int kRunLockedControls[] = {
     IDC_MAIN_FILE_VERSION,  IDC_MAIN_PRODUCT_VERSION, IDC_MAIN_FILTER_FRAME,  IDC_MAIN_FILTER,
     IDC_MAIN_FILTER_TEXT,   IDC_MAIN_UPPER_CASE,    IDC_MAIN_DIRECTORY_NAMES, IDC_MAIN_SAVE,
     IDC_MAIN_USE_TEMPLATE,  IDC_MAIN_EDIT_TEMPLATE, IDC_MAIN_LOWER_CASE,      IDC_MAIN_URL,
-    IDOK,                   IDC_MAIN_UTF8,          IDC_MAIN_EXCLUDE_LABEL,   IDC_MAIN_EXCLUDE_TEXT};
+    IDOK,                   IDC_MAIN_UTF8,          IDC_MAIN_EXCLUDE_LABEL,   IDC_MAIN_EXCLUDE_TEXT,
+    IDC_MAIN_COMPARE};
 
 // The collapsed window ends this many pixels below the top edge of the filter's frame.
 const int kCollapsedMarginBelowFrame = 5;
@@ -37,6 +38,7 @@ void CMainDialog::ApplyFilterState() { EnableItem(IDC_MAIN_FILTER_TEXT, IsChecke
 void CMainDialog::ApplyTemplateState() {
     bool columnsApply = !IsChecked(IDC_MAIN_USE_TEMPLATE);
     for (int id : kColumnBoxes) EnableItem(id, columnsApply);
+    EnableItem(IDC_MAIN_COMPARE, columnsApply);  // a comparison is of list-form lines
 }
 
 void CMainDialog::MeasureGeometry() {

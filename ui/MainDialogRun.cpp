@@ -33,6 +33,14 @@ CString ResultMessage(RunResult result) {
         return LoadResourceString(IDS_CANNOT_CREATE);
     case RunResult::WriteFailed:
         return LoadResourceString(IDS_WRITE_FAILED);
+    case RunResult::EarlierUnreadable:
+        return LoadResourceString(IDS_EARLIER_UNREADABLE);
+    case RunResult::EarlierTemplate:
+        return LoadResourceString(IDS_EARLIER_TEMPLATE);
+    case RunResult::EarlierOtherColumns:
+        return LoadResourceString(IDS_EARLIER_OTHER_COLUMNS);
+    case RunResult::EarlierOtherPaths:
+        return LoadResourceString(IDS_EARLIER_OTHER_PATHS);
     case RunResult::Complete:
         break;
     }
@@ -55,6 +63,7 @@ void CMainDialog::Execute() {
     }
     ListingOptions snapshot = Snapshot();
     snapshot.folder = folder;  // the field keeps what was typed
+    if (!PrepareComparison(snapshot)) return;
     Start(std::make_unique<ListingRun>(snapshot));
 }
 
@@ -63,6 +72,7 @@ void CMainDialog::Start(std::unique_ptr<ListingRun> run) {
     EnableControls(false);
     if (!StartRun(*run_)) {
         run_.reset();  // never started: nothing is going
+        EndComparison(false);
         EnableControls(true);
         ShowMessage(Window(), IDS_START_FAILED, MB_OK | MB_ICONERROR);
         return;
@@ -82,7 +92,8 @@ void CMainDialog::OnFinish() {
     run_->Wait();  // the notice comes just before the worker's last step
     EndProgress();
     const RunResult result = run_->Result();
-    if (result == RunResult::CannotCreate || result == RunResult::WriteFailed)
+    EndComparison(result == RunResult::Complete);
+    if (result != RunResult::Complete && result != RunResult::Stopped)
         AppMessageBox(ResultMessage(result).c_str(), kFailureBoxType);
     EnableControls(true);
     if (result == RunResult::Stopped) {
@@ -90,9 +101,14 @@ void CMainDialog::OnFinish() {
         return;
     }
     if (result != RunResult::Complete) return;
-    if (!options.outputPath.empty()) {
-        const int answer =
-            DialogMessageBox(Window(), LoadResourceString(IDS_OPEN_NOW).c_str(), MB_YESNO | MB_ICONQUESTION);
+    if (run_->Job().options.compare) {
+        OfferReport();
+        return;
+    }
+    if (!options.outputPath.empty() || noPreviousListing_) {
+        const CString note = noPreviousListing_ ? LoadResourceString(IDS_COMPARE_NO_EARLIER) : CString();
+        const CString question = note + LoadResourceString(IDS_OPEN_NOW);
+        const int answer = DialogMessageBox(Window(), question.c_str(), MB_YESNO | MB_ICONQUESTION);
         if (answer != IDYES) return;
     }
     ShellExecuteW(Window(), L"OPEN", run_->Job().options.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);

@@ -1,5 +1,6 @@
 // One timed listing of a folder tree, for tools/bench-listing. Usage:
 //   listing_bench MODE FOLDER OUTPUT [THREADS]
+//   listing_bench compare FOLDER OUTPUT EARLIER
 // walk: the bare breadth-first FindFirstFileA / FindNextFileA walk, counting entries (the floor);
 //   with THREADS, the same directories read by that many threads at once, in no set order;
 // readloop: the bare walk opening and reading every file in 1 MiB blocks on one thread, no
@@ -9,7 +10,9 @@
 // template: a run through the built-in HTML texts;
 // filter: the full run with the filter *.txt;*.log;
 // exclude: the full run with half of the tree's folders excluded (dir000 to dir049 of each group);
-// checksum: a list-form run with size and checksum and relative paths.
+// checksum: a list-form run with size and checksum and relative paths;
+// compare: the full run compared with the listing EARLIER (a full run's output: the report is
+//   empty), read as the comparison goes; prints the earlier listing's bytes as the amount.
 // The runs read ahead on THREADS readers (the default for the machine when not given; 1: the
 // walk on one thread). Prints: mode, seconds, processor seconds of this process, entries
 // (walk), bytes read (readloop) or output bytes, peak working set and peak pagefile usage in
@@ -139,8 +142,14 @@ unsigned long long ReadLoop(const std::string& folder) {
     return bytes;
 }
 
+unsigned long long FileBytes(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 unsigned long long TimedRun(const std::string& mode, const std::string& folder, const std::string& output,
-                            unsigned readers) {
+                            unsigned readers, const std::string& earlier) {
     ListingOptions options;
     options.folder = CodePageText::System().ToWide(folder);
     options.outputPath = CodePageText::System().ToWide(output);
@@ -165,24 +174,29 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
         options.repeatText = "<p><a href=\"%PATH%\">%FILE% %SIZE%Bytes %DATE% %ATTRIBUTES%</a></p>";
         options.footerText = "</body>\r\n</html>\r\n";
     }
+    options.compare = mode == "compare";
+    options.earlierListing = CodePageText::System().ToWide(earlier);
     ListingRun run(options);
     if (readers) run.SetReaderThreads(readers);
     run.RunHere();
     if (run.Result() != RunResult::Complete) return 0;
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(output.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    if (options.compare) return run.Comparison().AnyDifference() ? 0 : FileBytes(earlier);
+    return FileBytes(output);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: listing_bench walk|readloop|full|utf8|template|filter|exclude|checksum FOLDER OUTPUT [THREADS]\n");
+        std::fprintf(stderr,
+                     "usage: listing_bench walk|readloop|full|utf8|template|filter|exclude|checksum FOLDER OUTPUT [THREADS]\n"
+                     "       listing_bench compare FOLDER OUTPUT EARLIER\n");
         return 2;
     }
     const std::string mode = argv[1];
-    const unsigned threads = argc == 5 ? static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10)) : 0;
+    const bool compare = mode == "compare";
+    const unsigned threads = argc == 5 && !compare ? static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10)) : 0;
+    const std::string earlier = argc == 5 && compare ? argv[4] : "";
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     const double processorStart = ProcessorSeconds();
@@ -191,7 +205,7 @@ int main(int argc, char** argv) {
     if (mode == "walk" && threads > 1) amount = BareWalkOnThreads(argv[2], threads);
     else if (mode == "walk") amount = BareWalk(argv[2], [](const std::string&, const char*) {});
     else if (mode == "readloop") amount = ReadLoop(argv[2]);
-    else amount = TimedRun(mode, argv[2], argv[3], threads);
+    else amount = TimedRun(mode, argv[2], argv[3], threads, earlier);
     QueryPerformanceCounter(&end);
     const double processor = ProcessorSeconds() - processorStart;
     PROCESS_MEMORY_COUNTERS memory = {};

@@ -86,4 +86,33 @@ TEST(ConsoleExitCode, CtrlCStopsLikeCancelWithHeaderEntriesSoFarAndFooter) {
     EXPECT_EQ("", entries) << "only small files, each once: " << listing;
 }
 
+// --compare: 0 when nothing differs, 7 when something does, the counts on standard error and
+// the report alone on the output; the earlier listing given as the output too is never emptied.
+TEST(ConsoleExitCode, CompareEndsWithZeroOrWithSevenForDifferences) {
+    TempFolder folder;
+    folder.WriteFile("data\\a.txt", "a");
+    const std::string options = "--subfolders=0 --dirs=0 --path=relative --url=0 --case=none --size=1 --date=0 "
+                                "--attributes=0 --crc=0 --version=0 --product-version=0 --template=0 ";
+    const std::string earlier = folder / "earlier.txt";
+    const ConsoleOutcome listed = RunConsoleProgram(options + Quoted(folder / "data") + " " + Quoted(earlier));
+    ASSERT_EQ(0u, listed.exitCode) << listed.err;
+    const std::string compare = options + "--compare=" + Quoted(earlier) + " " + Quoted(folder / "data");
+
+    ConsoleOutcome same = RunConsoleProgram(compare + " -");
+    EXPECT_EQ(0u, same.exitCode);
+    EXPECT_EQ("", same.out);
+    EXPECT_EQ("前回の一覧との違い: 追加 0 件、削除 0 件、変更 0 件 (変更なし 1 件)\r\n", same.err);
+
+    folder.WriteFile("data\\b.txt", "bb");
+    folder.WriteFile("data\\a.txt", "aa");
+    ConsoleOutcome differs = RunConsoleProgram(compare + " -");
+    EXPECT_EQ(7u, differs.exitCode);
+    EXPECT_EQ("<\ta.txt\t1\r\n>\ta.txt\t2\r\n+\tb.txt\t2\r\n", differs.out);
+    EXPECT_EQ("前回の一覧との違い: 追加 1 件、削除 0 件、変更 1 件 (変更なし 0 件)\r\n", differs.err);
+
+    ConsoleOutcome overItself = RunConsoleProgram(compare + " " + Quoted(earlier));
+    EXPECT_EQ(3u, overItself.exitCode);
+    EXPECT_EQ("a.txt\t1\r\n", ReadWholeFile(earlier));
+}
+
 }  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+// An earlier listing read line by line as a comparison goes, never held whole. It is held open
+// for the whole run, shared for reading only: nothing can change it meanwhile, nor can the run
+// create its output over it. A UTF-8 byte-order mark says UTF-8, else the text is the code
+// page's; lines end with CR LF or LF, and each comes in the output's encoding.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class EarlierListing {
+public:
+    EarlierListing() = default;
+    ~EarlierListing() { Close(); }
+    EarlierListing(const EarlierListing&) = delete;
+    EarlierListing& operator=(const EarlierListing&) = delete;
+
+    // Opens the listing and sets it at its first line; false when it cannot be opened or read.
+    bool Open(const std::wstring& path, bool utf8Output);
+    // Back to the first line; false when the file cannot be read.
+    bool Rewind();
+    // The next line without its line end; false at the end, or when reading failed (Failed).
+    bool NextLine(std::string& line);
+    bool Failed() const { return failed_; }
+    void Close();
+
+private:
+    // Reads on into the buffer, keeping the unfinished line; false at the end or on failure.
+    bool Refill();
+    void ToOutputEncoding(std::string& line) const;
+
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    bool utf8File_ = false;
+    bool utf8Output_ = false;
+    bool failed_ = false;
+    bool atEnd_ = false;
+    std::vector<char> buffer_;
+    size_t begin_ = 0;  // the unread bytes are buffer_[begin_, end_)
+    size_t end_ = 0;
+};
