@@ -19,6 +19,10 @@
 struct Directory {
     CString text;
     std::wstring realPath;
+    // Entered as a plain folder (no link), with the times its entry showed then: what is opened
+    // by its path later may since have been swapped for a link.
+    bool enteredAsFolder = false;
+    FILETIME created{}, written{};
 };
 
 // One entry as a walk takes it; kept from entry to entry, so its buffers are reused.
@@ -47,10 +51,15 @@ public:
     // it, or where it leads cannot be told.
     bool Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry);
 
+    // Whether the walk reads the directory its search has just opened: a folder entered as a
+    // plain one that has been swapped for a link since is read only as the link rule allows.
+    // Its "." entry, the search's first, tells the same folder by the same times at no cost.
+    bool MayRead(const DirectorySearch& search, const Directory& directory);
+
 private:
     bool IsListed(const WIN32_FIND_DATAW& entry, const CString& name) const;
     bool Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name, Directory& child);
-    bool LeadsElsewhere(const Directory& directory, const std::wstring& linkPath);
+    bool LeadsElsewhere(const std::wstring& directoryPath, const std::wstring& linkPath);
 
     const ListingJob& job_;
     const TextEncoding& encoding_;
