@@ -67,10 +67,9 @@ bool ParseTemplate(const std::wstring& value, ConsoleRequest& request) {
 }
 
 bool ParseFilter(const std::wstring& value, ConsoleRequest& request) {
-    const CString text = AnsiFromWide(value);
-    request.overrides.push_back([text](ListingOptions& options) {
+    request.overrides.push_back([value](ListingOptions& options) {
         options.filter = true;
-        options.filterText = text;
+        options.filterText = value;
     });
     return true;
 }

@@ -1,6 +1,5 @@
 #include "engine/ListingJob.h"
 
-#include "engine/WildcardFilter.h"
 #include "text/CodePageText.h"
 #include "text/Utf8Text.h"
 
@@ -15,9 +14,8 @@ ListingJob::ListingJob(const ListingOptions& chosen) : options(chosen) {
     if (options.filter) SplitFilterText(options.filterText, filterList);
     if (!options.utf8) return;
     const TextEncoding& utf8 = Utf8Text::Instance();
-    for (CString* text : {&options.filterText, &options.headerText, &options.repeatText, &options.footerText})
+    for (CString* text : {&options.headerText, &options.repeatText, &options.footerText})
         *text = utf8.FromCodePage(*text);
-    for (CString& pattern : filterList) pattern = utf8.FromCodePage(pattern);
 }
 
 const TextEncoding& ListingJob::Encoding() const {

@@ -37,14 +37,14 @@ WalkRules::WalkRules(const ListingJob& job, const TextEncoding& encoding, const 
 
 bool WalkRules::Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry) {
     if (!NextWalkedEntry(search, encoding_, stop_, entry)) return false;
-    entry.listed = IsListed(entry.record, entry.name);
+    entry.listed = IsListed(entry.record);
     entry.entered = Enters(directory, entry.record, entry.name, entry.child);
     return true;
 }
 
-bool WalkRules::IsListed(const WIN32_FIND_DATAW& entry, const CString& name) const {
+bool WalkRules::IsListed(const WIN32_FIND_DATAW& entry) const {
     if (IsDirectory(entry) && !job_.options.directoryNames) return false;
-    return !job_.options.filter || filter_.Matches(name);
+    return !job_.options.filter || filter_.Matches(entry.cFileName);
 }
 
 bool WalkRules::Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name,

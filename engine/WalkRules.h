@@ -57,7 +57,7 @@ public:
     bool MayRead(const DirectorySearch& search, const Directory& directory);
 
 private:
-    bool IsListed(const WIN32_FIND_DATAW& entry, const CString& name) const;
+    bool IsListed(const WIN32_FIND_DATAW& entry) const;
     bool Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name, Directory& child);
     bool LeadsElsewhere(const std::wstring& directoryPath, const std::wstring& linkPath);
 

@@ -39,6 +39,14 @@ bool WritePath(const std::wstring& file, const char* key, const std::wstring& pa
 
 std::wstring ReadPath(const std::wstring& file, const char* key) { return CodePageText::System().ToWide(ReadText(file, key)); }
 
+// A filter that the code page cannot hold would come back as other patterns: it is not stored,
+// the key keeps the previous one, and the save counts as failed.
+bool WriteFilter(const std::wstring& file, const std::wstring& filter) {
+    const CodePageText& cp = CodePageText::System();
+    const CString text = cp.TextFromWide(filter);
+    return cp.ToWide(text) == filter && WriteText(file, "FILTER", text);
+}
+
 // A close that cannot write a key loses nothing when the file already gives its value (a
 // program kept where it may not write, closed with nothing changed): only a lost change counts.
 bool KeepSwitch(const std::wstring& file, const char* key, bool on, bool defaultOn) {
@@ -77,7 +85,7 @@ void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, Listin
     options.subfolders = ReadSwitch(file, "SUBDIR", kSubfoldersDefault);
     options.useTemplate = ReadSwitch(file, "TEMPLATE", false);
 
-    options.filterText = ReadText(file, "FILTER");
+    options.filterText = CodePageText::System().ToWide(ReadText(file, "FILTER"));
     options.outputPath = ReadPath(file, "FILENAME");
     const TemplateTexts texts = ReadTemplateTexts(file, builtIn);
     options.headerText = texts.header;
@@ -101,7 +109,7 @@ bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
     kept &= WriteSwitch(file, "VERSIONP", options.productVersion);
     kept &= WriteSwitch(file, "FILTER", options.filter);
     kept &= WriteSwitch(file, "UTF8", options.utf8);
-    kept &= WriteText(file, "FILTER", options.filterText);
+    kept &= WriteFilter(file, options.filterText);
     kept &= WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
     return kept;
 }

@@ -155,7 +155,7 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
     options.utf8 = mode == "utf8";
     if (mode == "filter") {
         options.filter = true;
-        options.filterText = "*.txt;*.log";
+        options.filterText = L"*.txt;*.log";
     }
     if (mode == "template") {
         options.useTemplate = true;

@@ -57,7 +57,7 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         EXPECT_EQ(Narrow(job.options.outputPath), folder / "一覧.txt.");
         EXPECT_EQ(job.options.pathType, PathType::Relative);
         EXPECT_TRUE(job.options.filter);
-        EXPECT_EQ(job.filterList, (CStringList{"*.txt", "*.doc"}));
+        EXPECT_EQ(job.filterList, (PatternList{L"*.txt", L"*.doc"}));
         EXPECT_EQ(job.options.repeatText, d.options.repeatText);
         EXPECT_FALSE(d.IsItemEnabled(IDOK));
         EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_SAVE));

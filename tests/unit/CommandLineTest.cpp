@@ -33,7 +33,7 @@ TEST(CommandLine, OptionsInEitherFormAppliedInOrderAroundTheOperands) {
     EXPECT_FALSE(p.options.upperCase) << "the later --case wins";
     EXPECT_TRUE(p.options.lowerCase);
     EXPECT_FALSE(p.options.filter) << "--no-filter after --filter";
-    EXPECT_EQ("*.txt;*.log", p.options.filterText);
+    EXPECT_EQ(L"*.txt;*.log", p.options.filterText);
 
     // "--" ends the options; "-" as output is standard output.
     p = Parse({L"--settings=my.ini", L"--", L"--odd folder", L"-"});
