@@ -68,10 +68,9 @@ bool ParseTemplate(const std::wstring& value, ConsoleRequest& request) {
 }
 
 bool ParseFilter(const std::wstring& value, ConsoleRequest& request) {
-    const CString text = AnsiFromWide(value);
-    request.overrides.push_back([text](ListingOptions& options) {
+    request.overrides.push_back([value](ListingOptions& options) {
         options.filter = true;
-        options.filterText = text;
+        options.filterText = value;
     });
     return true;
 }
@@ -82,8 +81,7 @@ bool ParseNoFilter(const std::wstring&, ConsoleRequest& request) {
 }
 
 bool ParseExclude(const std::wstring& value, ConsoleRequest& request) {
-    const CString text = AnsiFromWide(value);
-    request.overrides.push_back([text](ListingOptions& options) { options.excludeText = text; });
+    request.overrides.push_back([value](ListingOptions& options) { options.excludeText = value; });
     return true;
 }
 

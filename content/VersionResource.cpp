@@ -18,7 +18,8 @@ void ReadVersionFields(const std::wstring& fullPath, std::string& version,
                        std::string& productVersion) {
     version.clear();
     productVersion.clear();
-    const std::wstring path = ExtendedPath(fullPath);
+    // The version functions go through the loader: the plain path wherever it will do.
+    const std::wstring path = PlainPathWherePossible(fullPath);
     if (path.empty()) return;
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);

@@ -16,6 +16,9 @@ public:
 
     // The next entry; false when there is none left (or the directory cannot be searched).
     bool Next(WIN32_FIND_DATAW& entry);
+    // The search's first entry while Next has not yet returned it (usually "." for a
+    // directory's search), else null.
+    const WIN32_FIND_DATAW* First() const { return unread_ ? &first_ : nullptr; }
 
 private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;

@@ -121,7 +121,13 @@ void FolderSequence::ReadBatchOf(Slot& slot, std::unique_lock<std::mutex>& lock,
 // the batch is full or a stop came.
 bool FolderSequence::ReadEntries(Slot& slot, EntryBatch& batch, Reader& reader) {
     PauseBeforeRead();
-    if (!slot.search) slot.search = std::make_unique<DirectorySearch>(slot.directory->realPath + L"*");
+    if (!slot.search) {
+        slot.search = std::make_unique<DirectorySearch>(slot.directory->realPath + L"*");
+        if (!reader.rules.MayRead(*slot.search, *slot.directory)) {
+            slot.search.reset();
+            return true;
+        }
+    }
     WalkedEntry& entry = reader.entry;
     while (batch.Count() < kBatchEntries) {
         if (!reader.rules.Step(*slot.search, *slot.directory, entry)) {

@@ -3,6 +3,7 @@
 #include <deque>
 #include <utility>
 
+#include "content/ReadPause.h"
 #include "engine/ContentPrefetcher.h"
 #include "engine/DirectorySearch.h"
 #include "engine/FolderSequence.h"
@@ -44,7 +45,9 @@ private:
     // first. A directory that cannot be searched (no access) contributes nothing.
     bool List(const Directory& directory, std::deque<Directory>& queue) {
         writer_.SetDirectory(directory.text, directory.realPath);
+        PauseBeforeRead();
         DirectorySearch search(directory.realPath + L"*");
+        if (!rules_.MayRead(search, directory)) return !stop_;
         while (rules_.Step(search, directory, entry_)) {
             if (entry_.listed && !writer_.FormatEntry(entry_.record, entry_.name)) return false;
             if (entry_.entered) queue.push_back(std::move(entry_.child));

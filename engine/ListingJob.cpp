@@ -1,7 +1,6 @@
 #include "engine/ListingJob.h"
 
 #include "engine/Exclusions.h"
-#include "engine/WildcardFilter.h"
 #include "text/CodePageText.h"
 #include "text/Utf8Text.h"
 
@@ -18,11 +17,8 @@ ListingJob::ListingJob(const ListingOptions& chosen) : options(chosen) {
     SplitExclusionText(options.excludeText, excludedNames, excludedPaths);
     if (!options.utf8) return;
     const TextEncoding& utf8 = Utf8Text::Instance();
-    for (CString* text : {&options.filterText, &options.excludeText, &options.headerText, &options.repeatText,
-                          &options.footerText})
+    for (CString* text : {&options.headerText, &options.repeatText, &options.footerText})
         *text = utf8.FromCodePage(*text);
-    for (CStringList* list : {&filterList, &excludedNames, &excludedPaths})
-        for (CString& pattern : *list) pattern = utf8.FromCodePage(pattern);
 }
 
 const TextEncoding& ListingJob::Encoding() const {

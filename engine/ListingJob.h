@@ -4,6 +4,7 @@
 // the run only the run changes it (the folder's "\").
 #include <windows.h>
 
+#include "engine/WildcardFilter.h"
 #include "format/ListingOptions.h"
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
@@ -14,19 +15,19 @@ unsigned DefaultReaderThreads();
 
 struct ListingJob {
     ListingJob() = default;
-    // Takes the options; the template texts and the patterns (the filter's split when it is
-    // on, the exclusions' always) are converted into the output's encoding. A comparing run
-    // lists without the template.
+    // Takes the options, the filter's patterns split when it is on and the exclusions' always;
+    // the template texts are converted into the output's encoding. A comparing run lists
+    // without the template.
     explicit ListingJob(const ListingOptions& chosen);
 
     // The output's encoding: UTF-8 or the system's code page.
     const TextEncoding& Encoding() const;
 
     ListingOptions options;
-    CStringList filterList;  // the patterns, in the order typed
+    PatternList filterList;  // the patterns, in the order typed
     // The exclusions' patterns: matched against names, and against paths below the folder.
-    CStringList excludedNames;
-    CStringList excludedPaths;
+    PatternList excludedNames;
+    PatternList excludedPaths;
     // Threads that read a folder run's directories ahead of the one that formats the entries
     // (engine/FolderSequence.h), and three times as many more for the files' content when it
     // is read too (engine/ContentPrefetcher.h); 0

@@ -1,5 +1,6 @@
 #include "engine/ListingRun.h"
 
+#include <new>
 #include <utility>
 
 #include "engine/FolderWalk.h"
@@ -38,7 +39,13 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
-    result_ = WriteListing(job_, progress_, stop_, [this](OutputWriter& writer) {
-        return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
-    }, &comparison_);
+    try {
+        result_ = WriteListing(job_, progress_, stop_, [this](OutputWriter& writer) {
+            return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
+        }, &comparison_);
+    } catch (const std::bad_alloc&) {
+        // Out of memory: the lines held are given up and the file is closed as it stands, as
+        // after a failed write; the front end stays to say so.
+        result_ = RunResult::WriteFailed;
+    }
 }

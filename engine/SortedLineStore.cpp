@@ -1,8 +1,22 @@
 #include "engine/SortedLineStore.h"
 
+#include <utility>
+
 #include "engine/InsertionSearch.h"
 
+namespace {
+
+std::function<void()>& BeforeInsert() {
+    static std::function<void()> call;
+    return call;
+}
+
+}  // namespace
+
+void SetBeforeInsertForTests(std::function<void()> call) { BeforeInsert() = std::move(call); }
+
 void SortedLineStore::InsertLine(const CString& line) {
+    if (BeforeInsert()) BeforeInsert()();
     const size_t n = lines_.Count();
     // The order is a total preorder, so the search's outcome at any index follows from where
     // the equal lines stand: the placement is the full search's, comparison for comparison.

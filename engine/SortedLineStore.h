@@ -8,6 +8,11 @@
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
 
+// A seam for tests: a call made before each entry line is kept, so that a test can make the
+// store's allocation fail (throw std::bad_alloc). Never set in the programs; set it only while
+// no run is going.
+void SetBeforeInsertForTests(std::function<void()> call);
+
 class SortedLineStore {
 public:
     // Lines are compared by the encoding's order.

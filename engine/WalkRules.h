@@ -18,12 +18,16 @@
 #include "text/TextEncoding.h"
 
 // A directory to list: its text for the output and its real path, both ending in "\"; where
-// in the text its path below the listed folder starts, and its level below it.
+// in the real path its path below the listed folder starts, and its level below it.
 struct Directory {
     CString text;
     std::wstring realPath;
-    size_t belowListed = 0;
-    unsigned level = 0;  // the listed folder's is 0
+    size_t belowListed = 0;  // where in realPath the path below the listed folder starts
+    unsigned level = 0;      // the listed folder's is 0
+    // Entered as a plain folder (no link), with the times its entry showed then: what is opened
+    // by its path later may since have been swapped for a link.
+    bool enteredAsFolder = false;
+    FILETIME created{}, written{};
 };
 
 // The listed folder as the walk's first directory.
@@ -56,10 +60,15 @@ public:
     // where it leads cannot be told.
     bool Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry);
 
+    // Whether the walk reads the directory its search has just opened: a folder entered as a
+    // plain one that has been swapped for a link since is read only as the link rule allows.
+    // Its "." entry, the search's first, tells the same folder by the same times at no cost.
+    bool MayRead(const DirectorySearch& search, const Directory& directory);
+
 private:
-    bool IsListed(const WIN32_FIND_DATAW& entry, const CString& name) const;
+    bool IsListed(const WIN32_FIND_DATAW& entry) const;
     bool Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name, Directory& child);
-    bool LeadsElsewhere(const Directory& directory, const std::wstring& linkPath);
+    bool LeadsElsewhere(const std::wstring& directoryPath, const std::wstring& linkPath);
 
     const ListingJob& job_;
     const TextEncoding& encoding_;

@@ -1,46 +1,44 @@
 #include "engine/WildcardFilter.h"
 
-#include <cstring>
+#include <cwchar>
 #include <utility>
-#include <vector>
 
-#include "text/CodePageText.h"
-
-void SplitFilterText(const CString& filterText, CStringList& patterns) {
-    const CodePageText& cp = CodePageText::System();
-    const char* start = filterText.c_str();
-    const char* p = start;
+void SplitFilterText(const std::wstring& filterText, PatternList& patterns) {
+    size_t start = 0;
     for (;;) {
-        if (*p == ';' || *p == '\0') {
-            if (p > start) patterns.emplace_back(start, p - start);
-            if (*p == '\0') return;
-            start = ++p;
-        } else {
-            p = cp.Next(p);
-        }
+        const size_t end = filterText.find(L';', start);
+        const size_t stop = end == std::wstring::npos ? filterText.size() : end;
+        if (stop > start) patterns.push_back(filterText.substr(start, stop - start));
+        if (end == std::wstring::npos) return;
+        start = end + 1;
     }
 }
 
 namespace {
 
-// Byte offsets where each character starts, plus the end offset (replacing what starts held).
-void CharacterStarts(const char* text, const TextEncoding& encoding, std::vector<size_t>& starts) {
+bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// Offsets where each character starts, plus the end offset (replacing what starts held).
+void CharacterStarts(const std::wstring& text, std::vector<size_t>& starts) {
     starts.clear();
-    const char* p = text;
-    for (; *p; p = encoding.Next(p)) starts.push_back(static_cast<size_t>(p - text));
-    starts.push_back(static_cast<size_t>(p - text));
+    for (size_t i = 0; i < text.size(); ++i) {
+        starts.push_back(i);
+        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) ++i;
+    }
+    starts.push_back(text.size());
 }
 
-bool CharacterMatches(const char* pattern, size_t patternLength, const char* name, size_t nameLength) {
-    if (patternLength == 1 && *pattern == '?') return true;
-    return patternLength == nameLength && std::memcmp(pattern, name, nameLength) == 0;
+bool CharacterMatches(const wchar_t* pattern, size_t patternLength, const wchar_t* name, size_t nameLength) {
+    if (patternLength == 1 && *pattern == L'?') return true;
+    return patternLength == nameLength && std::wmemcmp(pattern, name, nameLength) == 0;
 }
 
 // Decides the recursive definition (a "*" tries every later position of the name, from the
 // current one up to, not including, its end) bottom-up over character positions: the same
 // results in pattern length x name length steps, with no recursion to overflow the stack.
 // ps, ns: the character starts of pattern and name; next, current: rows to work in.
-bool MatchStarts(const char* pattern, const std::vector<size_t>& ps, const char* name,
+bool MatchStarts(const wchar_t* pattern, const std::vector<size_t>& ps, const wchar_t* name,
                  const std::vector<size_t>& ns, std::vector<char>& next, std::vector<char>& current) {
     const size_t np = ps.size() - 1, nn = ns.size() - 1;
     // next[j]: does the pattern from character i+1 on match the name from character j on.
@@ -48,9 +46,9 @@ bool MatchStarts(const char* pattern, const std::vector<size_t>& ps, const char*
     current.assign(nn + 1, 0);
     next[nn] = 1;
     for (size_t i = np; i-- > 0;) {
-        const char* pc = pattern + ps[i];
+        const wchar_t* pc = pattern + ps[i];
         const size_t pl = ps[i + 1] - ps[i];
-        if (pl == 1 && *pc == '*') {
+        if (pl == 1 && *pc == L'*') {
             const bool last = i + 1 == np;
             char later = 0;  // any match from a position j..nn-1
             current[nn] = last;
@@ -71,28 +69,28 @@ bool MatchStarts(const char* pattern, const std::vector<size_t>& ps, const char*
 
 }  // namespace
 
-bool MatchWildcard(const char* pattern, const char* name, const TextEncoding& encoding) {
+bool MatchWildcard(const std::wstring& pattern, const std::wstring& name) {
     std::vector<size_t> ps, ns;
     std::vector<char> next, current;
-    CharacterStarts(pattern, encoding, ps);
-    CharacterStarts(name, encoding, ns);
-    return MatchStarts(pattern, ps, name, ns, next, current);
+    CharacterStarts(pattern, ps);
+    CharacterStarts(name, ns);
+    return MatchStarts(pattern.c_str(), ps, name.c_str(), ns, next, current);
 }
 
-WildcardFilter::WildcardFilter(const CStringList& patterns, const TextEncoding& encoding) : encoding_(&encoding) {
-    for (const CString& text : patterns) {
+WildcardFilter::WildcardFilter(const PatternList& patterns, const TextEncoding& encoding) : encoding_(&encoding) {
+    for (const std::wstring& text : patterns) {
         Pattern pattern{text, {}};
-        encoding.ToUpper(pattern.text);
-        CharacterStarts(pattern.text.c_str(), encoding, pattern.starts);
+        encoding.ToUpperWide(&pattern.text[0], pattern.text.size());
+        CharacterStarts(pattern.text, pattern.starts);
         patterns_.push_back(std::move(pattern));
     }
 }
 
-bool WildcardFilter::Matches(const CString& name) const {
+bool WildcardFilter::Matches(const wchar_t* name) const {
     if (patterns_.empty()) return false;
     upperName_.assign(name);
-    encoding_->ToUpper(upperName_);
-    CharacterStarts(upperName_.c_str(), *encoding_, nameStarts_);
+    encoding_->ToUpperWide(&upperName_[0], upperName_.size());
+    CharacterStarts(upperName_, nameStarts_);
     for (const Pattern& pattern : patterns_)
         if (MatchStarts(pattern.text.c_str(), pattern.starts, upperName_.c_str(), nameStarts_, next_, current_))
             return true;

@@ -15,9 +15,11 @@ struct ListingOptions {
     std::wstring folder;     // the folder to list; a run makes it end with "\"
     std::wstring outputPath; // the file to write; in a run never empty (the default output
                              // then), unless the run writes to an open handle
+    // ";"-separated wildcard patterns, of any characters (the console program's may hold
+    // what the code page cannot; the settings file keeps only what it can).
+    std::wstring filterText;
+    std::wstring excludeText;  // the same, of entries neither listed nor entered
     // Texts in the ANSI code page, as the settings file keeps them.
-    CString filterText;      // ";"-separated wildcard patterns
-    CString excludeText;     // ";"-separated patterns of entries neither listed nor entered
     CString headerText;      // template text before the entries
     CString repeatText;      // template text expanded once per entry
     CString footerText;      // template text after the entries

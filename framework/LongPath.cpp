@@ -86,6 +86,20 @@ std::wstring CreationPath(const std::wstring& path) {
     return ExtendedPath(full);
 }
 
+std::wstring PlainPathWherePossible(const std::wstring& path) {
+    const std::wstring extended = ExtendedPath(path);
+    std::wstring plain;
+    if (StartsWith(extended, L"\\\\?\\UNC\\")) plain = L"\\\\" + extended.substr(8);
+    else if (extended.size() > 6 && extended[5] == L':') plain = extended.substr(4);  // "\\?\C:..."
+    if (plain.empty() || plain.size() >= MAX_PATH) return extended;
+    for (size_t i = 0; i < plain.size(); ++i) {
+        const bool endOfPart = i + 1 == plain.size() || plain[i + 1] == L'\\';
+        if (endOfPart && (plain[i] == L'.' || plain[i] == L' ')) return extended;
+    }
+    // The system's own full form tells a device name ("NUL", "CON.txt") from a file.
+    return FullPath(plain) == plain ? plain : extended;
+}
+
 DWORD PathAttributes(const std::wstring& path) {
     const std::wstring real = ExtendedPath(path);
     return real.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(real.c_str());

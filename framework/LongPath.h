@@ -24,6 +24,12 @@ std::wstring CreationPath(const std::wstring& path);
 // "C:\Data") when that names one; empty when neither does. Names a walk finds keep theirs.
 std::wstring TypedFolder(const std::wstring& path);
 
+// The path for a call whose handling of the extended form is least certain (the version
+// functions go through the loader): the plain full path where it is shorter than 260 units and
+// means the same file (no part ends in a dot or a blank, nothing names a device), else the
+// extended form. Empty when the path has no full form.
+std::wstring PlainPathWherePossible(const std::wstring& path);
+
 // GetFileAttributesW of the real path; INVALID_FILE_ATTRIBUTES when it cannot be reached.
 DWORD PathAttributes(const std::wstring& path);
 

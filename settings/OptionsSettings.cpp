@@ -39,6 +39,14 @@ bool WritePath(const std::wstring& file, const char* key, const std::wstring& pa
 
 std::wstring ReadPath(const std::wstring& file, const char* key) { return CodePageText::System().ToWide(ReadText(file, key)); }
 
+// Patterns that the code page cannot hold would come back as other patterns: they are not
+// stored, the key keeps the previous ones, and the save counts as failed.
+bool WritePatterns(const std::wstring& file, const char* key, const std::wstring& patterns) {
+    const CodePageText& cp = CodePageText::System();
+    const CString text = cp.TextFromWide(patterns);
+    return cp.ToWide(text) == patterns && WriteText(file, key, text);
+}
+
 // A close that cannot write a key loses nothing when the file already gives its value (a
 // program kept where it may not write, closed with nothing changed): only a lost change counts.
 bool KeepSwitch(const std::wstring& file, const char* key, bool on, bool defaultOn) {
@@ -77,8 +85,8 @@ void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, Listin
     options.subfolders = ReadSwitch(file, "SUBDIR", kSubfoldersDefault);
     options.useTemplate = ReadSwitch(file, "TEMPLATE", false);
 
-    options.filterText = ReadText(file, "FILTER");
-    options.excludeText = ReadText(file, "EXCLUDE");
+    options.filterText = CodePageText::System().ToWide(ReadText(file, "FILTER"));
+    options.excludeText = CodePageText::System().ToWide(ReadText(file, "EXCLUDE"));
     options.outputPath = ReadPath(file, "FILENAME");
     const TemplateTexts texts = ReadTemplateTexts(file, builtIn);
     options.headerText = texts.header;
@@ -104,8 +112,8 @@ bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
     kept &= WriteSwitch(file, "FILTER", options.filter);
     kept &= WriteSwitch(file, "UTF8", options.utf8);
     kept &= WriteSwitch(file, "COMPARE", options.compare);
-    kept &= WriteText(file, "FILTER", options.filterText);
-    kept &= WriteText(file, "EXCLUDE", options.excludeText);
+    kept &= WritePatterns(file, "FILTER", options.filterText);
+    kept &= WritePatterns(file, "EXCLUDE", options.excludeText);
     kept &= WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
     return kept;
 }

@@ -1,5 +1,6 @@
 #include "text/CodePageText.h"
 
+#include "text/SimpleCase.h"
 #include "text/WideConversion.h"
 
 namespace {
@@ -31,6 +32,7 @@ CodePageText::CodePageText(UINT codePage) : codePage_(codePage) {
             for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) lead_[b] = true;
         BuildCaseMaps(codePage);
     }
+    BuildWideUpper(codePage);
 }
 
 const CodePageText& CodePageText::System() {
@@ -49,6 +51,33 @@ void CodePageText::BuildCaseMaps(UINT codePage) {
             upper_[pair] = MapPair(codePage, pair, LCMAP_UPPERCASE);
             lower_[pair] = MapPair(codePage, pair, LCMAP_LOWERCASE);
         }
+    }
+}
+
+namespace {
+
+// The one UTF-16 unit a character of the code page is; false when it is none or more.
+bool UnitOf(UINT codePage, const char* bytes, int length, wchar_t& unit) {
+    return MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, length, &unit, 1) == 1;
+}
+
+}  // namespace
+
+// The code page's own rule for every character it holds (only a-z among its single bytes,
+// its case map among its double bytes), the simple mapping for the rest.
+void CodePageText::BuildWideUpper(UINT codePage) {
+    wideUpper_ = SimpleCaseMap(LCMAP_UPPERCASE);
+    wchar_t unit = 0, upper = 0;
+    for (unsigned b = 0x80; b < 0x100; ++b) {
+        const char single = static_cast<char>(b);
+        if (!lead_[b] && UnitOf(codePage, &single, 1, unit)) wideUpper_[static_cast<size_t>(unit)] = unit;
+    }
+    for (size_t pair = 0; pair < upper_.size(); ++pair) {
+        if (!lead_[pair >> 8] || (pair & 0xFF) < 0x40) continue;
+        const char bytes[2] = {static_cast<char>(pair >> 8), static_cast<char>(pair & 0xFF)};
+        if (!UnitOf(codePage, bytes, 2, unit)) continue;
+        const char mapped[2] = {static_cast<char>(upper_[pair] >> 8), static_cast<char>(upper_[pair] & 0xFF)};
+        wideUpper_[static_cast<size_t>(unit)] = upper_[pair] != pair && UnitOf(codePage, mapped, 2, upper) ? upper : unit;
     }
 }
 
@@ -85,6 +114,9 @@ void CodePageText::Convert(std::string& text, const std::vector<unsigned short>&
 
 void CodePageText::ToUpper(std::string& text) const { Convert(text, upper_, true); }
 void CodePageText::ToLower(std::string& text) const { Convert(text, lower_, false); }
+void CodePageText::ToUpperWide(wchar_t* text, size_t length) const {
+    for (size_t i = 0; i < length; ++i) text[i] = wideUpper_[static_cast<size_t>(text[i])];
+}
 
 int CodePageText::Compare(const char* a, const char* b) const {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(a);

@@ -30,6 +30,7 @@ public:
     // through the code page's own case mapping (full-width letters).
     void ToUpper(std::string& text) const override;
     void ToLower(std::string& text) const override;
+    void ToUpperWide(wchar_t* text, size_t length) const override;
 
     // <0, 0 or >0: the order values of the characters (OrderValue), the first difference
     // deciding; a text that ends first sorts first.
@@ -66,10 +67,12 @@ private:
         return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - ('a' - 'A')) : c;
     }
     void BuildCaseMaps(UINT codePage);
+    void BuildWideUpper(UINT codePage);
     void Convert(std::string& text, const std::vector<unsigned short>& map, bool toUpper) const;
 
     UINT codePage_;
     bool lead_[256];
     std::vector<unsigned short> upper_;  // lead*256+trail -> mapped pair; empty when single-byte
     std::vector<unsigned short> lower_;
+    std::vector<wchar_t> wideUpper_;  // UTF-16 unit -> its upper case by the rule of ToUpperWide
 };

@@ -14,6 +14,10 @@ public:
     // Whole-string case conversion in place.
     virtual void ToUpper(std::string& text) const = 0;
     virtual void ToLower(std::string& text) const = 0;
+    // UTF-16 text upper-cased in place, for names compared without regard to case (the
+    // filter): a character this encoding holds as ToUpper changes it written here, any other
+    // by the system's simple mapping. One unit stays one unit.
+    virtual void ToUpperWide(wchar_t* text, size_t length) const = 0;
     // The order of the output's lines, without regard to case: <0, 0 or >0.
     virtual int Compare(const char* a, const char* b) const = 0;
     // UTF-16 text written in this encoding; a character the encoding cannot hold becomes "?"

@@ -5,29 +5,13 @@
 #include <cstring>
 
 #include "text/CodePageText.h"
+#include "text/SimpleCase.h"
 #include "text/WideConversion.h"
 
 namespace {
 
 // Order values above every one of the code page (which are at most 0xFFFF).
 constexpr unsigned kBeyondCodePage = 0x10000;
-
-// The case map of every UTF-16 unit but the surrogates, which map to themselves.
-std::vector<wchar_t> CaseMap(DWORD flag) {
-    std::vector<wchar_t> map(0x10000);
-    for (size_t i = 0; i < map.size(); ++i) map[i] = static_cast<wchar_t>(i);
-    auto mapRange = [&](size_t first, size_t end) {
-        const int length = static_cast<int>(end - first);
-        std::vector<wchar_t> mapped(end - first);
-        // The simple mapping changes no length: one call maps the whole range unit by unit.
-        if (LCMapStringEx(LOCALE_NAME_INVARIANT, flag, &map[first], length, mapped.data(), length, nullptr,
-                          nullptr, 0) == length)
-            for (size_t i = first; i < end; ++i) map[i] = mapped[i - first];
-    };
-    mapRange(1, 0xD800);
-    mapRange(0xE000, 0x10000);
-    return map;
-}
 
 // The order value of every UTF-16 unit. A character of the code page has the code page's own,
 // so that the two encodings order the same names alike. Any other counts as its upper case: as
@@ -90,7 +74,7 @@ const Utf8Text& Utf8Text::Instance() {
 }
 
 Utf8Text::Utf8Text()
-    : upper_(CaseMap(LCMAP_UPPERCASE)), lower_(CaseMap(LCMAP_LOWERCASE)), order_(OrderMap(upper_)) {}
+    : upper_(SimpleCaseMap(LCMAP_UPPERCASE)), lower_(SimpleCaseMap(LCMAP_LOWERCASE)), order_(OrderMap(upper_)) {}
 
 const char* Utf8Text::Next(const char* p) const {
     if (*p == '\0') return p;
@@ -127,6 +111,9 @@ void Utf8Text::Convert(std::string& text, const std::vector<wchar_t>& map) const
 }
 
 void Utf8Text::ToUpper(std::string& text) const { Convert(text, upper_); }
+void Utf8Text::ToUpperWide(wchar_t* text, size_t length) const {
+    for (size_t i = 0; i < length; ++i) text[i] = upper_[static_cast<size_t>(text[i])];
+}
 void Utf8Text::ToLower(std::string& text) const { Convert(text, lower_); }
 
 int Utf8Text::Compare(const char* a, const char* b) const {

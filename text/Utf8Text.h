@@ -16,6 +16,7 @@ public:
     const char* Next(const char* p) const override;
     void ToUpper(std::string& text) const override;
     void ToLower(std::string& text) const override;
+    void ToUpperWide(wchar_t* text, size_t length) const override;
     int Compare(const char* a, const char* b) const override;
     void TextFromWide(const wchar_t* wide, size_t length, std::string& text) const override;
     using TextEncoding::TextFromWide;

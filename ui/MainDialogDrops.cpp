@@ -5,7 +5,6 @@
 #include "framework/LongPath.h"
 #include "ui/DropDialog.h"
 #include "ui/DroppedPath.h"
-#include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 
 namespace {
@@ -61,7 +60,7 @@ bool CMainDialog::HandleSinglePath(const std::wstring& path) {
     if (choices.sameFolder) options.folder = parts.folder;
     if (choices.extensionFilter && parts.hasExtension) {
         options.filter = true;
-        options.filterText = "*." + CodePageText::System().FromWide(parts.extension);
+        options.filterText = L"*." + parts.extension;
         UpdateData(false);
         ApplyFilterState();
     }

@@ -165,9 +165,9 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
     options.utf8 = mode == "utf8";
     if (mode == "filter") {
         options.filter = true;
-        options.filterText = "*.txt;*.log";
+        options.filterText = L"*.txt;*.log";
     }
-    if (mode == "exclude") options.excludeText = "dir00*;dir01*;dir02*;dir03*;dir04*";
+    if (mode == "exclude") options.excludeText = L"dir00*;dir01*;dir02*;dir03*;dir04*";
     if (mode == "template") {
         options.useTemplate = true;
         options.headerText = "<html>\r\n<head>\r\n<title> Quillmark OUTPUT</title>\r\n</head>\r\n<body>\r\n";

@@ -78,7 +78,7 @@ TEST_F(DroppedFiles, TheFilterIsIgnoredAndItsListEmptied) {
         d.Drop({first, second});
         EXPECT_TRUE(d.CurrentRun()->Job().filterList.empty());
         EXPECT_TRUE(d.options.filter);
-        EXPECT_EQ(d.options.filterText, "*.doc");
+        EXPECT_EQ(d.options.filterText, L"*.doc");
         EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_FILTER_TEXT));  // unlocked by its rule
     });
     EXPECT_EQ(ReadWholeFile(output), "A.txt\r\nz.txt\r\n");

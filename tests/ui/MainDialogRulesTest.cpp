@@ -15,7 +15,7 @@ TEST(MainDialogExchange, FieldsToControlsAndBack) {
     dialog.Run([&](ScriptedMainDialog& d) {
         d.options.folder = Wide("D:\\ソフト\\表");
         d.options.outputPath = Wide("out.txt");
-        d.options.filterText = "*.c;*.h";
+        d.options.filterText = L"*.c;*.h";
         d.options.pathType = PathType::Relative;
         d.options.url = true;
         d.options.subfolders = false;

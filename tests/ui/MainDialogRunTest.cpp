@@ -1,6 +1,10 @@
 // Execute and the finish notice: the snapshot, the locking, stopping, the end-of-run prompt.
 #include <gtest/gtest.h>
 
+#include <new>
+
+#include "engine/SortedLineStore.h"
+
 #include "ScriptedMainDialog.h"
 #include "ui/res/resource.h"
 
@@ -53,7 +57,7 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         EXPECT_EQ(Narrow(job.options.outputPath), folder / "一覧.txt.");
         EXPECT_EQ(job.options.pathType, PathType::Relative);
         EXPECT_TRUE(job.options.filter);
-        EXPECT_EQ(job.filterList, (CStringList{"*.txt", "*.doc"}));
+        EXPECT_EQ(job.filterList, (PatternList{L"*.txt", L"*.doc"}));
         EXPECT_EQ(job.options.repeatText, d.options.repeatText);
         EXPECT_FALSE(d.IsItemEnabled(IDOK));
         EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_SAVE));
@@ -130,3 +134,24 @@ TEST(MainDialogRun, AFailedThreadStartUnlocksAndSaysSo) {
 }
 
 }  // namespace
+
+TEST(MainDialogRun, RunningOutOfMemoryIsAFailedWriteAndTheDialogStays) {
+    TempFolder folder;
+    folder.WriteFile("data\\a.txt", "a");
+    folder.WriteFile("data\\b.txt", "b");
+    MessageBoxRecorder boxes;
+    ScriptedMainDialog dialog(folder);
+    SetBeforeInsertForTests([] { throw std::bad_alloc(); });
+    INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (folder / "out.txt").c_str());
+        d.Click(IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return !d.IsRunning() && !boxes.Boxes().empty(); }));
+        EXPECT_TRUE(d.IsItemEnabled(IDOK));
+        d.Click(IDCANCEL);
+    });
+    SetBeforeInsertForTests(nullptr);
+    EXPECT_EQ(result, IDCANCEL) << "closed by the user, not ended by the failure";
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "書き込み中にエラーが発生しました");
+}

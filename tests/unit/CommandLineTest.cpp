@@ -34,8 +34,8 @@ TEST(CommandLine, OptionsInEitherFormAppliedInOrderAroundTheOperands) {
     EXPECT_FALSE(p.options.upperCase) << "the later --case wins";
     EXPECT_TRUE(p.options.lowerCase);
     EXPECT_FALSE(p.options.filter) << "--no-filter after --filter";
-    EXPECT_EQ("*.txt;*.log", p.options.filterText);
-    EXPECT_EQ("node_modules;docs\\old", p.options.excludeText);
+    EXPECT_EQ(L"*.txt;*.log", p.options.filterText);
+    EXPECT_EQ(L"node_modules;docs\\old", p.options.excludeText);
     EXPECT_EQ(3u, p.options.depth);
 
     // "--" ends the options; "-" as output is standard output.

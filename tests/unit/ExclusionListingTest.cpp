@@ -30,7 +30,7 @@ void MakeProjectTree(const TempFolder& tree) {
 }
 
 // The relative listing (folders too) of the tree's root with these exclusions and depth.
-std::string Listing(const TempFolder& tree, const CString& exclude, unsigned depth, unsigned readers = 1,
+std::string Listing(const TempFolder& tree, const std::wstring& exclude, unsigned depth, unsigned readers = 1,
                     bool utf8 = false) {
     ListingOptions options;
     options.folder = Wide(tree / "root");
@@ -51,7 +51,7 @@ TEST(ExclusionListing, ExcludedFoldersAreNeitherListedNorEnteredAndPathsPickOneF
     TempFolder tree;
     MakeProjectTree(tree);
     // Letter case does not count, as in the filter; "\" at either end of a path is the root's.
-    const CString exclude = "NODE_MODULES;cvs;*.tmp;\\docs\\old\\;表示";
+    const std::wstring exclude = L"NODE_MODULES;cvs;*.tmp;\\docs\\old\\;表示";
     const std::string expected =
         "a.c\r\n"
         "docs\r\n"
@@ -65,21 +65,21 @@ TEST(ExclusionListing, ExcludedFoldersAreNeitherListedNorEnteredAndPathsPickOneF
         "src\\main.c\r\n";
     EXPECT_EQ(expected, Listing(tree, exclude, 0, 1));
     EXPECT_EQ(expected, Listing(tree, exclude, 0, 4)) << "read ahead";
-    // The patterns reach a UTF-8 run in UTF-8.
+    // A UTF-8 run matches the same real names.
     const std::string utf8 = Listing(tree, exclude, 0, 4, true);
     EXPECT_EQ("\xEF\xBB\xBF" + expected, utf8);
 
     // Only separators and bare "\": nothing excluded, the bytes of a run without exclusions.
-    const std::string all = Listing(tree, "", 0);
+    const std::string all = Listing(tree, L"", 0);
     EXPECT_NE(std::string::npos, all.find("node_modules\\p\\index.js"));
     EXPECT_NE(std::string::npos, all.find("表示\\画面.c"));
-    EXPECT_EQ(all, Listing(tree, ";\\;;\\\\", 0));
+    EXPECT_EQ(all, Listing(tree, L";\\;;\\\\", 0));
 }
 
 TEST(ExclusionListing, DepthLimitsTheLevelsEnteredWithExclusionsStillApplied) {
     TempFolder tree;
     MakeProjectTree(tree);
-    const CString exclude = "node_modules;CVS;表示";
+    const std::wstring exclude = L"node_modules;CVS;表示";
     EXPECT_EQ("a.c\r\na.tmp\r\ndocs\r\nsrc\r\n", Listing(tree, exclude, 1));
     const std::string two =
         "a.c\r\na.tmp\r\ndocs\r\ndocs\\old\r\ndocs\\readme.txt\r\nsrc\r\nsrc\\docs\r\nsrc\\lib\r\nsrc\\main.c\r\n";
@@ -90,11 +90,23 @@ TEST(ExclusionListing, DepthLimitsTheLevelsEnteredWithExclusionsStillApplied) {
 }
 
 TEST(ExclusionListing, PatternsWithABackslashMatchPathsAndLoseItAtTheEnds) {
-    CStringList names, paths;
-    SplitExclusionText("*.tmp;\\build;docs\\old\\;\\;a\\*\\c;\x95\\", names, paths);
-    // "\x95\\" is one double-byte character, not a path.
-    EXPECT_EQ((CStringList{"*.tmp", "\x95\\"}), names);
-    EXPECT_EQ((CStringList{"build", "docs\\old", "a\\*\\c"}), paths);
+    PatternList names, paths;
+    SplitExclusionText(L"*.tmp;\\build;docs\\old\\;\\;a\\*\\c;ソ", names, paths);
+    // "ソ" ends in a "\" byte in the code page, but is no path.
+    EXPECT_EQ((PatternList{L"*.tmp", L"ソ"}), names);
+    EXPECT_EQ((PatternList{L"build", L"docs\\old", L"a\\*\\c"}), paths);
+}
+
+TEST(ExclusionListing, NamesAndPathsOutsideTheCodePageMatchByTheirRealCharacters) {
+    TempFolder tree;
+    tree.WriteFile(L"root\\caf\u00e9\\x.c", "x");
+    tree.WriteFile(L"root\\cafe\\y.c", "y");
+    tree.WriteFile(L"root\\sub\\caf\u00e9\\z.c", "z");
+    // Not "caf?" as the code page writes it: "cafe" stays.
+    EXPECT_EQ("cafe\r\ncafe\\y.c\r\nsub\r\n", Listing(tree, L"CAF\u00c9", 0));
+    EXPECT_EQ("\xEF\xBB\xBF" "cafe\r\ncafe\\y.c\r\ncaf\xC3\xA9\r\ncaf\xC3\xA9\\x.c\r\nsub\r\n",
+              Listing(tree, L"\\SUB\\CAF\u00c9", 0, 4, true))
+        << "the path below the listed folder";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // entered unless they lead back up the tree.
 #include <gtest/gtest.h>
 
+#include "content/ReadPause.h"
 #include "format/ListingOptions.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
@@ -31,6 +32,34 @@ TEST(FolderLinks, LinksBackUpAreListedButNotEnteredAndOthersAreFollowed) {
     ASSERT_TRUE(MakeFolderLink(tree / "root\\L\\toS", "../S"));
     EXPECT_EQ("a.txt\r\nL\r\nL\\b.txt\r\nL\\loop\r\nL\\toS\r\nL\\toS\\s.txt\r\nS\r\nS\\s.txt\r\nx\r\ny\r\n",
               ListRelativeWithFolders(tree));
+}
+
+}  // namespace
+
+namespace {
+
+// A queued folder swapped for a link to the folder holding it, after its entry was read and
+// before it is opened (the pause before each directory's read): it is listed, not entered.
+TEST(FolderLinks, AFolderSwappedForALinkBackUpIsNotEntered) {
+    for (unsigned readers : {1u, 4u}) {
+        TempFolder tree;
+        tree.WriteFile("root\\a.txt", "a");
+        tree.WriteFile("root\\Q\\q.txt", "q");
+        tree.WriteFile("root\\Q\\R\\r.txt", "r");
+        const std::string q = UnixPath(tree / "root\\Q");
+        ASSERT_FALSE(q.empty()) << "needs Wine's Unix side";
+        int reads = 0;
+        SetReadPauseForTests([&] {
+            if (++reads == 2) {
+                EXPECT_TRUE(RunUnixShell("rm -r '" + q + "' && ln -s . '" + q + "'"));
+            }
+        });
+        ListingOptions options = RelativeListing(tree / "root", tree / "out.txt");
+        options.directoryNames = true;
+        EXPECT_TRUE(RunListing(options, false, 10000, readers).noticed);
+        SetReadPauseForTests(nullptr);
+        EXPECT_EQ("a.txt\r\nQ\r\n", ReadWholeFile(tree / "out.txt")) << readers << " readers";
+    }
 }
 
 }  // namespace

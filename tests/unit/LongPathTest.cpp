@@ -21,6 +21,14 @@ TEST(LongPath, TheExtendedFormKeepsEveryNameAndResolvesOnlyDotParts) {
     EXPECT_EQ(ExtendedPath(std::wstring(current) + L"\\data.\\x"), ExtendedPath(L"data.\\x"));
 }
 
+TEST(LongPath, ThePlainFormOnlyWhereItMeansTheSameFile) {
+    EXPECT_EQ(L"C:\\a\\b.dll", PlainPathWherePossible(L"\\\\?\\C:\\a\\b.dll"));
+    EXPECT_EQ(L"\\\\srv\\sh\\b.dll", PlainPathWherePossible(L"\\\\srv\\sh\\x\\..\\b.dll"));
+    for (const std::wstring& name : std::initializer_list<std::wstring>{L"C:\\a.\\b.dll", L"C:\\a \\b.dll", L"C:\\a\\b.", L"C:\\a\\NUL",
+                                     L"C:\\" + std::wstring(260, L'x') + L"\\b.dll"})
+        EXPECT_EQ(ExtendedPath(name), PlainPathWherePossible(name)) << "extended: " << name.size();
+}
+
 TEST(LongPath, TypedPathsMeanWhatThePlainFunctionsMakeOfThemUnlessTheRealNameExists) {
     // Created as typed, the plain functions tidy the name themselves; the extended form, which
     // would not, only where the length needs it, of the name as tidied.

@@ -87,7 +87,7 @@ TEST(ReadAheadListing, RandomTreesWithCaseOnlyTiesGiveTheBytesOfTheWalkOnOneThre
         options.useTemplate = false;
         options.pathType = PathType::Relative;
         options.size = options.utf8 = options.filter = true;
-        options.filterText = "*a*;*Ａ*;*表*";
+        options.filterText = L"*a*;*Ａ*;*表*";
         const std::string list = Listing(options, 1);
         EXPECT_NE(std::string::npos, list.find("L\\side\\a.txt\t6\t")) << "the link aside is followed";
         EXPECT_EQ(std::string::npos, list.find("L\\up\\")) << "the link back up is not";

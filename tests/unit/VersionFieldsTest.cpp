@@ -7,6 +7,7 @@
 #include "support/TempFolder.h"
 #include "support/VersionFixtures.h"
 #include "content/VersionResource.h"
+#include "framework/LongPath.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ TEST(VersionFields, NoResourceGivesEmptyTexts) {
     }
 }
 
-TEST(VersionFields, FullPathsOf260BytesAndMore) {
+TEST(VersionFields, FullPathsOf260BytesAndMoreAndFoldersEndingInADot) {
     TempFolder temp;
     DeepFolder deep(temp.Path(), 300);
     const std::string copy = deep.CopyIn(VersionFixturePath("version-5.0.dll"), "fixture.dll");
@@ -52,4 +53,11 @@ TEST(VersionFields, FullPathsOf260BytesAndMore) {
     Versions v = Read(copy);
     EXPECT_EQ("5,0,2195,1", v.file);
     EXPECT_EQ("5,1,2600,7", v.product);
+
+    // Only the extended form reaches a folder named "apache.".
+    const std::wstring dotted = temp.MakeDir(std::wstring(L"apache.")) + L"\\fixture.dll";
+    ASSERT_TRUE(CopyFileW(Wide(VersionFixturePath("version-5.0.dll")).c_str(), ExtendedPath(dotted).c_str(), TRUE));
+    Versions dottedVersions;
+    ReadVersionFields(dotted, dottedVersions.file, dottedVersions.product);
+    EXPECT_EQ("5,0,2195,1", dottedVersions.file);
 }

@@ -11,30 +11,34 @@
 
 namespace {
 
-CStringList Split(const std::string& text) {
-    CStringList patterns;
-    SplitFilterText(text, patterns);
+// The cases are written in the code page, as typed in the dialog.
+PatternList WideList(const CStringList& texts) {
+    PatternList wide;
+    for (const CString& text : texts) wide.push_back(Wide(text));
+    return wide;
+}
+PatternList Split(const std::string& text) {
+    PatternList patterns;
+    SplitFilterText(Wide(text), patterns);
     return patterns;
 }
 
-// The code page's matching, as a code-page run does it.
-bool MatchWildcard(const char* pattern, const char* name) {
-    return ::MatchWildcard(pattern, name, CodePageText::System());
-}
+bool MatchWildcard(const char* pattern, const char* name) { return ::MatchWildcard(Wide(pattern), Wide(name)); }
+// As a code-page run matches.
 bool MatchesFilter(const CStringList& patterns, const CString& name) {
-    return WildcardFilter(patterns, CodePageText::System()).Matches(name);
+    return WildcardFilter(WideList(patterns), CodePageText::System()).Matches(Wide(name).c_str());
 }
 
 TEST(WildcardFilter, SplittingKeepsNonEmptyPiecesAsTyped) {
-    EXPECT_EQ((CStringList{"*.txt", "*.log"}), Split("*.txt;*.log"));
-    EXPECT_EQ((CStringList{"*.c"}), Split(";*.c;;"));
-    EXPECT_EQ((CStringList{"*.c", " *.h"}), Split("*.c; *.h"));
-    EXPECT_EQ(CStringList{}, Split(";"));
-    EXPECT_EQ(CStringList{}, Split(""));
-    EXPECT_EQ((CStringList{"表*", "ソ"}), Split("表*;ソ"));
-    CStringList appended{"first"};
-    SplitFilterText("second", appended);
-    EXPECT_EQ((CStringList{"first", "second"}), appended) << "the caller empties the list";
+    EXPECT_EQ(WideList({"*.txt", "*.log"}), Split("*.txt;*.log"));
+    EXPECT_EQ(WideList({"*.c"}), Split(";*.c;;"));
+    EXPECT_EQ(WideList({"*.c", " *.h"}), Split("*.c; *.h"));
+    EXPECT_EQ(PatternList{}, Split(";"));
+    EXPECT_EQ(PatternList{}, Split(""));
+    EXPECT_EQ(WideList({"表*", "ソ"}), Split("表*;ソ"));
+    PatternList appended{L"first"};
+    SplitFilterText(L"second", appended);
+    EXPECT_EQ((PatternList{L"first", L"second"}), appended) << "the caller empties the list";
 }
 
 TEST(WildcardFilter, QuestionMarkIsOneWholeCharacter) {
@@ -101,7 +105,7 @@ protected:
         ListingOptions job = RelativeListing(tree / "list", tree / "out.txt");
         job.directoryNames = directoryNames;
         job.filter = 1;
-        job.filterText = filterText;
+        job.filterText = Wide(filterText);
         RunListing(job);
         return ReadWholeFile(job.outputPath);
     }
