@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "cli/ConsoleText.h"
 #include "cli/ProgressLine.h"
 #include "cli/StopKeys.h"
 #include "engine/ListingRun.h"
 #include "framework/LongPath.h"
+#include "framework/MessageText.h"
 #include "framework/ModuleText.h"
 #include "ui/res/resource.h"
 
@@ -35,16 +38,21 @@ UINT MessageIdOf(RunResult result) {
         return IDS_CANNOT_CREATE;
     case RunResult::WriteFailed:
         return IDS_WRITE_FAILED;
+    case RunResult::FolderUnreadable:
+        return IDS_FOLDER_UNREACHABLE;
     case RunResult::Complete:
         break;
     }
     return 0;
 }
 
-int ExitCodeOf(RunResult result) {
+// Stop, write and create failures come before entries that could not be read.
+int ExitCodeOf(RunResult result, const ListingGaps& gaps) {
     switch (result) {
     case RunResult::Complete:
-        return kExitComplete;
+        return gaps.unread.empty() ? kExitComplete : kExitUnread;
+    case RunResult::FolderUnreadable:
+        return kExitNoFolder;
     case RunResult::CannotCreate:
         return kExitCannotCreate;
     case RunResult::WriteFailed:
@@ -53,6 +61,14 @@ int ExitCodeOf(RunResult result) {
         break;
     }
     return kExitStopped;
+}
+
+// One line for each entry that could not be read, and one for the names written with "?".
+void TellGaps(const ListingGaps& gaps) {
+    for (const UnreadEntry& entry : gaps.unread)
+        WriteErrorLine(FillIn(LoadResourceText(IDS_CLI_UNREAD), {ShownPath(entry.path), SystemErrorText(entry.error)}));
+    if (gaps.inexactNames)
+        WriteErrorLine(FillIn(LoadResourceText(IDS_CLI_INEXACT_NAMES), {std::to_wstring(gaps.inexactNames.load())}));
 }
 
 }  // namespace
@@ -68,6 +84,7 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     if (options.outputPath.empty()) run.WriteTo(GetStdHandle(STD_OUTPUT_HANDLE));
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
+    TellGaps(run.Gaps());
     if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceText(message));
-    return ExitCodeOf(result);
+    return ExitCodeOf(result, run.Gaps());
 }

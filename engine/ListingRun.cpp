@@ -2,9 +2,22 @@
 
 #include <utility>
 
+#include "engine/DirectorySearch.h"
 #include "engine/FolderWalk.h"
 #include "engine/OutputRun.h"
 #include "engine/PathListing.h"
+#include "framework/LongPath.h"
+
+namespace {
+
+// Whether the folder's entries cannot be read from the first (an empty folder can).
+bool FolderUnreadable(const std::wstring& folder) {
+    std::wstring pattern = ExtendedPath(folder);
+    if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
+    return DirectorySearch(pattern + L"*").Error() != 0;
+}
+
+}  // namespace
 
 ListingRun::ListingRun(const ListingOptions& options) : job_(options) {}
 
@@ -35,7 +48,11 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
-    result_ = WriteListing(job_, progress_, stop_, [this](OutputWriter& writer) {
+    if (!listsPaths_ && FolderUnreadable(job_.options.folder)) {
+        result_ = RunResult::FolderUnreadable;
+        return;
+    }
+    result_ = WriteListing(job_, progress_, stop_, gaps_, [this](OutputWriter& writer) {
         return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
     });
 }

@@ -3,6 +3,7 @@
 // output, let the caller collect the entries, add header and footer, write.
 #include <functional>
 
+#include "engine/ListingGaps.h"
 #include "engine/ListingJob.h"
 #include "engine/OutputWriter.h"
 #include "engine/RunProgress.h"
@@ -11,6 +12,6 @@
 
 // collect is called only when the output file could be created; it returns false when a stop
 // cut the listing short (Stopped, once the lines found were written). The writer publishes its
-// progress in progress.
-RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal& stop,
+// progress in progress, and what it could not read or write as it is in gaps.
+RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal& stop, ListingGaps& gaps,
                        const std::function<bool(OutputWriter&)>& collect);

@@ -1,6 +1,8 @@
 #include "engine/OutputWriter.h"
 
 #include "content/ContentReader.h"
+#include "engine/WalkRules.h"
+#include "framework/LongPath.h"
 #include "format/TemplateExpander.h"
 
 namespace {
@@ -39,7 +41,11 @@ void OutputWriter::Begin() {
 }
 
 bool OutputWriter::Open() {
-    return job_.outputHandle ? file_.Attach(job_.outputHandle) : file_.Create(job_.options.outputPath);
+    if (job_.outputHandle) return file_.Attach(job_.outputHandle);
+    if (!file_.Create(job_.options.outputPath)) return false;
+    // The walk may list the output itself, which it cannot read while it is being written.
+    outputKnown_ = ReadFolderIdentity(CreationPath(job_.options.outputPath), outputIdentity_);
+    return true;
 }
 
 void OutputWriter::SetDirectory(const CString& directory, const std::wstring& realPath) {
@@ -52,10 +58,13 @@ void OutputWriter::SetDirectory(const CString& directory, const std::wstring& re
 }
 
 bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content) {
+    const bool separator = NameHoldsSeparator(entry.cFileName);
     if (formatter_->Needs().Any()) {  // most runs need neither: no full path per entry then
         if (!content) {
-            if (!ReadEntryContent(directoryPath_ + entry.cFileName, entry.dwFileAttributes, FoundSize(entry),
-                                  formatter_->Needs(), stopRequest_, content_))
+            if (separator)
+                SetUnreadContent(ERROR_INVALID_NAME, content_);
+            else if (!ReadEntryContent(directoryPath_ + entry.cFileName, entry.dwFileAttributes, formatter_->Needs(),
+                                       stopRequest_, content_))
                 return false;
             content = &content_;
         }
@@ -64,7 +73,19 @@ bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& nam
     formatter_->Format(entry, name, lines_.Count(), content);
     lines_.InsertLine(formatter_->Line());
     progress_.entriesFound.fetch_add(1, std::memory_order_relaxed);
+    const bool entered = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && job_.options.subfolders;
+    if (separator) {
+        if (!entered) RecordUnread(directoryPath_ + entry.cFileName, ERROR_INVALID_NAME);
+    } else if (content && content->unreadError) {
+        RecordUnread(directoryPath_ + entry.cFileName, content->unreadError);
+    }
     return true;
+}
+
+void OutputWriter::RecordUnread(const std::wstring& realPath, DWORD error) {
+    FolderIdentity identity;
+    if (outputKnown_ && ReadFolderIdentity(realPath, identity) && identity == outputIdentity_) return;
+    gaps_.unread.push_back(UnreadEntry{realPath, error});
 }
 
 void OutputWriter::AddHeaderAndFooter() {

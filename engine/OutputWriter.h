@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "engine/FolderIdentity.h"
+#include "engine/ListingGaps.h"
 #include "engine/ListingJob.h"
 #include "engine/OutputFile.h"
 #include "engine/RunProgress.h"
@@ -38,8 +40,13 @@ public:
     // Formats one entry of the current directory and sorts its line in. name: the entry's
     // name in the output's encoding; content: its content texts when read ahead (see
     // ContentNeeded), else they are read here when needed. False when a stop came first: the
-    // entry has no line.
+    // entry has no line, and nothing of it stays in the texts. A file whose content could not
+    // be read, and an entry whose name holds a separator (see NameHoldsSeparator: nothing is
+    // read through it; a folder entered is recorded when the walk turns to it), are recorded
+    // in Gaps(), except the output file itself.
     bool FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content = nullptr);
+    // Records a directory or file that could not be read, with the system's error code.
+    void RecordUnread(const std::wstring& realPath, DWORD error);
     // Template mode: the expanded header goes first, the expanded footer last.
     void AddHeaderAndFooter();
     // Writes every line with CR LF (UTF-8: after the byte-order mark) and closes the file;
@@ -50,6 +57,8 @@ public:
     // From Begin on: what the lines need of the files' content.
     const ContentNeeds& ContentNeeded() const { return formatter_->Needs(); }
     const TextEncoding& Encoding() const { return encoding_; }
+    // What the listing could not read or write as it is, so far.
+    ListingGaps& Gaps() { return gaps_; }
 
 private:
     ListingJob& job_;
@@ -63,4 +72,7 @@ private:
     SortedLineStore lines_;
     size_t baseLength_ = 0;
     OutputFile file_;
+    bool outputKnown_ = false;  // outputIdentity_ is the created output file's
+    FolderIdentity outputIdentity_;
+    ListingGaps gaps_;
 };

@@ -6,4 +6,5 @@ enum class RunResult {
     Stopped,       // asked to stop: the entries found until then were written
     CannotCreate,  // the output file could not be created; nothing was walked
     WriteFailed,   // writing the output failed; the file holds what was written
+    FolderUnreadable,  // the folder to list could not be searched; nothing was created
 };

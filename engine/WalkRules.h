@@ -4,6 +4,8 @@
 // enters. The walk on one thread, the walk read ahead and the path listing take entries so.
 #include <windows.h>
 
+#include <atomic>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,20 +21,26 @@
 struct Directory {
     CString text;
     std::wstring realPath;
+    bool nameHoldsSeparator = false;  // never searched: its path would lead elsewhere
 };
 
 // One entry as a walk takes it; kept from entry to entry, so its buffers are reused.
 struct WalkedEntry {
     WIN32_FIND_DATAW record;  // with the real name
     CString name;             // the name in the output's encoding
+    bool inexactName = false; // the encoding could not hold some character of it
     bool listed = false;      // it gets a line
     bool entered = false;     // the walk lists child too
     Directory child;
 };
 
+// Whether a name found holds "\" or "/" (only shares served by other systems give such
+// names): a path built from it would name another entry, so nothing is read through it.
+bool NameHoldsSeparator(const wchar_t* name);
+
 // The search's next entry that is neither ".", ".." nor a hidden folder such as ".cache"
-// (those are never listed or entered), with its name converted; false at the search's end,
-// or when a stop came.
+// (those are never listed or entered), with its name converted ("\" and "/" as "?"); false
+// at the search's end, or when a stop came.
 bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, const StopSignal& stop,
                      WalkedEntry& entry);
 
@@ -40,11 +48,14 @@ bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, cons
 // directory last asked about).
 class WalkRules {
 public:
-    WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop);
+    // inexactNames counts the names listed or entered that the encoding cannot hold.
+    WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop,
+              std::atomic<uint64_t>& inexactNames);
 
     // The next entry of the directory's search (NextWalkedEntry), and what the walk does
     // with it. A folder link is entered unless it leads back to the directory or one above
-    // it, or where it leads cannot be told.
+    // it, or where it leads cannot be told. A folder whose name holds a separator is handed
+    // on as a child to enter, marked so (the walk records it unread, searches nothing).
     bool Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry);
 
 private:
@@ -55,6 +66,7 @@ private:
     const ListingJob& job_;
     const TextEncoding& encoding_;
     const StopSignal& stop_;
+    std::atomic<uint64_t>& inexactNames_;
     WildcardFilter filter_;
     std::wstring ancestorsOf_;  // the directory whose line of folders ancestors_ holds
     std::vector<FolderIdentity> ancestors_;

@@ -5,6 +5,8 @@
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
+#include "text/WideConversion.h"
+#include "ui/GapsMessage.h"
 #include "ui/MainDialog.h"
 #include "ui/res/resource.h"
 
@@ -33,6 +35,8 @@ CString ResultMessage(RunResult result) {
         return LoadResourceString(IDS_CANNOT_CREATE);
     case RunResult::WriteFailed:
         return LoadResourceString(IDS_WRITE_FAILED);
+    case RunResult::FolderUnreadable:
+        return LoadResourceString(IDS_FOLDER_UNREACHABLE);
     case RunResult::Complete:
         break;
     }
@@ -41,6 +45,10 @@ CString ResultMessage(RunResult result) {
 
 void ShowMessage(HWND owner, UINT textId, UINT type) {
     DialogMessageBox(owner, LoadResourceString(textId).c_str(), type);
+}
+
+int ShowMessage(HWND owner, const std::wstring& text, UINT type) {
+    return DialogMessageBox(owner, CodePageFromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, text).c_str(), type);
 }
 
 }  // namespace
@@ -85,15 +93,22 @@ void CMainDialog::OnFinish() {
     if (result == RunResult::CannotCreate || result == RunResult::WriteFailed)
         AppMessageBox(ResultMessage(result).c_str(), kFailureBoxType);
     EnableControls(true);
+    if (result == RunResult::FolderUnreadable) {  // as when it cannot be reached at the start
+        ShowMessage(Window(), IDS_FOLDER_UNREACHABLE, MB_OK | MB_ICONERROR);
+        return;
+    }
     if (result == RunResult::Stopped) {
         AppMessageBox(ResultMessage(result).c_str(), MB_OK);
         return;
     }
     if (result != RunResult::Complete) return;
+    const std::wstring gaps = GapLines(run_->Gaps());
     if (!options.outputPath.empty()) {
-        const int answer =
-            DialogMessageBox(Window(), LoadResourceString(IDS_OPEN_NOW).c_str(), MB_YESNO | MB_ICONQUESTION);
+        const int answer = ShowMessage(Window(), BeforeLastLine(LoadResourceText(IDS_OPEN_NOW), gaps),
+                                       MB_YESNO | MB_ICONQUESTION);
         if (answer != IDYES) return;
+    } else if (!gaps.empty()) {  // the default output opens unasked: the lines come first
+        ShowMessage(Window(), gaps, MB_OK | MB_ICONWARNING);
     }
     ShellExecuteW(Window(), L"OPEN", run_->Job().options.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

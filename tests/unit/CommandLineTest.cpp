@@ -76,7 +76,7 @@ TEST(CommandLine, UsageLinesUpEveryOptionsMeaning) {
         << usage;
     EXPECT_NE(std::wstring::npos, usage.find(L"\r\n  --path=absolute|relative  パスの形式: 絶対パス / 基底パス\r\n")) << usage;
     EXPECT_NE(std::wstring::npos, usage.find(L"\r\n  --no-filter               すべてのファイルを列挙する\r\n")) << usage;
-    const std::wstring end = L"5 Ctrl+C または Ctrl+Break による停止\r\n";
+    const std::wstring end = L"5 Ctrl+C または Ctrl+Break による停止,\r\n            6 書き込んだが読み取れなかった項目がある\r\n";
     EXPECT_EQ(usage.size() - end.size(), usage.rfind(end)) << usage;
 }
 
