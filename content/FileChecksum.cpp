@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "content/ReadPause.h"
 #include "format/Crc32.h"
 #include "framework/LongPath.h"
 #include "framework/WorkerThread.h"
@@ -234,8 +235,9 @@ bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const std::atomic<bo
     size.QuadPart = 0;
     bool ok = GetFileType(file) == FILE_TYPE_DISK;
     if (!ok) SetLastError(ERROR_INVALID_FUNCTION);
-    ok = ok && GetFileSizeEx(file, &size) &&
-         CrcOfOpenFile(file, static_cast<uint64_t>(size.QuadPart), crc, stopRequest) && EndsHere(file);
+    ok = ok && GetFileSizeEx(file, &size);
+    if (ok) SizeTaken();
+    ok = ok && CrcOfOpenFile(file, static_cast<uint64_t>(size.QuadPart), crc, stopRequest) && EndsHere(file);
     const DWORD why = GetLastError();
     CloseHandle(file);
     if (!ok && error && !(stopRequest && *stopRequest)) *error = why ? why : ERROR_READ_FAULT;
