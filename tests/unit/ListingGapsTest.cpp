@@ -213,6 +213,12 @@ TEST(ListingGaps, NameWithASeparatorIsListedWithQuestionMarksAndNothingIsReadThr
         EXPECT_EQ(RealPath(tree / "data") + L"\\a\\b.txt", listed.unread[0].path);
         EXPECT_EQ(RealPath(tree / "data") + L"\\x\\y\\", listed.unread[1].path);
     }
+    // The real names' forms (UTF-8 from UTF-16) write it so too.
+    ListingOptions urls = options;
+    urls.subfolders = false;
+    urls.useTemplate = true;
+    urls.repeatText = "%PATH:url%";
+    EXPECT_EQ("\r\na%3Fb.txt\r\nx\r\nx%3Fy\r\n\r\n", List(urls, 1).text) << "between an empty header and footer";
 }
 
 // A stop that gives up an entry's checksum leaves no trace of it: the footer's COUNT and FILE
