@@ -73,6 +73,6 @@ private:
     size_t baseLength_ = 0;
     OutputFile file_;
     bool outputKnown_ = false;  // outputIdentity_ is the created output file's
-    FolderIdentity outputIdentity_;
+    FolderIdentity outputIdentity_;  // read as a folder's is: volume and file identifier
     ListingGaps gaps_;
 };
