@@ -83,8 +83,12 @@ bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& nam
 }
 
 void OutputWriter::RecordUnread(const std::wstring& realPath, DWORD error) {
+    // The output, held open for writing, fails so; no other path is opened here (a name
+    // holding a separator must never be).
     FolderIdentity identity;
-    if (outputKnown_ && ReadFolderIdentity(realPath, identity) && identity == outputIdentity_) return;
+    if (error == ERROR_SHARING_VIOLATION && outputKnown_ && ReadFolderIdentity(realPath, identity) &&
+        identity == outputIdentity_)
+        return;
     gaps_.unread.push_back(UnreadEntry{realPath, error});
 }
 
