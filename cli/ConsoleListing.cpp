@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "cli/ConsoleText.h"
 #include "cli/ProgressLine.h"
 #include "cli/StopKeys.h"
 #include "engine/ListingRun.h"
 #include "framework/LongPath.h"
+#include "framework/MessageText.h"
 #include "framework/ModuleText.h"
 #include "settings/ComparisonText.h"
 #include "ui/res/resource.h"
@@ -44,18 +47,23 @@ UINT MessageIdOf(RunResult result) {
         return IDS_EARLIER_OTHER_COLUMNS;
     case RunResult::EarlierOtherPaths:
         return IDS_EARLIER_OTHER_PATHS;
+    case RunResult::FolderUnreadable:
+        return IDS_FOLDER_UNREACHABLE;
     case RunResult::Complete:
         break;
     }
     return 0;
 }
 
-int ExitCodeOf(RunResult result, const ComparisonCounts& comparison) {
+// Stop, write and create failures come before entries that could not be read, and those before
+// the differences: a listing with gaps is not compared as if it were whole.
+int ExitCodeOf(RunResult result, const ListingGaps& gaps, const ComparisonCounts& comparison) {
     switch (result) {
     case RunResult::Complete:
-        // Entries that could not be read would come first here (the listing incomplete, the
-        // comparison unreliable), then the differences.
+        if (!gaps.unread.empty()) return kExitUnread;
         return comparison.AnyDifference() ? kExitDifferences : kExitComplete;
+    case RunResult::FolderUnreadable:
+        return kExitNoFolder;
     case RunResult::EarlierUnreadable:
     case RunResult::EarlierTemplate:
     case RunResult::EarlierOtherColumns:
@@ -71,6 +79,14 @@ int ExitCodeOf(RunResult result, const ComparisonCounts& comparison) {
     return kExitStopped;
 }
 
+// One line for each entry that could not be read, and one for the names written with "?".
+void TellGaps(const ListingGaps& gaps) {
+    for (const UnreadEntry& entry : gaps.unread)
+        WriteErrorLine(FillIn(LoadResourceText(IDS_CLI_UNREAD), {ShownPath(entry.path), SystemErrorText(entry.error)}));
+    if (gaps.inexactNames)
+        WriteErrorLine(FillIn(LoadResourceText(IDS_CLI_INEXACT_NAMES), {std::to_wstring(gaps.inexactNames.load())}));
+}
+
 }  // namespace
 
 int RunConsoleListing(ListingOptions options, bool quiet) {
@@ -84,7 +100,8 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     if (options.outputPath.empty()) run.WriteTo(GetStdHandle(STD_OUTPUT_HANDLE));
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
+    TellGaps(run.Gaps());
     if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceText(message));
     if (result == RunResult::Complete && options.compare && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));
-    return ExitCodeOf(result, run.Comparison());
+    return ExitCodeOf(result, run.Gaps(), run.Comparison());
 }

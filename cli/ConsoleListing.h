@@ -10,6 +10,7 @@ enum ExitCode : int {
     kExitCannotCreate = 3,
     kExitWriteFailed = 4,
     kExitStopped = 5,
+    kExitUnread = 6,  // written, but some entries could not be read
     // --compare: the listing differs from the earlier one. Every code above wins over it: a
     // comparison is told only of a listing that was completely written.
     kExitDifferences = 7,
@@ -18,5 +19,7 @@ enum ExitCode : int {
 };
 
 // options.folder and options.outputPath as typed (see TypedFolder, CreationPath); an empty
-// options.outputPath: standard output. quiet: no count, only failures are told.
+// options.outputPath: standard output. quiet: no count, only failures are told; what could not
+// be read, and the count of names the code page cannot hold, are told even so: they say the
+// output is not what the tree holds.
 int RunConsoleListing(ListingOptions options, bool quiet);

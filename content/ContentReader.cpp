@@ -4,13 +4,25 @@
 #include "content/ReadPause.h"
 #include "content/VersionResource.h"
 
-bool ReadEntryContent(const std::wstring& fullPath, DWORD attributes, uint64_t size, const ContentNeeds& needs,
+bool ReadEntryContent(const std::wstring& fullPath, DWORD attributes, const ContentNeeds& needs,
                       const std::atomic<bool>& stopRequest, EntryContent& content) {
     PauseBeforeRead();
+    const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    content.unreadError = 0;
     if (needs.checksum)
-        content.crc = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? std::string("--------")
-                                                              : FileChecksumText(fullPath, &size, &stopRequest);
+        content.crc = folder ? std::string("--------") : FileChecksumText(fullPath, &stopRequest, &content.unreadError);
     if (stopRequest) return false;
-    if (needs.version) ReadVersionFields(fullPath, content.version, content.productVersion);
+    if (needs.version) {
+        DWORD error = 0;
+        ReadVersionFields(fullPath, content.version, content.productVersion, &error);
+        if (!folder && !content.unreadError) content.unreadError = error;
+    }
     return true;
+}
+
+void SetUnreadContent(DWORD error, EntryContent& content) {
+    content.crc = "--------";
+    content.version.clear();
+    content.productVersion.clear();
+    content.unreadError = error;
 }

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "content/ReadPause.h"
 #include "format/Crc32.h"
 #include "framework/LongPath.h"
 #include "framework/WorkerThread.h"
@@ -117,6 +118,7 @@ public:
         }
         // The thread stops by itself: after the last block, or at the first short read.
         thread_.Wait();
+        if (!complete) SetLastError(readError_);
         return complete;
     }
 
@@ -130,8 +132,11 @@ private:
             if (given_up) return;
             const DWORD want = BlockLength(size_, i);
             DWORD got = 0;
-            const bool ok = ReadFile(file_, Slot(i), want, &got, nullptr) && got == want;
+            const bool read = ReadFile(file_, Slot(i), want, &got, nullptr) != FALSE;
+            const bool ok = read && got == want;
+            const DWORD why = read ? ERROR_HANDLE_EOF : GetLastError();
             AcquireSRWLockExclusive(&lock_);
+            if (!ok) readError_ = why;
             if (ok)
                 read_ = i + 1;
             else
@@ -156,6 +161,7 @@ private:
     uint64_t read_ = 0;    // blocks read in full, in order
     uint64_t summed_ = 0;  // blocks checksummed, whose slots may be read into again
     bool failed_ = false;  // a read came back short, or the checksum was given up
+    DWORD readError_ = 0;  // why a read failed
 };
 
 }  // namespace
@@ -171,7 +177,11 @@ bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc, const std::a
         const DWORD want = BlockLength(size, i);
         DWORD got = 0;
         // A short read means the content is not what the size promised: no CRC then.
-        if (!ReadFile(file, block, want, &got, nullptr) || got != want) return false;
+        if (!ReadFile(file, block, want, &got, nullptr)) return false;
+        if (got != want) {
+            SetLastError(ERROR_HANDLE_EOF);
+            return false;
+        }
         crc = Crc32Update(crc, block, got);
     }
     return true;
@@ -191,28 +201,52 @@ bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<
                                   : CrcOfOpenFileInTurn(file, size, crc, stopRequest);
 }
 
-bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const uint64_t* knownSize,
-               const std::atomic<bool>* stopRequest) {
+namespace {
+
+// After size bytes read from the start: whether the file ends there (a read gets nothing more).
+bool EndsHere(HANDLE file) {
+    unsigned char beyond = 0;
+    DWORD got = 0;
+    if (!ReadFile(file, &beyond, 1, &got, nullptr)) return false;
+    if (got == 0) return true;
+    SetLastError(ERROR_MORE_DATA);
+    return false;
+}
+
+}  // namespace
+
+bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const std::atomic<bool>* stopRequest, DWORD* error) {
+    if (error) *error = 0;
     const std::wstring path = ExtendedPath(fullPath);
-    if (path.empty()) return false;
+    if (path.empty()) {
+        if (error) *error = ERROR_INVALID_NAME;
+        return false;
+    }
     // A folder does not open without backup semantics: no need to ask what the path is.
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    // The size is the walk's when it has one; else the cheapest query (not the full
-    // information, which costs a volume query of its own under Wine).
+    if (file == INVALID_HANDLE_VALUE) {
+        if (error) *error = GetLastError();
+        return false;
+    }
+    // The size the handle gives, by the cheapest query (not the full information, which costs
+    // a volume query of its own under Wine); the content read must end there.
     LARGE_INTEGER size;
-    size.QuadPart = knownSize ? static_cast<LONGLONG>(*knownSize) : 0;
-    const bool ok = GetFileType(file) == FILE_TYPE_DISK && (knownSize || GetFileSizeEx(file, &size)) &&
-                    CrcOfOpenFile(file, static_cast<uint64_t>(size.QuadPart), crc, stopRequest);
+    size.QuadPart = 0;
+    bool ok = GetFileType(file) == FILE_TYPE_DISK;
+    if (!ok) SetLastError(ERROR_INVALID_FUNCTION);
+    ok = ok && GetFileSizeEx(file, &size);
+    if (ok) SizeTaken();
+    ok = ok && CrcOfOpenFile(file, static_cast<uint64_t>(size.QuadPart), crc, stopRequest) && EndsHere(file);
+    const DWORD why = GetLastError();
     CloseHandle(file);
+    if (!ok && error && !(stopRequest && *stopRequest)) *error = why ? why : ERROR_READ_FAULT;
     return ok;
 }
 
-std::string FileChecksumText(const std::wstring& fullPath, const uint64_t* knownSize,
-                             const std::atomic<bool>* stopRequest) {
+std::string FileChecksumText(const std::wstring& fullPath, const std::atomic<bool>* stopRequest, DWORD* error) {
     uint32_t crc = 0;
-    if (!FileCrc32(fullPath, crc, knownSize, stopRequest)) return "--------";
+    if (!FileCrc32(fullPath, crc, stopRequest, error)) return "--------";
     char text[9];
     std::snprintf(text, sizeof text, "%08lX", static_cast<unsigned long>(crc));
     return text;

@@ -1,6 +1,6 @@
 #pragma once
 // The checksum column of one file: "%08lX" of the CRC-32 of its whole content,
-// or "--------" when it cannot be opened or read in full.
+// or "--------" when it cannot be opened or read in full, or changed while it was read.
 // The column's check box, its settings key and a template placeholder are named CRC16, a
 // name older than the column's value: stored settings and users' templates use that name, so
 // it stays, and CRC is its alias in templates. The value itself is a CRC-32 (see Crc32.h).
@@ -10,21 +10,25 @@
 #include <cstdint>
 #include <string>
 
-// fullPath: the real path (see framework/LongPath.h). knownSize: the size the walk found, when
-// it has one, so the file is asked nothing but its content. stopRequest, when given, is read
-// between blocks: a stop gives up the checksum ("--------").
-std::string FileChecksumText(const std::wstring& fullPath, const uint64_t* knownSize = nullptr,
-                             const std::atomic<bool>* stopRequest = nullptr);
+// fullPath: the real path (see framework/LongPath.h). stopRequest, when given, is read
+// between blocks: a stop gives up the checksum ("--------"). error, when given, is set to why
+// the checksum could not be had (see FileCrc32), 0 when it was or a stop came.
+std::string FileChecksumText(const std::wstring& fullPath, const std::atomic<bool>* stopRequest = nullptr,
+                             DWORD* error = nullptr);
 
-// The CRC-32 of a file's whole content, read in blocks (any size, bounded memory). False
+// The CRC-32 of a file's whole content, read in blocks (any size, bounded memory), as far as
+// the open handle says the file reaches (the size a directory listed may be stale). False
 // when the file cannot be opened for reading with read sharing only (so a file another
 // handle holds open for writing fails, and a folder), is not a plain disk file, cannot be
-// read in full, or a stop came first.
-bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const uint64_t* knownSize = nullptr,
-               const std::atomic<bool>* stopRequest = nullptr);
+// read in full, does not end where its size said (it changed while it was read: the error is
+// then ERROR_HANDLE_EOF when it ended early, ERROR_MORE_DATA when it held more), or a stop
+// came first.
+bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const std::atomic<bool>* stopRequest = nullptr,
+               DWORD* error = nullptr);
 
 // The CRC-32 of the next size bytes of a file open for synchronous reading (from the start,
-// for a handle just opened); false when a read comes back short or a stop came. Large files
+// for a handle just opened); false when a read comes back short (the last error is then
+// ERROR_HANDLE_EOF, or the read's own) or a stop came. Large files
 // are read ahead by a second thread while the blocks already read are checksummed.
 bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest = nullptr);
 

@@ -9,10 +9,21 @@ std::function<void()>& Pause() {
     return pause;
 }
 
+std::function<void()>& AfterSize() {
+    static std::function<void()> call;
+    return call;
+}
+
 }  // namespace
 
 void SetReadPauseForTests(std::function<void()> pause) { Pause() = std::move(pause); }
 
 void PauseBeforeRead() {
     if (Pause()) Pause()();
+}
+
+void SetSizeTakenForTests(std::function<void()> call) { AfterSize() = std::move(call); }
+
+void SizeTaken() {
+    if (AfterSize()) AfterSize()();
 }

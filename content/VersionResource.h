@@ -4,6 +4,7 @@
 // genuine fixed-information record.
 #include <string>
 
-// fullPath: the real path (see framework/LongPath.h).
+// fullPath: the real path (see framework/LongPath.h). error, when given: why the file could not
+// be opened or read (no access, held by another, gone); 0 when it was, even without a resource.
 void ReadVersionFields(const std::wstring& fullPath, std::string& version,
-                       std::string& productVersion);
+                       std::string& productVersion, unsigned long* error = nullptr);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "content/ContentReader.h"
+#include "engine/WalkRules.h"
 
 namespace {
 
@@ -79,8 +80,10 @@ void ContentPrefetcher::Queue(std::unique_ptr<EntryBatch> batch) {
 }
 
 void ContentPrefetcher::Read(EntryBatch& batch, size_t index) {
-    ReadEntryContent(batch.RealPath(index), batch.Attributes(index), batch.Size(index), needs_, stop_.Flag(),
-                     batch.contents[index]);
+    if (NameHoldsSeparator(batch.RealName(index)))
+        SetUnreadContent(ERROR_INVALID_NAME, batch.contents[index]);
+    else
+        ReadEntryContent(batch.RealPath(index), batch.Attributes(index), needs_, stop_.Flag(), batch.contents[index]);
 }
 
 bool ContentPrefetcher::NextBatch(const EntryBatch*& batch) {

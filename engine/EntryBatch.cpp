@@ -7,6 +7,7 @@
 void EntryBatch::Reset(std::shared_ptr<const Directory> of, bool isFirst, bool content) {
     directory = std::move(of);
     first = isFirst;
+    searchError = 0;
     withContent = content;
     items.clear();
     names.clear();
@@ -57,8 +58,4 @@ std::wstring EntryBatch::RealPath(size_t index) const {
     std::wstring path = directory->realPath;
     path.append(names, item.wideAt, item.wideLength);
     return path;
-}
-
-uint64_t EntryBatch::Size(size_t index) const {
-    return static_cast<uint64_t>(items[index].sizeHigh) << 32 | items[index].sizeLow;
 }

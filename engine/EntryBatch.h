@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,14 +23,17 @@ public:
     void Add(const WalkedEntry& entry);
     // The entry's find record (the fields a find with the basic level fills) and name.
     void Get(size_t index, WIN32_FIND_DATAW& entry, CString& name) const;
-    // The entry's real path and its attributes and size as found, for reading its content.
+    // The entry's real path and its real name and attributes as found, for reading its content.
     std::wstring RealPath(size_t index) const;
+    const wchar_t* RealName(size_t index) const { return names.c_str() + items[index].wideAt; }
     DWORD Attributes(size_t index) const { return items[index].attributes; }
-    uint64_t Size(size_t index) const;
     size_t Count() const { return items.size(); }
 
     std::shared_ptr<const Directory> directory;
     bool first = false;  // the directory's first batch: the walk turns to the directory here
+    // In the directory's last batch: why its entries ended before they were all read (see
+    // DirectorySearch::Error), 0 when they were.
+    DWORD searchError = 0;
     bool withContent = false;
     // One for each entry when withContent. Grown only while the batch is filled: once it is
     // handed over, readers hold references into it.

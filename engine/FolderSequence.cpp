@@ -32,8 +32,9 @@ struct FolderSequence::Slot {
 
 // What one thread needs to read directories: its rules and its buffers.
 struct FolderSequence::Reader {
-    Reader(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop)
-        : rules(job, encoding, stop) {}
+    Reader(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop,
+           std::atomic<uint64_t>& inexactNames)
+        : rules(job, encoding, stop, inexactNames) {}
 
     WalkRules rules;
     WalkedEntry entry;
@@ -41,15 +42,16 @@ struct FolderSequence::Reader {
 };
 
 FolderSequence::FolderSequence(const ListingJob& job, const TextEncoding& encoding, bool withContent,
-                               unsigned readers, Directory root, const StopSignal& stop)
+                               unsigned readers, Directory root, const StopSignal& stop,
+                               std::atomic<uint64_t>& inexactNames)
     : withContent_(withContent),
       stop_(stop),
       wakeReaders_(stop, mutex_, work_),
       wakeTaker_(stop, mutex_, ready_) {
     slots_.push_back(std::make_unique<Slot>(std::move(root)));
-    takerReader_ = std::make_unique<Reader>(job, encoding, stop);
+    takerReader_ = std::make_unique<Reader>(job, encoding, stop, inexactNames);
     for (unsigned i = 0; i < readers; ++i) {
-        readers_.push_back(std::make_unique<Reader>(job, encoding, stop));
+        readers_.push_back(std::make_unique<Reader>(job, encoding, stop, inexactNames));
         threads_.push_back(std::make_unique<WorkerThread>());
         Reader& reader = *readers_.back();
         // Without readers the taker still reads all it needs itself.
@@ -103,7 +105,7 @@ void FolderSequence::ReadBatchOf(Slot& slot, std::unique_lock<std::mutex>& lock,
     slot.reading = false;
     for (Directory& child : reader.children) slot.children.push_back(std::move(child));
     reader.children.clear();
-    if (batch->Count() == 0 && !batch->first) {
+    if (batch->Count() == 0 && !batch->first && !batch->searchError) {
         --batchesHeld_;
         spare_.push_back(std::move(batch));
     } else {
@@ -121,6 +123,10 @@ void FolderSequence::ReadBatchOf(Slot& slot, std::unique_lock<std::mutex>& lock,
 // the batch is full or a stop came.
 bool FolderSequence::ReadEntries(Slot& slot, EntryBatch& batch, Reader& reader) {
     PauseBeforeRead();
+    if (slot.directory->nameHoldsSeparator) {  // its path leads elsewhere: nothing is searched
+        batch.searchError = ERROR_INVALID_NAME;
+        return true;
+    }
     if (!slot.search) {
         slot.search = std::make_unique<DirectorySearch>(slot.directory->realPath + L"*");
         if (!reader.rules.MayRead(*slot.search, *slot.directory)) {
@@ -132,6 +138,7 @@ bool FolderSequence::ReadEntries(Slot& slot, EntryBatch& batch, Reader& reader) 
     while (batch.Count() < kBatchEntries) {
         if (!reader.rules.Step(*slot.search, *slot.directory, entry)) {
             if (stop_) return false;
+            batch.searchError = slot.search->Error();
             slot.search.reset();
             return true;
         }

@@ -17,7 +17,9 @@
 // Bounded: batches (and their entries) and open searches. What grows with the tree is what
 // the walk on one thread queues too: the directories found and not yet listed.
 // A stop wakes every waiting thread; readers end, and the taker gets the end.
+#include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -34,8 +36,9 @@ class FolderSequence {
 public:
     // Starts readers threads on the walk from root; withContent: the batches keep room for the
     // entries' content texts.
+    // inexactNames: as for WalkRules.
     FolderSequence(const ListingJob& job, const TextEncoding& encoding, bool withContent, unsigned readers,
-                   Directory root, const StopSignal& stop);
+                   Directory root, const StopSignal& stop, std::atomic<uint64_t>& inexactNames);
     // Ends the readers and waits for them.
     ~FolderSequence();
     FolderSequence(const FolderSequence&) = delete;

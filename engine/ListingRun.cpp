@@ -3,9 +3,22 @@
 #include <new>
 #include <utility>
 
+#include "engine/DirectorySearch.h"
 #include "engine/FolderWalk.h"
 #include "engine/OutputRun.h"
 #include "engine/PathListing.h"
+#include "framework/LongPath.h"
+
+namespace {
+
+// Whether the folder's entries cannot be read from the first (an empty folder can).
+bool FolderUnreadable(const std::wstring& folder) {
+    std::wstring pattern = ExtendedPath(folder);
+    if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
+    return DirectorySearch(pattern + L"*").Error() != 0;
+}
+
+}  // namespace
 
 ListingRun::ListingRun(const ListingOptions& options) : job_(options) {}
 
@@ -39,8 +52,12 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
+    if (!listsPaths_ && FolderUnreadable(job_.options.folder)) {
+        result_ = RunResult::FolderUnreadable;
+        return;
+    }
     try {
-        result_ = WriteListing(job_, progress_, stop_, [this](OutputWriter& writer) {
+        result_ = WriteListing(job_, progress_, stop_, gaps_, [this](OutputWriter& writer) {
             return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
         }, &comparison_);
     } catch (const std::bad_alloc&) {

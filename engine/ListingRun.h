@@ -5,17 +5,19 @@
 //
 // A folder run walks options.folder; a path run lists each given path itself (the folder is
 // then ignored, nothing is filtered or descended). Either writes a file created at
-// options.outputPath, or an output handle given before it starts.
+// options.outputPath, or an output handle given before it starts. A folder that cannot be
+// searched at all ends the folder run before anything is created (FolderUnreadable).
 #include <windows.h>
 
 #include <atomic>
 #include <cstdint>
 
-#include "format/ComparisonCounts.h"
+#include "engine/ListingGaps.h"
 #include "engine/ListingJob.h"
 #include "engine/PathListing.h"
 #include "engine/RunProgress.h"
 #include "engine/RunResult.h"
+#include "format/ComparisonCounts.h"
 #include "format/ListingOptions.h"
 #include "framework/StopSignal.h"
 #include "framework/Strings.h"
@@ -59,6 +61,8 @@ public:
     // How it ended; read it once IsRunning() is false. Stopped only when the stop cut the
     // listing short.
     RunResult Result() const { return result_; }
+    // What it could not read, or write as it is; read it once IsRunning() is false.
+    const ListingGaps& Gaps() const { return gaps_; }
     // From any thread, while it goes: the entries listed so far, and whether every entry is
     // found (the output is being written from then on).
     uint64_t EntriesFound() const { return progress_.entriesFound.load(std::memory_order_relaxed); }
@@ -77,6 +81,7 @@ private:
     std::atomic<bool> running_{true};
     StopSignal stop_;
     std::atomic<RunResult> result_{RunResult::Complete};
+    ListingGaps gaps_;
     RunProgress progress_;
     ComparisonCounts comparison_;
     WorkerThread thread_;

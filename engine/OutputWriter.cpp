@@ -1,9 +1,13 @@
 #include "engine/OutputWriter.h"
 
+#include <algorithm>
+
 #include "content/ContentReader.h"
 #include "engine/EarlierListingFit.h"
 #include "engine/ListingComparison.h"
+#include "engine/WalkRules.h"
 #include "format/EntryFields.h"
+#include "framework/LongPath.h"
 #include "format/TemplateExpander.h"
 
 namespace {
@@ -48,8 +52,20 @@ RunResult OutputWriter::OpenEarlierListing() {
 }
 
 bool OutputWriter::Open() {
-    if (!(job_.outputHandle ? file_.Attach(job_.outputHandle) : file_.Create(job_.options.outputPath))) return false;
-    return !ReportHasItsFile() || reportFile_.Create(job_.options.reportPath);
+    if (job_.outputHandle) {
+        if (!file_.Attach(job_.outputHandle)) return false;
+    } else if (!CreateWritten(file_, job_.options.outputPath)) {
+        return false;
+    }
+    return !ReportHasItsFile() || CreateWritten(reportFile_, job_.options.reportPath);
+}
+
+bool OutputWriter::CreateWritten(OutputFile& file, const std::wstring& path) {
+    if (!file.Create(path)) return false;
+    // The walk may list the file itself, which it cannot read while it is being written.
+    FolderIdentity identity;
+    if (ReadFolderIdentity(CreationPath(path), identity)) writtenFiles_.push_back(identity);
+    return true;
 }
 
 bool OutputWriter::ReportHasItsFile() const { return job_.options.compare && !job_.options.reportPath.empty(); }
@@ -64,10 +80,13 @@ void OutputWriter::SetDirectory(const CString& directory, const std::wstring& re
 }
 
 bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content) {
+    const bool separator = NameHoldsSeparator(entry.cFileName);
     if (formatter_->Needs().Any()) {  // most runs need neither: no full path per entry then
         if (!content) {
-            if (!ReadEntryContent(directoryPath_ + entry.cFileName, entry.dwFileAttributes, FoundSize(entry),
-                                  formatter_->Needs(), stopRequest_, content_))
+            if (separator)
+                SetUnreadContent(ERROR_INVALID_NAME, content_);
+            else if (!ReadEntryContent(directoryPath_ + entry.cFileName, entry.dwFileAttributes, formatter_->Needs(),
+                                       stopRequest_, content_))
                 return false;
             content = &content_;
         }
@@ -76,7 +95,23 @@ bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& nam
     formatter_->Format(entry, name, lines_.Count(), content);
     lines_.InsertLine(formatter_->Line());
     progress_.entriesFound.fetch_add(1, std::memory_order_relaxed);
+    const bool entered = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && job_.options.subfolders;
+    if (separator) {
+        if (!entered) RecordUnread(directoryPath_ + entry.cFileName, ERROR_INVALID_NAME);
+    } else if (content && content->unreadError) {
+        RecordUnread(directoryPath_ + entry.cFileName, content->unreadError);
+    }
     return true;
+}
+
+void OutputWriter::RecordUnread(const std::wstring& realPath, DWORD error) {
+    // The output, held open for writing, fails so; no other path is opened here (a name
+    // holding a separator must never be).
+    FolderIdentity identity;
+    if (error == ERROR_SHARING_VIOLATION && !writtenFiles_.empty() && ReadFolderIdentity(realPath, identity) &&
+        std::find(writtenFiles_.begin(), writtenFiles_.end(), identity) != writtenFiles_.end())
+        return;
+    gaps_.unread.push_back(UnreadEntry{realPath, error});
 }
 
 void OutputWriter::AddHeaderAndFooter() {

@@ -7,9 +7,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "format/ComparisonCounts.h"
 #include "engine/EarlierListing.h"
+#include "engine/FolderIdentity.h"
+#include "engine/ListingGaps.h"
 #include "engine/ListingJob.h"
 #include "engine/OutputFile.h"
 #include "engine/RunProgress.h"
@@ -44,8 +47,13 @@ public:
     // Formats one entry of the current directory and sorts its line in. name: the entry's
     // name in the output's encoding; content: its content texts when read ahead (see
     // ContentNeeded), else they are read here when needed. False when a stop came first: the
-    // entry has no line.
+    // entry has no line, and nothing of it stays in the texts. A file whose content could not
+    // be read, and an entry whose name holds a separator (see NameHoldsSeparator: nothing is
+    // read through it; a folder entered is recorded when the walk turns to it), are recorded
+    // in Gaps(), except the output file itself.
     bool FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content = nullptr);
+    // Records a directory or file that could not be read, with the system's error code.
+    void RecordUnread(const std::wstring& realPath, DWORD error);
     // Template mode: the expanded header goes first, the expanded footer last.
     void AddHeaderAndFooter();
     // Writes every line with CR LF (UTF-8: after the byte-order mark), or in a comparing run
@@ -59,10 +67,14 @@ public:
     // From Begin on: what the lines need of the files' content.
     const ContentNeeds& ContentNeeded() const { return formatter_->Needs(); }
     const TextEncoding& Encoding() const { return encoding_; }
+    // What the listing could not read or write as it is, so far.
+    ListingGaps& Gaps() { return gaps_; }
 
 private:
     // The listing goes to the output and the report to a file of its own.
     bool ReportHasItsFile() const;
+    // Creates a file the run writes and notes which it is.
+    bool CreateWritten(OutputFile& file, const std::wstring& path);
 
     ListingJob& job_;
     RunProgress& progress_;
@@ -78,4 +90,7 @@ private:
     OutputFile reportFile_;  // the report when it has a file of its own
     EarlierListing earlier_;
     ComparisonCounts comparison_;
+    // The files this run creates, read as a folder's is (volume and file identifier).
+    std::vector<FolderIdentity> writtenFiles_;
+    ListingGaps gaps_;
 };

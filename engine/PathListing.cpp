@@ -14,6 +14,7 @@ bool ListOnePath(OutputWriter& writer, const std::wstring& path, const StopSigna
     // The path itself (not a pattern); gone meanwhile, or not searchable: no line, no message.
     DirectorySearch search(ExtendedPath(path));
     if (!NextWalkedEntry(search, writer.Encoding(), stop, entry)) return !stop;
+    if (entry.inexactName) writer.Gaps().inexactNames.fetch_add(1, std::memory_order_relaxed);
     return writer.FormatEntry(entry.record, entry.name);
 }
 

@@ -6,6 +6,7 @@ enum class RunResult {
     Stopped,       // asked to stop: the entries found until then were written
     CannotCreate,  // the output file could not be created; nothing was walked
     WriteFailed,   // writing the output failed, or memory ran out; the file holds what was written
+    FolderUnreadable,  // the folder to list could not be searched; nothing was created
     // A comparing run refused before anything was written: the earlier listing is missing or
     // unreadable, is a template's output, has other columns, or the other path form.
     EarlierUnreadable,

@@ -22,13 +22,22 @@ std::wstring ParentPath(const std::wstring& realPath) {
 
 }  // namespace
 
+bool NameHoldsSeparator(const wchar_t* name) { return std::wcspbrk(name, L"\\/") != nullptr; }
+
 bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, const StopSignal& stop,
                      WalkedEntry& entry) {
     WIN32_FIND_DATAW& record = entry.record;
     do {
         if (!search.Next(record) || stop) return false;
     } while (IsDirectory(record) && record.cFileName[0] == L'.');
-    encoding.FromWide(record.cFileName, std::wcslen(record.cFileName), entry.name);
+    if (NameHoldsSeparator(record.cFileName)) {  // in UTF-16: a code page's trail byte may be 0x5C
+        std::wstring shown = record.cFileName;
+        std::replace(shown.begin(), shown.end(), L'\\', L'?');
+        std::replace(shown.begin(), shown.end(), L'/', L'?');
+        entry.inexactName = !encoding.FromWide(shown.data(), shown.size(), entry.name);
+    } else {
+        entry.inexactName = !encoding.FromWide(record.cFileName, std::wcslen(record.cFileName), entry.name);
+    }
     return true;
 }
 
@@ -40,10 +49,12 @@ Directory ListedDirectory(const CString& text, const std::wstring& realPath) {
     return listed;
 }
 
-WalkRules::WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop)
+WalkRules::WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop,
+                     std::atomic<uint64_t>& inexactNames)
     : job_(job),
       encoding_(encoding),
       stop_(stop),
+      inexactNames_(inexactNames),
       filter_(job.filterList, encoding),
       exclusions_(job.excludedNames, job.excludedPaths, encoding) {}
 
@@ -55,6 +66,7 @@ bool WalkRules::Step(DirectorySearch& search, const Directory& directory, Walked
     }
     entry.listed = IsListed(entry.record);
     entry.entered = Enters(directory, entry.record, entry.name, entry.child);
+    if (entry.inexactName && (entry.listed || entry.entered)) inexactNames_.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 
@@ -66,10 +78,15 @@ bool WalkRules::IsListed(const WIN32_FIND_DATAW& entry) const {
 bool WalkRules::Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name,
                        Directory& child) {
     if (!job_.options.subfolders || !IsDirectory(entry)) return false;
-    if (job_.options.depth != 0 && directory.level + 1 >= job_.options.depth) return false;
+    child.nameHoldsSeparator = NameHoldsSeparator(entry.cFileName);
+    // A folder whose name holds a separator is handed on beyond the depth too: the walk records
+    // it unread when it turns to it, as its line leaves to the walk (OutputWriter::FormatEntry).
+    if (job_.options.depth != 0 && directory.level + 1 >= job_.options.depth && !child.nameHoldsSeparator)
+        return false;
     child.realPath = directory.realPath + entry.cFileName + L"\\";
     child.enteredAsFolder = !IsLink(entry);
-    if (!child.enteredAsFolder && !LeadsElsewhere(directory.realPath, child.realPath)) return false;
+    if (!child.nameHoldsSeparator && !child.enteredAsFolder && !LeadsElsewhere(directory.realPath, child.realPath))
+        return false;
     child.created = entry.ftCreationTime;
     child.written = entry.ftLastWriteTime;
     child.text = directory.text + name + "\\";

@@ -4,7 +4,9 @@
 // enters. The walk on one thread, the walk read ahead and the path listing take entries so.
 #include <windows.h>
 
+#include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,7 @@ struct Directory {
     // by its path later may since have been swapped for a link.
     bool enteredAsFolder = false;
     FILETIME created{}, written{};
+    bool nameHoldsSeparator = false;  // never searched: its path would lead elsewhere
 };
 
 // The listed folder as the walk's first directory.
@@ -37,14 +40,19 @@ Directory ListedDirectory(const CString& text, const std::wstring& realPath);
 struct WalkedEntry {
     WIN32_FIND_DATAW record;  // with the real name
     CString name;             // the name in the output's encoding
+    bool inexactName = false; // the encoding could not hold some character of it
     bool listed = false;      // it gets a line
     bool entered = false;     // the walk lists child too
     Directory child;
 };
 
+// Whether a name found holds "\" or "/" (only shares served by other systems give such
+// names): a path built from it would name another entry, so nothing is read through it.
+bool NameHoldsSeparator(const wchar_t* name);
+
 // The search's next entry that is neither ".", ".." nor a hidden folder such as ".cache"
-// (those are never listed or entered), with its name converted; false at the search's end,
-// or when a stop came.
+// (those are never listed or entered), with its name converted ("\" and "/" as "?"); false
+// at the search's end, or when a stop came.
 bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, const StopSignal& stop,
                      WalkedEntry& entry);
 
@@ -52,12 +60,16 @@ bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, cons
 // directory last asked about).
 class WalkRules {
 public:
-    WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop);
+    // inexactNames counts the names listed or entered that the encoding cannot hold.
+    WalkRules(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop,
+              std::atomic<uint64_t>& inexactNames);
 
     // The next entry of the directory's search (NextWalkedEntry), and what the walk does
     // with it. An excluded entry is neither listed nor entered. A folder is entered within
     // the depth; a folder link unless it leads back to the directory or one above it, or
-    // where it leads cannot be told.
+    // where it leads cannot be told. A folder whose name holds a separator is handed on as a
+    // child to enter, marked so, even beyond the depth (the walk records it unread, searches
+    // nothing).
     bool Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry);
 
     // Whether the walk reads the directory its search has just opened: a folder entered as a
@@ -73,6 +85,7 @@ private:
     const ListingJob& job_;
     const TextEncoding& encoding_;
     const StopSignal& stop_;
+    std::atomic<uint64_t>& inexactNames_;
     WildcardFilter filter_;
     Exclusions exclusions_;
     std::wstring ancestorsOf_;  // the directory whose line of folders ancestors_ holds

@@ -20,4 +20,5 @@ struct EntryContent {
     CString crc;             // read when the checksum is needed
     CString version;         // both read when the versions are needed
     CString productVersion;
+    unsigned long unreadError = 0;  // the system's error code when the file could not be read
 };

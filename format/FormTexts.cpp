@@ -1,5 +1,6 @@
 #include "format/FormTexts.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "format/PathForms.h"
@@ -56,6 +57,9 @@ void FormTexts::SetEntry(const WIN32_FIND_DATAW& entry, const ListingOptions& op
     if (isoDateUsed) IsoDateText(entry.ftLastWriteTime, isoDate);
     if (!realNamesUsed) return;
     Utf8().FromWide(entry.cFileName, std::wcslen(entry.cFileName), file);
+    // A name from a share of another system may hold a separator: it names this entry alone.
+    std::replace(file.begin(), file.end(), '\\', '?');
+    std::replace(file.begin(), file.end(), '/', '?');
     MakePathText(dir, file, options, Utf8(), path);
     urlPath.assign(dir).append(file);
 }

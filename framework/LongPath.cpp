@@ -100,6 +100,12 @@ std::wstring PlainPathWherePossible(const std::wstring& path) {
     return FullPath(plain) == plain ? plain : extended;
 }
 
+std::wstring ShownPath(const std::wstring& realPath) {
+    if (StartsWith(realPath, L"\\\\?\\UNC\\")) return L"\\" + realPath.substr(7);
+    if (StartsWith(realPath, L"\\\\?\\")) return realPath.substr(4);
+    return realPath;
+}
+
 DWORD PathAttributes(const std::wstring& path) {
     const std::wstring real = ExtendedPath(path);
     return real.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(real.c_str());

@@ -143,8 +143,8 @@ bool CodePageText::OrderValueOfUnit(wchar_t unit, unsigned& value) const {
     return p == character + n;
 }
 
-void CodePageText::TextFromWide(const wchar_t* wide, size_t length, std::string& text) const {
-    CodePageFromWide(codePage_, WC_NO_BEST_FIT_CHARS, wide, length, text);
+bool CodePageText::TextFromWide(const wchar_t* wide, size_t length, std::string& text) const {
+    return CodePageFromWide(codePage_, WC_NO_BEST_FIT_CHARS, wide, length, text);
 }
 
 std::wstring CodePageText::ToWide(const std::string& text) const { return WideFromCodePage(codePage_, text); }

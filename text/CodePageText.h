@@ -54,7 +54,7 @@ public:
     bool OrderValueOfUnit(wchar_t unit, unsigned& value) const;
 
     // Without best fit: "resume" with accents is written "r?sum?", not "resume", another file's name.
-    void TextFromWide(const wchar_t* wide, size_t length, std::string& text) const override;
+    bool TextFromWide(const wchar_t* wide, size_t length, std::string& text) const override;
     using TextEncoding::TextFromWide;
     std::string FromCodePage(const std::string& text) const override { return text; }
     std::wstring ToWide(const std::string& text) const override;

@@ -23,7 +23,8 @@ public:
     // UTF-16 text written in this encoding; a character the encoding cannot hold becomes "?"
     // (one for each UTF-16 unit), never a look-alike that could name another file. Control
     // characters stay: for texts that may hold line breaks (templates, environment values).
-    virtual void TextFromWide(const wchar_t* wide, size_t length, std::string& text) const = 0;
+    // False when a character became "?".
+    virtual bool TextFromWide(const wchar_t* wide, size_t length, std::string& text) const = 0;
     // Text of the system's ANSI code page (stored settings, templates) in this encoding.
     virtual std::string FromCodePage(const std::string& text) const = 0;
     // Text of this encoding back in UTF-16.
@@ -31,8 +32,10 @@ public:
 
     // A name or path written in this encoding as TextFromWide does, with each control character
     // (below U+0020, and U+007F) as "?" too: a name from a share of another system may hold a
-    // tab or a line break, and would then forge columns or lines of the output.
-    void FromWide(const wchar_t* wide, size_t length, std::string& text) const;
+    // tab or a line break, and would then forge columns or lines of the output. False when a
+    // character the encoding cannot hold became "?" (a control character is no such loss: no
+    // encoding writes it).
+    bool FromWide(const wchar_t* wide, size_t length, std::string& text) const;
 
     std::string FromWide(const std::wstring& wide) const {
         std::string text;

@@ -135,8 +135,8 @@ int Utf8Text::Compare(const char* a, const char* b) const {
     }
 }
 
-void Utf8Text::TextFromWide(const wchar_t* wide, size_t length, std::string& text) const {
-    CodePageFromWide(CP_UTF8, 0, wide, length, text);
+bool Utf8Text::TextFromWide(const wchar_t* wide, size_t length, std::string& text) const {
+    return CodePageFromWide(CP_UTF8, 0, wide, length, text);
 }
 
 std::string Utf8Text::FromCodePage(const std::string& text) const {

@@ -18,7 +18,7 @@ public:
     void ToLower(std::string& text) const override;
     void ToUpperWide(wchar_t* text, size_t length) const override;
     int Compare(const char* a, const char* b) const override;
-    void TextFromWide(const wchar_t* wide, size_t length, std::string& text) const override;
+    bool TextFromWide(const wchar_t* wide, size_t length, std::string& text) const override;
     using TextEncoding::TextFromWide;
     std::string FromCodePage(const std::string& text) const override;
     std::wstring ToWide(const std::string& text) const override;

@@ -9,8 +9,9 @@ std::wstring WideFromCodePage(UINT codePage, const std::string& text);
 
 // flags: WC_NO_BEST_FIT_CHARS where a look-alike must not stand in for a missing character
 // (a "?" then does); 0 for UTF-8. Written into text (replaced), in the room it already has:
-// a name converted for every entry of a walk costs no allocation.
-void CodePageFromWide(UINT codePage, DWORD flags, const wchar_t* wide, size_t length, std::string& text);
+// a name converted for every entry of a walk costs no allocation. False when a character
+// became "?" (only told with WC_NO_BEST_FIT_CHARS: UTF-8 holds every character).
+bool CodePageFromWide(UINT codePage, DWORD flags, const wchar_t* wide, size_t length, std::string& text);
 inline std::string CodePageFromWide(UINT codePage, DWORD flags, const wchar_t* wide, size_t length) {
     std::string text;
     CodePageFromWide(codePage, flags, wide, length, text);

@@ -80,8 +80,9 @@ private:
     // After a comparing run: the kept listing is dropped when the new one is complete, else
     // put back.
     void EndComparison(bool complete);
-    // The end-of-run box of a comparing run: the counts, and the report to open.
-    void OfferReport();
+    // The end-of-run box of a comparing run: the counts, the lines of what could not be read
+    // (see GapLines), and the report to open.
+    void OfferReport(const std::wstring& gaps);
     // Locks the controls and starts the run; unlocks and says so when it cannot start.
     void Start(std::unique_ptr<ListingRun> run);
     // The run's count in the caption and a busy taskbar button, from start to finish.

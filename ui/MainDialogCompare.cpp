@@ -11,6 +11,7 @@
 #include "framework/ModuleText.h"
 #include "settings/ComparisonText.h"
 #include "text/CodePageText.h"
+#include "ui/GapsMessage.h"
 #include "ui/MainDialog.h"
 #include "ui/res/resource.h"
 
@@ -60,14 +61,16 @@ void CMainDialog::EndComparison(bool complete) {
     keptAside_.clear();
 }
 
-void CMainDialog::OfferReport() {
+void CMainDialog::OfferReport(const std::wstring& gaps) {
     const ComparisonCounts& counts = run_->Comparison();
     std::wstring text = ComparisonCountsText(counts);
     if (!counts.AnyDifference()) {
-        DialogMessageBox(Window(), CodePageText::System().TextFromWide(text).c_str(), MB_OK | MB_ICONINFORMATION);
+        if (!gaps.empty()) text += L"\r\n" + gaps.substr(0, gaps.size() - 2);  // without its last line break
+        const UINT sign = gaps.empty() ? MB_ICONINFORMATION : MB_ICONWARNING;
+        DialogMessageBox(Window(), CodePageText::System().TextFromWide(text).c_str(), MB_OK | sign);
         return;
     }
-    text += LoadResourceText(IDS_COMPARE_OPEN_REPORT);
+    text = BeforeLastLine(text + LoadResourceText(IDS_COMPARE_OPEN_REPORT), gaps);
     const CString question = CodePageText::System().TextFromWide(text);
     if (DialogMessageBox(Window(), question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     ShellExecuteW(Window(), L"OPEN", run_->Job().options.reportPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);

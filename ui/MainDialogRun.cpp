@@ -5,6 +5,8 @@
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
+#include "text/WideConversion.h"
+#include "ui/GapsMessage.h"
 #include "ui/MainDialog.h"
 #include "ui/res/resource.h"
 
@@ -41,6 +43,8 @@ CString ResultMessage(RunResult result) {
         return LoadResourceString(IDS_EARLIER_OTHER_COLUMNS);
     case RunResult::EarlierOtherPaths:
         return LoadResourceString(IDS_EARLIER_OTHER_PATHS);
+    case RunResult::FolderUnreadable:
+        return LoadResourceString(IDS_FOLDER_UNREACHABLE);
     case RunResult::Complete:
         break;
     }
@@ -49,6 +53,10 @@ CString ResultMessage(RunResult result) {
 
 void ShowMessage(HWND owner, UINT textId, UINT type) {
     DialogMessageBox(owner, LoadResourceString(textId).c_str(), type);
+}
+
+int ShowMessage(HWND owner, const std::wstring& text, UINT type) {
+    return DialogMessageBox(owner, CodePageFromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, text).c_str(), type);
 }
 
 }  // namespace
@@ -93,23 +101,31 @@ void CMainDialog::OnFinish() {
     EndProgress();
     const RunResult result = run_->Result();
     EndComparison(result == RunResult::Complete);
-    if (result != RunResult::Complete && result != RunResult::Stopped)
-        AppMessageBox(ResultMessage(result).c_str(), kFailureBoxType);
+    const bool told = result == RunResult::Complete || result == RunResult::Stopped ||
+                      result == RunResult::FolderUnreadable;  // each told below
+    if (!told) AppMessageBox(ResultMessage(result).c_str(), kFailureBoxType);
     EnableControls(true);
+    if (result == RunResult::FolderUnreadable) {  // as when it cannot be reached at the start
+        ShowMessage(Window(), IDS_FOLDER_UNREACHABLE, MB_OK | MB_ICONERROR);
+        return;
+    }
     if (result == RunResult::Stopped) {
         AppMessageBox(ResultMessage(result).c_str(), MB_OK);
         return;
     }
     if (result != RunResult::Complete) return;
+    const std::wstring gaps = GapLines(run_->Gaps());
     if (run_->Job().options.compare) {
-        OfferReport();
+        OfferReport(gaps);
         return;
     }
     if (!options.outputPath.empty() || noPreviousListing_) {
-        const CString note = noPreviousListing_ ? LoadResourceString(IDS_COMPARE_NO_EARLIER) : CString();
-        const CString question = note + LoadResourceString(IDS_OPEN_NOW);
-        const int answer = DialogMessageBox(Window(), question.c_str(), MB_YESNO | MB_ICONQUESTION);
+        const std::wstring note = noPreviousListing_ ? LoadResourceText(IDS_COMPARE_NO_EARLIER) : std::wstring();
+        const int answer = ShowMessage(Window(), BeforeLastLine(note + LoadResourceText(IDS_OPEN_NOW), gaps),
+                                       MB_YESNO | MB_ICONQUESTION);
         if (answer != IDYES) return;
+    } else if (!gaps.empty()) {  // the default output opens unasked: the lines come first
+        ShowMessage(Window(), gaps, MB_OK | MB_ICONWARNING);
     }
     ShellExecuteW(Window(), L"OPEN", run_->Job().options.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

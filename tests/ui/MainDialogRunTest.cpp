@@ -6,6 +6,8 @@
 #include "engine/SortedLineStore.h"
 
 #include "ScriptedMainDialog.h"
+#include "engine/DirectorySearch.h"
+#include "framework/MessageText.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -97,6 +99,40 @@ TEST(MainDialogRun, FinishedRunAsksBeforeOpeningAndUnlocks) {
     EXPECT_EQ(boxes.Boxes()[0].text, "ファイル列挙が完了しました。\r\nいますぐ開きますか?");
     EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(ReadWholeFile(folder / "out.txt"), "a.txt\r\nb.txt\r\n");
+}
+
+// The tests run as root under Wine: a seam fails the searches of the folder "closed" as a
+// folder closed to its reader does.
+TEST(MainDialogRun, ClosedFoldersAreToldInTheQuestionOrAsUnreachable) {
+    TempFolder folder;
+    folder.WriteFile("data\\a.txt", "a");
+    folder.WriteFile("data\\closed\\b.txt", "b");
+    folder.WriteFile("closed\\c.txt", "c");
+    SetSearchFailureForTests([](const std::wstring& pattern) -> DWORD {
+        return pattern.size() > 9 && pattern.compare(pattern.size() - 9, 9, L"\\closed\\*") == 0 ? ERROR_ACCESS_DENIED : 0;
+    });
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (folder / "out.txt").c_str());
+        d.OnlyColumns({});
+        d.Click(IDC_MAIN_RELATIVE);
+        d.Click(IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return !boxes.Boxes().empty(); }));
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "closed").c_str());
+        d.Click(IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 2; }));
+    });
+    SetSearchFailureForTests(nullptr);
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "ファイル列挙が完了しました。\r\n読み取れなかった項目が 1 件あります。\r\n・" +
+                                         (folder / "data\\closed\\") + " (" + Narrow(SystemErrorText(ERROR_ACCESS_DENIED)) +
+                                         ")\r\nいますぐ開きますか?");
+    EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(ReadWholeFile(folder / "out.txt"), "a.txt\r\nclosed\r\n");
+    EXPECT_EQ(boxes.Boxes()[1].text, "対象フォルダにアクセスできません");
+    EXPECT_EQ(boxes.Boxes()[1].type, UINT(MB_OK | MB_ICONERROR));
 }
 
 TEST(MainDialogRun, EmptyOutputWritesTheDefaultFileWithoutAsking) {

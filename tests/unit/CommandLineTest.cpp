@@ -81,7 +81,9 @@ TEST(CommandLine, UsageLinesUpEveryOptionsMeaning) {
         << usage;
     EXPECT_NE(std::wstring::npos, usage.find(L"\r\n  --path=absolute|relative  パスの形式: 絶対パス / 基底パス\r\n")) << usage;
     EXPECT_NE(std::wstring::npos, usage.find(L"\r\n  --no-filter               すべてのファイルを列挙する\r\n")) << usage;
-    const std::wstring end = L"8 前回の一覧と比較できない (何も出力していない)\r\n";
+    const std::wstring end =
+        L"5 Ctrl+C または Ctrl+Break による停止,\r\n            6 書き込んだが読み取れなかった項目がある\r\n"
+        L"            7 前回の一覧との違いがある, 8 前回の一覧と比較できない (何も出力していない)\r\n";
     EXPECT_EQ(usage.size() - end.size(), usage.rfind(end)) << usage;
 }
 

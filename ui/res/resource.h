@@ -88,6 +88,14 @@
 #define IDS_READY_SFV_REPEAT 420
 #define IDS_READY_SFV_FOOTER 421
 
+// What a listing could not read, or write as it is (at the end of a run)
+#define IDS_UNREAD_ITEMS 500
+#define IDS_UNREAD_ENTRY 501
+#define IDS_UNREAD_MORE 502
+#define IDS_INEXACT_NAMES 503
+#define IDS_CLI_UNREAD 504
+#define IDS_CLI_INEXACT_NAMES 505
+
 // Main dialog controls
 #define IDC_MAIN_SUBFOLDERS 1000
 #define IDC_MAIN_FOLDER 1001
