@@ -56,19 +56,4 @@ std::wstring LoadResourceText(UINT id) {
     return std::wstring(wide, static_cast<size_t>(length));
 }
 
-std::wstring LoadResourceTextWith(UINT id, const std::vector<std::wstring>& values) {
-    const std::wstring form = LoadResourceText(id);
-    std::wstring text;
-    for (size_t i = 0; i < form.size(); ++i) {
-        const size_t number = i + 1 < form.size() && form[i] == L'%' ? static_cast<size_t>(form[i + 1] - L'1') : 9;
-        if (number < values.size()) {
-            text += values[number];
-            ++i;
-        } else {
-            text += form[i];
-        }
-    }
-    return text;
-}
-
 CString LoadResourceString(UINT id) { return AnsiText(LoadResourceText(id)); }

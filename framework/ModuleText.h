@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "framework/Strings.h"
 
@@ -21,7 +20,5 @@ CString ModuleBaseName();
 std::wstring PathWithoutExtension(const std::wstring& path);
 // String table entry id of the executable as it is stored (UTF-16); empty if missing.
 std::wstring LoadResourceText(UINT id);
-// The entry with "%1" to "%9" replaced by the values given, in order.
-std::wstring LoadResourceTextWith(UINT id, const std::vector<std::wstring>& values);
 // The same entry converted to the ANSI code page.
 CString LoadResourceString(UINT id);

@@ -1,9 +1,10 @@
 #include "settings/ComparisonText.h"
 
+#include "framework/MessageText.h"
 #include "framework/ModuleText.h"
 #include "ui/res/resource.h"
 
 std::wstring ComparisonCountsText(const ComparisonCounts& counts) {
-    return LoadResourceTextWith(IDS_COMPARE_COUNTS, {std::to_wstring(counts.added), std::to_wstring(counts.removed),
-                                                     std::to_wstring(counts.changed), std::to_wstring(counts.unchanged)});
+    return FillIn(LoadResourceText(IDS_COMPARE_COUNTS), {std::to_wstring(counts.added), std::to_wstring(counts.removed),
+                                                        std::to_wstring(counts.changed), std::to_wstring(counts.unchanged)});
 }
