@@ -122,17 +122,23 @@ TEST(MainDialogSave, ATemplateTooLongToStoreKeepsTheSavedOneAndSaysSo) {
     EXPECT_EQ(IniValue(ini, "CONFIG", "URL"), "1") << "the other keys are saved";
 }
 
+// A settings file the program may not write: read-only with the given content, or a folder in
+// its place (as when none can be made).
+void MakeUnwritable(TempFolder& folder, const std::string& name, const std::string& content, bool isFolder) {
+    if (isFolder) {
+        folder.MakeDir(name);
+        return;
+    }
+    folder.WriteFile(name, content);
+    SetFileAttributesA((folder / name).c_str(), FILE_ATTRIBUTE_READONLY);
+}
+
 TEST(MainDialogSave, AReadOnlySettingsFileOrAFolderIsReportedOnSaveAndOnClose) {
     for (bool isFolder : {false, true}) {
         TempFolder folder;
         const std::string ini = folder / "qmtest.ini";
         const std::string before = "[STRINGS]\r\nDIRNAME=C:\\old\r\n[CONFIG]\r\nURL=0\r\n";
-        if (isFolder) {
-            folder.MakeDir("qmtest.ini");
-        } else {
-            folder.WriteFile("qmtest.ini", before);
-            SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
-        }
+        MakeUnwritable(folder, "qmtest.ini", before, isFolder);
         MessageBoxRecorder boxes;
         ScriptedMainDialog dialog(folder);
         INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
@@ -156,12 +162,7 @@ TEST(MainDialogClose, AnUnwritableSettingsFileClosedWithNothingChangedShowsNoBox
         TempFolder folder;
         const std::string ini = folder / "qmtest.ini";
         const std::string before = "[STRINGS]\r\nDIRNAME=C:\\old\r\n[CONFIG]\r\nSUBDIR=0\r\n";
-        if (isFolder) {
-            folder.MakeDir("qmtest.ini");
-        } else {
-            folder.WriteFile("qmtest.ini", before);
-            SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY);
-        }
+        MakeUnwritable(folder, "qmtest.ini", before, isFolder);
         MessageBoxRecorder boxes;
         ScriptedMainDialog dialog(folder);
         INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {

@@ -80,6 +80,15 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
     EXPECT_EQ(ReadWholeFile(RealPath(folder / "一覧.txt.")), "<missing>");
 }
 
+// Starts a run of the folder's relative paths alone into the output.
+void StartNamesOnly(ScriptedMainDialog& d, const std::string& listed, const std::string& output) {
+    SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, listed.c_str());
+    SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, output.c_str());
+    d.OnlyColumns({});
+    d.Click(IDC_MAIN_RELATIVE);
+    d.Click(IDOK);
+}
+
 TEST(MainDialogRun, FinishedRunAsksBeforeOpeningAndUnlocks) {
     TempFolder folder;
     folder.WriteFile("data\\b.txt", "bb");
@@ -87,11 +96,7 @@ TEST(MainDialogRun, FinishedRunAsksBeforeOpeningAndUnlocks) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
-        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
-        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (folder / "out.txt").c_str());
-        d.OnlyColumns({});
-        d.Click(IDC_MAIN_RELATIVE);
-        d.Click(IDOK);
+        StartNamesOnly(d, folder / "data", folder / "out.txt");
         ASSERT_TRUE(WaitUntil([&] { return !boxes.Boxes().empty(); }));
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
@@ -114,11 +119,7 @@ TEST(MainDialogRun, ClosedFoldersAreToldInTheQuestionOrAsUnreachable) {
     MessageBoxRecorder boxes(IDNO);
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
-        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "data").c_str());
-        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, (folder / "out.txt").c_str());
-        d.OnlyColumns({});
-        d.Click(IDC_MAIN_RELATIVE);
-        d.Click(IDOK);
+        StartNamesOnly(d, folder / "data", folder / "out.txt");
         ASSERT_TRUE(WaitUntil([&] { return !boxes.Boxes().empty(); }));
         SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (folder / "closed").c_str());
         d.Click(IDOK);
