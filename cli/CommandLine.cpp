@@ -10,8 +10,8 @@
 #include "framework/ModuleText.h"
 #include "settings/ReadyTemplates.h"
 #include "text/DisplayWidth.h"
-#include "ui/res/ProgramVersion.h"
-#include "ui/res/resource.h"
+#include "res/ProgramVersion.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "framework/MessageText.h"
 #include "framework/ModuleText.h"
 #include "settings/ComparisonText.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "framework/ModuleText.h"
 #include "settings/OptionsSettings.h"
 #include "settings/SettingsFile.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "cli/ConsoleText.h"
 #include "framework/ModuleText.h"
 #include "text/DisplayWidth.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 ProgressLine::ProgressLine(HANDLE console) : console_(IsConsole(console) ? console : nullptr) {}
 

@@ -2,7 +2,7 @@
 
 #include "framework/MessageText.h"
 #include "framework/ModuleText.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 std::wstring ComparisonCountsText(const ComparisonCounts& counts) {
     return FillIn(LoadResourceText(IDS_COMPARE_COUNTS), {std::to_wstring(counts.added), std::to_wstring(counts.removed),

@@ -4,7 +4,7 @@
 
 #include "framework/ModuleText.h"
 #include "text/CodePageText.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "settings/ReadyTemplates.h"
 
 #include "framework/ModuleText.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 const ReadyTemplate kReadyTemplates[kReadyTemplateCount] = {
     {"html", IDS_READY_HTML, IDS_TEMPLATE_HEADER},

@@ -3,7 +3,7 @@
 #include "framework/ModuleText.h"
 #include "settings/PrivateProfile.h"
 #include "text/CodePageText.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "ui/AboutDialog.h"
 
 #include "framework/Strings.h"
-#include "ui/res/ProgramVersion.h"
-#include "ui/res/resource.h"
+#include "res/ProgramVersion.h"
+#include "res/resource.h"
 
 CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUT, nullptr) {}
 

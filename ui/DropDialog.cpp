@@ -1,6 +1,6 @@
 #include "ui/DropDialog.h"
 
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 CDropDialog::CDropDialog(HWND owner) : CDialog(IDD_DROP, owner) {}
 

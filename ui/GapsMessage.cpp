@@ -3,7 +3,7 @@
 #include "framework/LongPath.h"
 #include "framework/MessageText.h"
 #include "framework/ModuleText.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "framework/AppHelp.h"
 #include "framework/MessageBox.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "text/CodePageText.h"
 #include "ui/GapsMessage.h"
 #include "ui/MainDialog.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "framework/ModuleText.h"
 #include "ui/MainDialog.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The main dialog's enabling rules and its expand/collapse mechanics.
 #include "ui/MainDialog.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

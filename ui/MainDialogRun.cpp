@@ -8,7 +8,7 @@
 #include "text/WideConversion.h"
 #include "ui/GapsMessage.h"
 #include "ui/MainDialog.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

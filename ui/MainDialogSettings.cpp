@@ -4,7 +4,7 @@
 #include "settings/OptionsSettings.h"
 #include "text/CodePageText.h"
 #include "ui/MainDialog.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "framework/ModuleText.h"
 #include "ui/AboutDialog.h"
 #include "ui/MainDialog.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 void CMainDialog::AddSystemMenuEntries() {
     HMENU menu = GetSystemMenu(Window(), FALSE);

@@ -3,7 +3,7 @@
 #include "framework/AppHelp.h"
 #include "framework/ModuleText.h"
 #include "settings/ReadyTemplates.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 CTemplateDialog::CTemplateDialog() : CDialog(IDD_TEMPLATE, nullptr) {}
 

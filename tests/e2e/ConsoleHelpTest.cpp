@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ConsoleProgram.h"
-#include "ui/res/ProgramVersion.h"
+#include "res/ProgramVersion.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "support/DialogItems.h"
 #include "support/TempFolder.h"
 #include "support/VersionFixtures.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

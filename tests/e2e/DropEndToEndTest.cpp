@@ -10,7 +10,7 @@
 #include "support/DropFiles.h"
 #include "support/LineTexts.h"
 #include "support/TempFolder.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "support/DialogItems.h"
 #include "support/TempFolder.h"
 #include "support/UnixSide.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

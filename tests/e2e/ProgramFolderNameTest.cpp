@@ -10,7 +10,7 @@
 #include "ProgramWindows.h"
 #include "support/DialogItems.h"
 #include "support/TempFolder.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "support/DialogItems.h"
 #include "support/LineTexts.h"
 #include "support/TempFolder.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "engine/ListingJob.h"
 #include "engine/RunResult.h"
 #include "format/ListingOptions.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 // The command id the test window waits for: the main dialog's own.
 constexpr WORD kTestFinishCommand = IDC_MAIN_FINISH;

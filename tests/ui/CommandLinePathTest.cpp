@@ -4,7 +4,7 @@
 #include "ScriptedMainDialog.h"
 #include "support/LineTexts.h"
 #include "support/ModalDriver.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "ScriptedMainDialog.h"
 #include "support/ModalDriver.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

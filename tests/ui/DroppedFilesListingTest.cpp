@@ -4,7 +4,7 @@
 #include "ScriptedMainDialog.h"
 #include "support/DeepFolder.h"
 #include "support/DialogItems.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "ScriptedMainDialog.h"
 #include "content/ReadPause.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

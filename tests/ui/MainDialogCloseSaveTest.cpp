@@ -3,7 +3,7 @@
 
 #include "ScriptedMainDialog.h"
 #include "framework/MessageBox.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

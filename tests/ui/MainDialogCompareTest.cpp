@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedMainDialog.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "ScriptedMainDialog.h"
 #include "support/DialogItems.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "ScriptedMainDialog.h"
 #include "engine/DirectorySearch.h"
 #include "framework/MessageText.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "ScriptedMainDialog.h"
 #include "framework/MessageBox.h"
 #include "support/DialogItems.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

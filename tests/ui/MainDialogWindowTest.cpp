@@ -7,7 +7,7 @@
 #include "framework/AppHelp.h"
 #include "framework/ModuleText.h"
 #include "support/ModalDriver.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 

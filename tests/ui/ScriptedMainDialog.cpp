@@ -2,7 +2,7 @@
 
 #include "framework/MessageBox.h"
 #include "support/DropFiles.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 namespace {
 const UINT kRunScript = WM_APP + 17;

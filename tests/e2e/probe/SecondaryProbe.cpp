@@ -11,7 +11,7 @@
 #include "../ProgramWindows.h"
 #include "support/DialogItems.h"
 #include "support/DropFiles.h"
-#include "ui/res/resource.h"
+#include "res/resource.h"
 
 int main(int argc, char** argv) {
     HWND dialog = WaitForMainDialog(kProbeWait);
