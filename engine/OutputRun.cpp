@@ -11,7 +11,7 @@ RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal&
     gaps.unread = std::move(writer.Gaps().unread);
     gaps.inexactNames = writer.Gaps().inexactNames.load();
     writer.AddHeaderAndFooter();
-    const bool written = writer.WriteAndClose();
+    const bool written = writer.WriteAndClose(complete);
     if (comparison) *comparison = writer.Comparison();
     if (!written) return RunResult::WriteFailed;
     return complete ? RunResult::Complete : RunResult::Stopped;

@@ -120,23 +120,23 @@ void OutputWriter::AddHeaderAndFooter() {
     lines_.AddLast(ExpandTemplate(job_.options.footerText, texts_.placeholders, encoding_, &texts_.forms));
 }
 
-bool OutputWriter::WriteAndClose() {
+bool OutputWriter::WriteAndClose(bool complete) {
     progress_.writing.store(true, std::memory_order_relaxed);
     // UTF-8 text begins with the byte-order mark, the report's as the listing's.
     auto begin = [this](OutputFile& file) {
         return !job_.options.utf8 || file.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
     };
     const bool compare = job_.options.compare;
-    bool written = begin(file_);
+    bool written = true;
     if (!compare || ReportHasItsFile()) {
-        written = written && lines_.ForEachLine([this](const char* text, size_t length) {
+        written = begin(file_) && lines_.ForEachLine([this](const char* text, size_t length) {
             return file_.WriteLine(text, length);
         });
     }
     if (compare) {
         OutputFile& report = ReportHasItsFile() ? reportFile_ : file_;
-        if (ReportHasItsFile()) written = written && begin(report);
-        written = written && CompareWithEarlier(lines_, earlier_, encoding_, report, comparison_);
+        if (complete) written = written && begin(report) && CompareWithEarlier(lines_, earlier_, encoding_, report, comparison_);
+        else report.Discard();
         earlier_.Close();
     }
     lines_.Clear();

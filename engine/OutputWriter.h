@@ -58,8 +58,9 @@ public:
     void AddHeaderAndFooter();
     // Writes every line with CR LF (UTF-8: after the byte-order mark), or in a comparing run
     // the report, and closes the files; false when a write, or the earlier listing's read,
-    // failed.
-    bool WriteAndClose();
+    // failed. A comparison cut short (not complete) writes no report: it would tell every entry
+    // not reached as gone. A report file created for it is removed.
+    bool WriteAndClose(bool complete = true);
     // What a comparing run found, once it is written.
     const ComparisonCounts& Comparison() const { return comparison_; }
 

@@ -43,6 +43,14 @@ CString ResultMessage(RunResult result) {
         return LoadResourceString(IDS_EARLIER_OTHER_COLUMNS);
     case RunResult::EarlierOtherPaths:
         return LoadResourceString(IDS_EARLIER_OTHER_PATHS);
+    case RunResult::EarlierOutOfOrder:
+        return LoadResourceString(IDS_EARLIER_OUT_OF_ORDER);
+    case RunResult::EarlierNotText:
+        return LoadResourceString(IDS_EARLIER_NOT_TEXT);
+    case RunResult::EarlierUtf16:
+        return LoadResourceString(IDS_EARLIER_UTF16);
+    case RunResult::EarlierLineTooLong:
+        return LoadResourceString(IDS_EARLIER_LINE_TOO_LONG);
     case RunResult::FolderUnreadable:
         return LoadResourceString(IDS_FOLDER_UNREACHABLE);
     case RunResult::Complete:
