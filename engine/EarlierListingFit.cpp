@@ -50,13 +50,14 @@ RunResult CheckEarlierListing(EarlierListing& earlier, const ListingOptions& opt
     RunResult fit = RunResult::Complete;
     std::string line, previous;
     // The lines as written: the order is the listing's own encoding's.
+    const TextEncoding& order = earlier.WrittenEncoding();
     while (fit == RunResult::Complete && earlier.NextLineAsWritten(line)) {
         const size_t columns = 1 + static_cast<size_t>(std::count(line.begin(), line.end(), '\t'));
         if (line.find('\0') != std::string::npos) fit = RunResult::EarlierNotText;
         else if (IsTemplateLine(line)) fit = RunResult::EarlierTemplate;
         else if (columns < fixedColumns || columns > mostColumns) fit = RunResult::EarlierOtherColumns;
         else if (IsAbsolutePath(line) != absolute) fit = RunResult::EarlierOtherPaths;
-        else if (!previous.empty() && !InOrder(previous, line, earlier.WrittenEncoding())) fit = RunResult::EarlierOutOfOrder;
+        else if (!previous.empty() && !InOrder(previous, line, order)) fit = RunResult::EarlierOutOfOrder;
         previous.swap(line);
     }
     if (earlier.LineTooLong()) return RunResult::EarlierLineTooLong;

@@ -54,17 +54,18 @@ RunResult OutputWriter::OpenEarlierListing() {
 bool OutputWriter::Open() {
     if (job_.outputHandle) {
         if (!file_.Attach(job_.outputHandle)) return false;
-    } else if (!CreateWritten(file_, job_.options.outputPath)) {
+    } else if (!CreateWritten(file_, job_.options.outputPath, job_.options.sideOutput)) {
         return false;
     }
-    return !ReportHasItsFile() || CreateWritten(reportFile_, job_.options.reportPath);
+    return !ReportHasItsFile() || CreateWritten(reportFile_, job_.options.reportPath, true);
 }
 
-bool OutputWriter::CreateWritten(OutputFile& file, const std::wstring& path) {
+bool OutputWriter::CreateWritten(OutputFile& file, const std::wstring& path, bool side) {
     if (!file.Create(path)) return false;
     // The walk may list the file itself, which it cannot read while it is being written.
     FolderIdentity identity;
     if (ReadFolderIdentity(CreationPath(path), identity)) writtenFiles_.push_back(identity);
+    if (side) sideFiles_.Add(CreationPath(path));
     return true;
 }
 
@@ -80,6 +81,7 @@ void OutputWriter::SetDirectory(const CString& directory, const std::wstring& re
 }
 
 bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& name, const EntryContent* content) {
+    if (sideFiles_.Holds(directoryPath_, entry.cFileName)) return true;
     const bool separator = NameHoldsSeparator(entry.cFileName);
     if (formatter_->Needs().Any()) {  // most runs need neither: no full path per entry then
         if (!content) {
@@ -135,8 +137,10 @@ bool OutputWriter::WriteAndClose(bool complete) {
     }
     if (compare) {
         OutputFile& report = ReportHasItsFile() ? reportFile_ : file_;
-        if (complete) written = written && begin(report) && CompareWithEarlier(lines_, earlier_, encoding_, report, comparison_);
-        else report.Discard();
+        if (complete)
+            written = written && begin(report) && CompareWithEarlier(lines_, earlier_, encoding_, report, comparison_);
+        else
+            report.Discard();
         earlier_.Close();
     }
     lines_.Clear();

@@ -17,6 +17,7 @@
 #include "engine/OutputFile.h"
 #include "engine/RunProgress.h"
 #include "engine/RunResult.h"
+#include "engine/SideFiles.h"
 #include "engine/SortedLineStore.h"
 #include "format/EntryContent.h"
 #include "format/EntryFormatter.h"
@@ -74,8 +75,8 @@ public:
 private:
     // The listing goes to the output and the report to a file of its own.
     bool ReportHasItsFile() const;
-    // Creates a file the run writes and notes which it is.
-    bool CreateWritten(OutputFile& file, const std::wstring& path);
+    // Creates a file the run writes and notes which it is; a side file gets no line.
+    bool CreateWritten(OutputFile& file, const std::wstring& path, bool side);
 
     ListingJob& job_;
     RunProgress& progress_;
@@ -93,5 +94,6 @@ private:
     ComparisonCounts comparison_;
     // The files this run creates, read as a folder's is (volume and file identifier).
     std::vector<FolderIdentity> writtenFiles_;
+    SideFiles sideFiles_;
     ListingGaps gaps_;
 };
