@@ -44,9 +44,11 @@ void ShowFileError(HWND owner, UINT textId, const std::wstring& path, DWORD erro
     DialogMessageBox(owner, CodePageText::System().TextFromWide(text).c_str(), MB_OK | MB_ICONERROR);
 }
 
-bool Replace(const std::wstring& from, const std::wstring& to) {
-    return MoveFileExW(CreationPath(from).c_str(), CreationPath(to).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+// The system's reason why the file cannot take the other's place; 0 when it has.
+DWORD ReplaceError(const std::wstring& from, const std::wstring& to) {
+    const BOOL moved = MoveFileExW(CreationPath(from).c_str(), CreationPath(to).c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return moved ? 0 : GetLastError();
 }
 
 }  // namespace
@@ -92,10 +94,10 @@ bool CMainDialog::EndComparison(bool complete) {
     const std::wstring newReport = report + kNewSuffix;
     if (complete) {
         // The report first: a report never stands beside a listing it was not made with.
-        if (!Replace(newReport, report)) {
-            ShowFileError(Window(), IDS_NOT_REPLACED, report, GetLastError());
-        } else if (!Replace(newListing, comparedOutput_)) {
-            ShowFileError(Window(), IDS_NOT_REPLACED, comparedOutput_, GetLastError());
+        if (const DWORD error = ReplaceError(newReport, report)) {
+            ShowFileError(Window(), IDS_NOT_REPLACED, report, error);
+        } else if (const DWORD listingError = ReplaceError(newListing, comparedOutput_)) {
+            ShowFileError(Window(), IDS_NOT_REPLACED, comparedOutput_, listingError);
             DeleteFileW(CreationPath(report).c_str());
         } else {
             return true;

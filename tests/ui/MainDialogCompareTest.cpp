@@ -107,18 +107,19 @@ TEST(MainDialogCompare, AnOutputEndingInADotIsFoundAsItWasCreated) {
     EXPECT_EQ("+\tb.txt\t2\r\n", ReadWholeFile(folder / "report.diff.txt"));
 }
 
-// An output that cannot be written and a file beside it whose name is too long are named with
-// the system's reason, and nothing changes.
+// An output that cannot be written (another program holds it open for reading only) and a
+// file beside it whose name is too long are named with the system's reason; nothing changes.
 TEST(MainDialogCompare, FilesThatCannotBeWrittenAreNamedWithTheSystemsReason) {
     TempFolder folder;
     folder.WriteFile("data\\a.txt", "a");
-    const std::string readOnly = folder.WriteFile("read-only.txt", "a.txt\t1\r\n");
-    ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
-    const std::string denied = Narrow(SystemErrorText(ERROR_ACCESS_DENIED));
-    EXPECT_EQ("出力ファイル " + readOnly + " に書き込めません: " + denied + "\r\n何も出力していません",
-              CompareOnce(folder, readOnly).at(0).text);
-    ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL));
-    EXPECT_EQ("a.txt\t1\r\n", ReadWholeFile(readOnly));
+    const std::string held = folder.WriteFile("held.txt", "a.txt\t1\r\n");
+    HANDLE reader = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader);
+    const std::string reason = Narrow(SystemErrorText(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ("出力ファイル " + held + " に書き込めません: " + reason + "\r\n何も出力していません",
+              CompareOnce(folder, held).at(0).text);
+    CloseHandle(reader);
+    EXPECT_EQ("a.txt\t1\r\n", ReadWholeFile(held));
 
     // A name of 245 characters leaves no room for the new listing's suffix.
     const std::string longName = folder.WriteFile(std::string(241, 'n') + ".txt", "a.txt\t1\r\n");

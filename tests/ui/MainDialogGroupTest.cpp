@@ -2,6 +2,7 @@
 // alone starts a group, and still reads and writes the path form.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 #include <set>
 
@@ -24,7 +25,7 @@ const BYTE* AlignToDword(const BYTE* p, const BYTE* start) {
 
 // The ids of the main dialog's controls that carry WS_GROUP, in the template of that language.
 std::set<DWORD> GroupStarts(LANGID language) {
-    HRSRC found = FindResourceExW(nullptr, MAKEINTRESOURCEW(5) /* RT_DIALOG */, MAKEINTRESOURCEW(IDD_MAIN), language);
+    HRSRC found = FindResourceExW(nullptr, MAKEINTRESOURCEW(5) /* dialog */, MAKEINTRESOURCEW(IDD_MAIN), language);
     if (!found) return {};
     const BYTE* start = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
     // DLGTEMPLATEEX: version, signature, help id, extended style, style, item count, x, y, cx, cy.
