@@ -23,7 +23,9 @@ const BYTE* AlignToDword(const BYTE* p, const BYTE* start) {
     return start + ((p - start + 3) & ~static_cast<std::ptrdiff_t>(3));
 }
 
-// The ids of the main dialog's controls that carry WS_GROUP, in the template of that language.
+// The ids of the main dialog's controls that carry WS_GROUP, in the template of that language;
+// static texts aside (a label starts a group as the resource compiler makes it, and is never
+// a stop of the arrow keys).
 std::set<DWORD> GroupStarts(LANGID language) {
     HRSRC found = FindResourceExW(nullptr, MAKEINTRESOURCEW(5) /* dialog */, MAKEINTRESOURCEW(IDD_MAIN), language);
     if (!found) return {};
@@ -44,11 +46,14 @@ std::set<DWORD> GroupStarts(LANGID language) {
         DWORD style = 0, id = 0;
         std::memcpy(&style, p + 8, sizeof style);
         std::memcpy(&id, p + 20, sizeof id);
+        WORD classWords[2] = {};
+        std::memcpy(classWords, p + 24, sizeof classWords);
+        const bool staticText = classWords[0] == 0xFFFF && classWords[1] == 0x0082;
         p = SkipNameOrOrdinal(SkipNameOrOrdinal(p + 24));
         WORD extra = 0;
         std::memcpy(&extra, p, sizeof extra);
         p += 2 + extra;
-        if (style & WS_GROUP) groups.insert(id);
+        if ((style & WS_GROUP) && !staticText) groups.insert(id);
     }
     return groups;
 }
