@@ -73,7 +73,7 @@ TEST(MainDialogCompare, SavedSwitchFirstListsThenReportsTheDifferencesBesideTheO
     EXPECT_EQ(boxes.Boxes()[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(ReadWholeFile(output), "a.txt\t1\r\nb.txt\t2\r\n");
     EXPECT_EQ(ReadWholeFile(output + ".diff.txt"), "+\tb.txt\t2\r\n");
-    EXPECT_EQ(ReadWholeFile(output + ".quillmark-previous"), "<missing>") << "the previous listing is dropped";
+    EXPECT_EQ(ReadWholeFile(output + ".quillmark-new"), "<missing>") << "nothing is left beside the output";
 }
 
 // The output inside the listed folder: its line stays, the files beside it get none, and a
