@@ -44,6 +44,10 @@ int ExitCodeOf(RunResult result, const ListingGaps& gaps, const ComparisonCounts
     case RunResult::EarlierTemplate:
     case RunResult::EarlierOtherColumns:
     case RunResult::EarlierOtherPaths:
+    case RunResult::EarlierOutOfOrder:
+    case RunResult::EarlierNotText:
+    case RunResult::EarlierUtf16:
+    case RunResult::EarlierLineTooLong:
         return kExitCannotCompare;
     case RunResult::CannotCreate:
         return kExitCannotCreate;

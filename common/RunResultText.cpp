@@ -18,6 +18,14 @@ UINT RunResultMessageId(RunResult result) {
         return IDS_EARLIER_OTHER_COLUMNS;
     case RunResult::EarlierOtherPaths:
         return IDS_EARLIER_OTHER_PATHS;
+    case RunResult::EarlierOutOfOrder:
+        return IDS_EARLIER_OUT_OF_ORDER;
+    case RunResult::EarlierNotText:
+        return IDS_EARLIER_NOT_TEXT;
+    case RunResult::EarlierUtf16:
+        return IDS_EARLIER_UTF16;
+    case RunResult::EarlierLineTooLong:
+        return IDS_EARLIER_LINE_TOO_LONG;
     case RunResult::FolderUnreadable:
         return IDS_FOLDER_UNREACHABLE;
     case RunResult::Complete:

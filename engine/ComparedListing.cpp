@@ -8,11 +8,14 @@ RunResult ComparedListing::OpenEarlier(EarlierListing& earlier, const ListingOpt
     return CheckEarlierListing(earlier, options);
 }
 
-bool ComparedListing::FinishLines(const SortedLineStore& lines) {
-    bool written = files_.BeginText(files_.Output());
-    if (files_.ReportHasItsFile())
-        written = written && WriteLines(lines, files_.Output()) && files_.BeginText(files_.Report());
-    written = written && CompareWithEarlier(lines, earlier_, encoding_, files_.Report(), counts_);
+bool ComparedListing::FinishLines(const SortedLineStore& lines, bool complete) {
+    bool written = true;
+    if (files_.ReportHasItsFile()) written = files_.BeginText(files_.Output()) && WriteLines(lines, files_.Output());
+    if (complete)
+        written = written && files_.BeginText(files_.Report()) &&
+                  CompareWithEarlier(lines, earlier_, encoding_, files_.Report(), counts_);
+    else
+        files_.Report().Discard();
     earlier_.Close();
     return written;
 }

@@ -19,7 +19,9 @@ public:
         : EntryLines(job), files_(files), earlier_(earlier), counts_(counts) {}
 
 private:
-    bool FinishLines(const SortedLineStore& lines) override;
+    // A comparison cut short writes no report: it would tell every entry not reached as gone.
+    // A report file created for it is removed.
+    bool FinishLines(const SortedLineStore& lines, bool complete) override;
 
     RunFiles& files_;
     EarlierListing& earlier_;

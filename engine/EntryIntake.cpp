@@ -8,6 +8,7 @@ void EntryIntake::SetDirectory(const CString& directory, const std::wstring& rea
 }
 
 bool EntryIntake::Add(const FoundEntry& entry, const EntryContent* content) {
+    if (files_.IsSide(directoryPath_, entry.realName)) return true;
     const ContentNeeds& needs = output_.ContentNeeded();
     if (needs.Any()) {  // most runs need neither: no full path per entry then
         if (!content) {

@@ -30,12 +30,12 @@ void EntryLines::Add(const FoundEntry& entry, const EntryContent* content) {
     lines_.InsertLine(formatter_->Line());
 }
 
-bool EntryLines::Finish() {
+bool EntryLines::Finish(bool complete) {
     if (options_.useTemplate) {
         lines_.AddFirst(ExpandTemplate(options_.headerText, texts_.placeholders, encoding_, &texts_.forms));
         lines_.AddLast(ExpandTemplate(options_.footerText, texts_.placeholders, encoding_, &texts_.forms));
     }
-    const bool written = FinishLines(lines_);
+    const bool written = FinishLines(lines_, complete);
     lines_.Clear();
     return written;
 }

@@ -27,13 +27,13 @@ public:
     void Add(const FoundEntry& entry, const EntryContent* content) override;
     // Template mode: the expanded header goes first, the expanded footer last; then the lines
     // are finished, and given up.
-    bool Finish() override;
+    bool Finish(bool complete) override;
 
     const EntryTexts& Texts() const { return texts_; }
 
 protected:
     // Writes the lines where this way puts them; false when a write, or a read, failed.
-    virtual bool FinishLines(const SortedLineStore& lines) = 0;
+    virtual bool FinishLines(const SortedLineStore& lines, bool complete) = 0;
     // Writes every line with CR LF to the file; false when a write failed.
     static bool WriteLines(const SortedLineStore& lines, OutputFile& file);
 

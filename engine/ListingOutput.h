@@ -21,7 +21,7 @@ public:
     // One entry of that directory; content: its content texts when ContentNeeded asks for any
     // (else null).
     virtual void Add(const FoundEntry& entry, const EntryContent* content) = 0;
-    // The walk is over (whole or cut short by a stop): writes what is left into the run's
-    // files; false when a write, or a read it needed, failed.
-    virtual bool Finish() = 0;
+    // The walk is over, whole or (complete false) cut short by a stop: writes what is left
+    // into the run's files; false when a write, or a read it needed, failed.
+    virtual bool Finish(bool complete) = 0;
 };

@@ -24,6 +24,7 @@ bool OutputFile::Create(const std::wstring& path) {
     }
     if (!Attach(file)) return false;
     owned_ = true;
+    createdPath_ = CreationPath(path);
     return true;
 }
 
@@ -31,6 +32,7 @@ bool OutputFile::Attach(HANDLE handle) {
     Close();
     handle_ = handle == INVALID_HANDLE_VALUE ? nullptr : handle;
     owned_ = false;
+    createdPath_.clear();
     written_ = 0;
     failed_ = false;
     pending_.reserve(kPieceBytes);
@@ -100,4 +102,12 @@ bool OutputFile::Close() {
     handle_ = nullptr;
     pending_.clear();
     return ok;
+}
+
+void OutputFile::Discard() {
+    pending_.clear();
+    const bool created = handle_ && owned_;
+    const std::wstring path = createdPath_;
+    Close();
+    if (created) DeleteFileW(path.c_str());
 }

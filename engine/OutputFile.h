@@ -33,6 +33,9 @@ public:
     bool WriteBytes(const char* data, size_t length);
     // Writes what is gathered and closes the file; false when any write failed.
     bool Close();
+    // Closes the file without writing what is gathered, and removes it when it was created
+    // here; an open handle given is left as it stands.
+    void Discard();
 
 private:
     bool Flush();
@@ -41,6 +44,7 @@ private:
 
     WriteFunction write_;
     HANDLE handle_ = nullptr;
+    std::wstring createdPath_;  // the file created here, while it is open
     CString pending_;          // whole lines with their CR LF, not yet written
     uint64_t written_ = 0;     // bytes of the file that hold whole lines
     bool failed_ = false;

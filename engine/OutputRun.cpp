@@ -22,7 +22,7 @@ RunResult WriteListing(const ListingJob& job, RunProgress& progress, const StopS
     EntryIntake intake(job, *output, *files, gaps, progress, stop);
     const bool complete = collect(intake);
     progress.writing.store(true, std::memory_order_relaxed);
-    bool written = output->Finish();
+    bool written = output->Finish(complete);
     written = files->Close() && written;
     if (!written) return RunResult::WriteFailed;
     return complete ? RunResult::Complete : RunResult::Stopped;

@@ -8,7 +8,7 @@ public:
     PlainListing(const ListingJob& job, RunFiles& files) : EntryLines(job), files_(files) {}
 
 private:
-    bool FinishLines(const SortedLineStore& lines) override;
+    bool FinishLines(const SortedLineStore& lines, bool complete) override;
 
     RunFiles& files_;
 };

@@ -15,17 +15,18 @@ std::unique_ptr<RunFiles> RunFiles::Create(const ListingJob& job) {
     std::unique_ptr<RunFiles> files(new RunFiles(options.utf8, options.compare && !options.reportPath.empty()));
     if (job.outputHandle) {
         if (!files->output_.Attach(job.outputHandle)) return nullptr;
-    } else if (!files->CreateOwn(files->output_, options.outputPath)) {
+    } else if (!files->CreateOwn(files->output_, options.outputPath, options.sideOutput)) {
         return nullptr;
     }
-    if (files->reportHasItsFile_ && !files->CreateOwn(files->report_, options.reportPath)) return nullptr;
+    if (files->reportHasItsFile_ && !files->CreateOwn(files->report_, options.reportPath, true)) return nullptr;
     return files;
 }
 
-bool RunFiles::CreateOwn(OutputFile& file, const std::wstring& path) {
+bool RunFiles::CreateOwn(OutputFile& file, const std::wstring& path, bool side) {
     if (!file.Create(path)) return false;
     FolderIdentity identity;
     if (ReadFolderIdentity(CreationPath(path), identity)) own_.push_back(identity);
+    if (side) sideFiles_.Add(CreationPath(path));
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "engine/FolderIdentity.h"
 #include "engine/ListingJob.h"
 #include "engine/OutputFile.h"
+#include "engine/SideFiles.h"
 
 class RunFiles {
 public:
@@ -28,17 +29,23 @@ public:
     // Whether the real path leads to one of the files created here (which the walk may meet,
     // and cannot read while they are written).
     bool IsOwn(const std::wstring& realPath) const;
+    // Whether the entry of that name in the directory (its real path, ending with "\") is a
+    // side file of the run (the report, or an output written beside the listing): never listed.
+    bool IsSide(const std::wstring& directoryPath, const std::wstring& name) const {
+        return sideFiles_.Holds(directoryPath, name.c_str());
+    }
     // Writes what is gathered and closes the files; false when any write failed.
     bool Close();
 
 private:
     RunFiles(bool utf8, bool reportHasItsFile) : utf8_(utf8), reportHasItsFile_(reportHasItsFile) {}
-    // Creates a file the run writes and notes which it is.
-    bool CreateOwn(OutputFile& file, const std::wstring& path);
+    // Creates a file the run writes and notes which it is; a side file gets no line.
+    bool CreateOwn(OutputFile& file, const std::wstring& path, bool side);
 
     const bool utf8_;
     const bool reportHasItsFile_;
     OutputFile output_;
     OutputFile report_;
     std::vector<FolderIdentity> own_;  // read as a folder's is (volume and file identifier)
+    SideFiles sideFiles_;
 };

@@ -74,13 +74,14 @@ private:
     // The dialog's choices as a run takes them: the output field trimmed (in the field too),
     // the default output file when it is empty.
     ListingOptions Snapshot();
-    // With the compare box on and a previous listing in the output path: keeps it aside for
-    // the run to compare with (see ui/MainDialogCompare.cpp). False, having said so, when it
-    // cannot be moved.
+    // Before every run: removes the report of an earlier run beside the output. With the compare
+    // box on and a previous listing in the output path, the run is made to compare with it and
+    // to write beside it (see ui/MainDialogCompare.cpp). False, having said why, when the
+    // output or a file beside it cannot be written.
     bool PrepareComparison(ListingOptions& snapshot);
-    // After a comparing run: the kept listing is dropped when the new one is complete, else
-    // put back.
-    void EndComparison(bool complete);
+    // After a comparing run: the new listing and its report take the places of the previous
+    // ones when it is complete, else they go. False when it did not replace the output.
+    bool EndComparison(bool complete);
     // The end-of-run box of a comparing run: the counts, the lines of what could not be read
     // (see GapLines), and the report to open.
     void OfferReport(const std::wstring& gaps);
@@ -105,9 +106,8 @@ private:
     void OnCancelCommand();
 
     std::unique_ptr<ListingRun> run_;
-    std::wstring keptAside_;  // the previous listing while a comparing run goes; empty else
-    std::wstring keptFrom_;   // where it is put back
-    bool noPreviousListing_ = false;  // the compare box was on, but there was nothing to compare with
+    std::wstring comparedOutput_;     // the output the latest run compared with; empty for none
+    bool noPreviousListing_ = false;  // the latest run: the compare box was on, but there was nothing to compare with
     std::wstring normalCaption_;  // the caption when no run is going
     TaskbarProgress taskbar_;
 };

@@ -71,7 +71,7 @@ void CMainDialog::OnFinish() {
     run_->Wait();  // the notice comes just before the worker's last step
     EndProgress();
     const RunResult result = run_->Result();
-    EndComparison(result == RunResult::Complete);
+    const bool replaced = EndComparison(result == RunResult::Complete);
     const bool told = result == RunResult::Complete || result == RunResult::Stopped ||
                       result == RunResult::FolderUnreadable;  // each told below
     if (!told) AppMessageBox(LoadResourceText(RunResultMessageId(result)), kFailureBoxType);
@@ -84,7 +84,7 @@ void CMainDialog::OnFinish() {
         AppMessageBox(LoadResourceText(RunResultMessageId(result)), MB_OK);
         return;
     }
-    if (result != RunResult::Complete) return;
+    if (result != RunResult::Complete || !replaced) return;
     const std::wstring gaps = GapLines(run_->Gaps());
     if (run_->Job().options.compare) {
         OfferReport(gaps);

@@ -113,6 +113,16 @@ TEST(ConsoleExitCode, CompareEndsWithZeroOrWithSevenForDifferences) {
     ConsoleOutcome overItself = RunConsoleProgram(compare + " " + Quoted(earlier));
     EXPECT_EQ(3u, overItself.exitCode);
     EXPECT_EQ("a.txt\t1\r\n", ReadWholeFile(earlier));
+
+    // A listing saved again as UTF-16 is refused, saying so, before anything is written.
+    const std::string utf16 =
+        folder.WriteFile("utf16.txt", std::string("\xFF\xFE" "a\0.\0t\0x\0t\0\t\0" "1\0\r\0\n\0", 20));
+    const std::string data = Quoted(folder / "data");
+    ConsoleOutcome refused = RunConsoleProgram(options + "--compare=" + Quoted(utf16) + " " + data + " -");
+    EXPECT_EQ(8u, refused.exitCode);
+    EXPECT_EQ("", refused.out);
+    EXPECT_EQ("前回の一覧は UTF-16 で書かれています。比較できるのは ANSI (シフト JIS) か UTF-8 の一覧なので、何も出力していません\r\n",
+              refused.err);
 }
 
 }  // namespace

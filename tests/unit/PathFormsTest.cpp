@@ -20,7 +20,7 @@ public:
     using EntryLines::EntryLines;
 
 private:
-    bool FinishLines(const SortedLineStore&) override { return true; }
+    bool FinishLines(const SortedLineStore&, bool) override { return true; }
 };
 
 FoundEntry Named(const char* name) {
