@@ -16,7 +16,8 @@ unsigned DefaultReaderThreads();
 struct ListingJob {
     ListingJob() = default;
     // Takes the options, the filter's patterns split when it is on and the exclusions' always;
-    // the template texts are converted into the output's encoding. A comparing run lists
+    // the template texts are converted into the output's encoding, their column sections kept
+    // or left out by the columns chosen (format/TemplateSections.h). A comparing run lists
     // without the template.
     explicit ListingJob(const ListingOptions& chosen);
 

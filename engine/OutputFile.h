@@ -33,6 +33,9 @@ public:
     bool WriteBytes(const char* data, size_t length);
     // Writes what is gathered and closes the file; false when any write failed.
     bool Close();
+    // Why the file could not be created or written: the system's error code; 0 when nothing
+    // failed, or the system gave no reason (a device's name).
+    DWORD Error() const { return error_; }
 
 private:
     bool Flush();
@@ -44,5 +47,6 @@ private:
     CString pending_;          // whole lines with their CR LF, not yet written
     uint64_t written_ = 0;     // bytes of the file that hold whole lines
     bool failed_ = false;
+    DWORD error_ = 0;
     bool owned_ = false;       // created here: cut back after a failure, closed at the end
 };

@@ -6,13 +6,19 @@ RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal&
     writer.Begin();
     const RunResult earlier = writer.OpenEarlierListing();
     if (earlier != RunResult::Complete) return earlier;
-    if (!writer.Open()) return RunResult::CannotCreate;
+    if (!writer.Open()) {
+        gaps.failure = writer.FileError();
+        return RunResult::CannotCreate;
+    }
     const bool complete = collect(writer);
     gaps.unread = std::move(writer.Gaps().unread);
     gaps.inexactNames = writer.Gaps().inexactNames.load();
     writer.AddHeaderAndFooter();
     const bool written = writer.WriteAndClose();
     if (comparison) *comparison = writer.Comparison();
-    if (!written) return RunResult::WriteFailed;
+    if (!written) {
+        gaps.failure = writer.FileError();
+        return RunResult::WriteFailed;
+    }
     return complete ? RunResult::Complete : RunResult::Stopped;
 }

@@ -93,7 +93,7 @@ bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& nam
         if (stopRequest_) return false;
     }
     formatter_->Format(entry, name, lines_.Count(), content);
-    lines_.InsertLine(formatter_->Line());
+    if (formatter_->HasLine()) lines_.InsertLine(formatter_->Line());
     progress_.entriesFound.fetch_add(1, std::memory_order_relaxed);
     const bool entered = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && job_.options.subfolders;
     if (separator) {
@@ -116,15 +116,21 @@ void OutputWriter::RecordUnread(const std::wstring& realPath, DWORD error) {
 
 void OutputWriter::AddHeaderAndFooter() {
     if (!job_.options.useTemplate) return;
+    // The count of lines, also when the last entry had none (an SFV file's folder) or there
+    // was none at all: a JSON Lines summary's number is 0 then, never empty.
+    texts_.count = std::to_string(lines_.Count());
     lines_.AddFirst(ExpandTemplate(job_.options.headerText, texts_.placeholders, encoding_, &texts_.forms));
     lines_.AddLast(ExpandTemplate(job_.options.footerText, texts_.placeholders, encoding_, &texts_.forms));
 }
 
 bool OutputWriter::WriteAndClose() {
     progress_.writing.store(true, std::memory_order_relaxed);
-    // UTF-8 text begins with the byte-order mark, the report's as the listing's.
+    // UTF-8 files begin with the byte-order mark, the report's as the listing's, as Windows
+    // tools expect; a handle opened elsewhere (standard output) is read by scripts, which take
+    // the mark for the first field's text.
     auto begin = [this](OutputFile& file) {
-        return !job_.options.utf8 || file.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
+        const bool openedElsewhere = &file == &file_ && job_.outputHandle;
+        return !job_.options.utf8 || openedElsewhere || file.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
     };
     const bool compare = job_.options.compare;
     bool written = begin(file_);

@@ -56,10 +56,13 @@ public:
     void RecordUnread(const std::wstring& realPath, DWORD error);
     // Template mode: the expanded header goes first, the expanded footer last.
     void AddHeaderAndFooter();
-    // Writes every line with CR LF (UTF-8: after the byte-order mark), or in a comparing run
+    // Writes every line with CR LF (UTF-8 into a file of its own: after the byte-order mark;
+    // standard output gets none, which would be the first field's text to a script), or in a comparing run
     // the report, and closes the files; false when a write, or the earlier listing's read,
     // failed.
     bool WriteAndClose();
+    // Why creating or writing the run's files failed: the system's error code, 0 for none.
+    DWORD FileError() const { return file_.Error() ? file_.Error() : reportFile_.Error(); }
     // What a comparing run found, once it is written.
     const ComparisonCounts& Comparison() const { return comparison_; }
 

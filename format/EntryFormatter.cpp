@@ -44,6 +44,7 @@ void EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, 
             texts_.productVersion = content->productVersion;
         }
     }
-    if (options_.useTemplate) repeat_.ExpandInto(line_);
+    const bool folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (options_.useTemplate) repeat_.ExpandInto(line_, folder ? EntryKind::FolderEntry : EntryKind::FileEntry);
     else MakeListLine();
 }
