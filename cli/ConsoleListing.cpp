@@ -7,11 +7,13 @@
 #include "cli/ConsoleText.h"
 #include "cli/ProgressLine.h"
 #include "cli/StopKeys.h"
+#include "common/ComparisonText.h"
+#include "common/GapsMessage.h"
+#include "common/RunResultText.h"
 #include "engine/ListingRun.h"
 #include "framework/LongPath.h"
 #include "framework/MessageText.h"
 #include "framework/ModuleText.h"
-#include "settings/ComparisonText.h"
 #include "res/resource.h"
 
 namespace {
@@ -28,31 +30,6 @@ void RunWithProgress(ListingRun& run, bool quiet) {
         run.RunHere();  // no thread to spare: the same run, without the count
     }
     progress.End(run);
-}
-
-// The words for a result that is not a success, with a %1 for the path it concerns; 0 for none.
-UINT MessageIdOf(RunResult result) {
-    switch (result) {
-    case RunResult::Stopped:
-        return IDS_RUN_STOPPED;
-    case RunResult::CannotCreate:
-        return IDS_CLI_CANNOT_CREATE;
-    case RunResult::WriteFailed:
-        return IDS_CLI_WRITE_FAILED;
-    case RunResult::EarlierUnreadable:
-        return IDS_CLI_EARLIER_UNREADABLE;
-    case RunResult::EarlierTemplate:
-        return IDS_CLI_EARLIER_TEMPLATE;
-    case RunResult::EarlierOtherColumns:
-        return IDS_CLI_EARLIER_OTHER_COLUMNS;
-    case RunResult::EarlierOtherPaths:
-        return IDS_CLI_EARLIER_OTHER_PATHS;
-    case RunResult::FolderUnreadable:
-        return IDS_CLI_FOLDER_UNREACHABLE;
-    case RunResult::Complete:
-        break;
-    }
-    return 0;
 }
 
 // The file or folder a result that is not a success concerns, as the user named it.
@@ -80,9 +57,9 @@ DWORD WhyNoFolder(const std::wstring& typed) {
 
 // A failure's line: what failed, on what, and the system's reason when it gave one.
 void TellFailure(RunResult result, const ListingOptions& options, DWORD reason) {
-    const UINT message = MessageIdOf(result);
+    const UINT message = RunResultNamingMessageId(result);
     if (!message) return;
-    std::wstring line = FillIn(LoadResourceText(message), {PrintableText(ConcernedPath(result, options))});
+    std::wstring line = FillIn(LoadResourceText(message), {ShownPath(ConcernedPath(result, options))});
     if (reason) line += L" (" + SystemErrorText(reason) + L")";
     WriteErrorLine(line);
 }
@@ -111,15 +88,6 @@ int ExitCodeOf(RunResult result, const ListingGaps& gaps, const ComparisonCounts
     return kExitStopped;
 }
 
-// One line for each entry that could not be read, and one for the names written with "?".
-void TellGaps(const ListingGaps& gaps) {
-    for (const UnreadEntry& entry : gaps.unread)
-        WriteErrorLine(FillIn(LoadResourceText(IDS_CLI_UNREAD),
-                              {PrintableText(ShownPath(entry.path)), SystemErrorText(entry.error)}));
-    if (gaps.inexactNames)
-        WriteErrorLine(FillIn(LoadResourceText(IDS_CLI_INEXACT_NAMES), {std::to_wstring(gaps.inexactNames.load())}));
-}
-
 }  // namespace
 
 int RunConsoleListing(ListingOptions options, bool quiet) {
@@ -139,7 +107,7 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     if (options.outputPath.empty()) run.WriteTo(GetStdHandle(STD_OUTPUT_HANDLE));
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
-    TellGaps(run.Gaps());
+    for (const std::wstring& line : EveryGapLine(run.Gaps())) WriteErrorLine(line);
     // Stopped is no failure of the system's, whatever the last error was.
     TellFailure(result, options, result == RunResult::Stopped ? 0 : run.Gaps().failure);
     if (result == RunResult::Complete && options.compare && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));

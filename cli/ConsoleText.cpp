@@ -31,9 +31,3 @@ void WriteConsoleText(HANDLE handle, const std::wstring& text) {
 }
 
 void WriteErrorLine(const std::wstring& text) { WriteConsoleText(GetStdHandle(STD_ERROR_HANDLE), text + L"\r\n"); }
-
-std::wstring PrintableText(std::wstring text) {
-    for (wchar_t& c : text)
-        if (c < 0x20 || c == 0x7F) c = L'?';
-    return text;
-}

@@ -13,7 +13,3 @@ void WriteConsoleText(HANDLE handle, const std::wstring& text);
 
 // The text and a line end on standard error.
 void WriteErrorLine(const std::wstring& text);
-
-// A name or path as the output writes names: a control character (a CR LF that would forge a
-// line of its own, an escape sequence for the terminal) as "?".
-std::wstring PrintableText(std::wstring text);

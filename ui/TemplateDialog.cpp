@@ -1,7 +1,7 @@
 #include "ui/TemplateDialog.h"
 
+#include "common/ReadyTemplates.h"
 #include "framework/ModuleText.h"
-#include "settings/ReadyTemplates.h"
 #include "ui/ReadmeHelp.h"
 #include "res/resource.h"
 
