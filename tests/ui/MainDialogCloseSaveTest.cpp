@@ -3,6 +3,7 @@
 
 #include "ScriptedMainDialog.h"
 #include "framework/MessageBox.h"
+#include "support/DialogItems.h"
 #include "res/resource.h"
 
 namespace {

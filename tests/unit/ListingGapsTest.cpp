@@ -299,7 +299,7 @@ TEST(ListingGaps, StoppedTemplateRunsFooterCountIsTheLastListedEntrys) {
         EXPECT_EQ(RunResult::Stopped, run.Result());
         // The empty header, lines "N x.txt 352441C2" in name order, then the footer.
         const std::string text = ReadWholeFile(options.outputPath);
-        std::string last = " ";  // "N x.txt" of the highest N; none before the first entry
+        std::string last = "0 ";  // "N x.txt" of the highest N; a count of 0 and no name before the first entry
         unsigned long highest = 0;
         ASSERT_EQ(0u, text.find("\r\n")) << text;
         size_t start = 2;

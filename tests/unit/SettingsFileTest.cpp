@@ -232,7 +232,8 @@ TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
 TEST(SaveFileChoices, DefaultsWholeValuesAndAMendedEnd) {
     TempFolder folder;
     SaveFileChoices none = ReadSaveFileChoices(Wide(folder / "none.ini"), LoadResourceString(IDS_SAVE_FILTER));
-    EXPECT_EQ("テキスト(*.TXT)|*.TXT|HTMLドキュメント(*.HTM;*.HTML)|*.HTM;*HTML|すべて(*.*)|*.*||",
+    EXPECT_EQ("テキスト (*.txt)|*.txt|HTML ドキュメント (*.html;*.htm)|*.html;*.htm|CSV (*.csv)|*.csv|"
+              "JSON Lines (*.jsonl)|*.jsonl|SFV (*.sfv)|*.sfv|すべてのファイル (*.*)|*.*||",
               none.filter);
     EXPECT_EQ("txt", none.defaultExtension);
 
