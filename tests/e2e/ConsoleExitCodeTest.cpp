@@ -60,7 +60,8 @@ TEST(ConsoleExitCode, VersionAloneAndTheFileVersionColumnUnderBothNames) {
     TempFolder folder;
     folder.WriteFile("data\\a.txt", "a");
     folder.WriteFile("empty.ini", "");
-    const std::string run = " --settings " + Quoted(folder / "empty.ini") + " --path=relative " + Quoted(folder / "data");
+    const std::string run = " --settings " + Quoted(folder / "empty.ini") +
+                            " --path=relative --case=none --size=0 --date=0 --attributes=0 " + Quoted(folder / "data");
     for (const char* option : {"--version=1", "--file-version=1", "--file-version 1"}) {
         ConsoleOutcome listed = RunConsoleProgram(std::string(option) + run);
         EXPECT_EQ(0u, listed.exitCode) << option << listed.err;

@@ -68,7 +68,9 @@ TEST(OutputButton, TheKindChosenGivesANameWithoutExtensionItsOwn) {
             driver.Then([&](HWND f) {
                 HWND kinds = GetDlgItem(f, kFileTypeCombo);
                 SendMessageA(kinds, CB_SETCURSEL, static_cast<WPARAM>(kind), 0);
-                SendMessageA(f, WM_COMMAND, MAKEWPARAM(kFileTypeCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(kinds));
+                // As a user's choice ends: the change, then the choice made.
+                for (int notice : {CBN_SELCHANGE, CBN_SELENDOK})
+                    SendMessageA(f, WM_COMMAND, MAKEWPARAM(kFileTypeCombo, static_cast<WORD>(notice)), reinterpret_cast<LPARAM>(kinds));
                 SetFileName(f, folder / "一覧");
                 PostClick(f, IDOK);
             });
