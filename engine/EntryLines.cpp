@@ -27,11 +27,14 @@ void EntryLines::SetDirectory(const CString& directory, const std::wstring& real
 
 void EntryLines::Add(const FoundEntry& entry, const EntryContent* content) {
     formatter_->Format(entry, lines_.Count(), content);
-    lines_.InsertLine(formatter_->Line());
+    if (formatter_->HasLine()) lines_.InsertLine(formatter_->Line());
 }
 
 bool EntryLines::Finish(bool complete) {
     if (options_.useTemplate) {
+        // The count of lines, also when the last entry had none (an SFV file's folder) or
+        // there was none at all: a JSON Lines summary's number is 0 then, never empty.
+        texts_.count = std::to_string(lines_.Count());
         lines_.AddFirst(ExpandTemplate(options_.headerText, texts_.placeholders, encoding_, &texts_.forms));
         lines_.AddLast(ExpandTemplate(options_.footerText, texts_.placeholders, encoding_, &texts_.forms));
     }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/Exclusions.h"
+#include "format/TemplateSections.h"
 #include "text/CodePageText.h"
 #include "text/Utf8Text.h"
 
@@ -31,10 +32,10 @@ ListingJob::ListingJob(const ListingOptions& chosen, PathList listed)
 
 void ListingJob::Derive() {
     if (options.compare) options.useTemplate = false;  // a comparison is of list-form lines
-    if (!options.utf8) return;
-    const TextEncoding& utf8 = Utf8Text::Instance();
-    for (CString* text : {&options.headerText, &options.repeatText, &options.footerText})
-        *text = utf8.FromCodePage(*text);
+    for (CString* text : {&options.headerText, &options.repeatText, &options.footerText}) {
+        if (options.utf8) *text = Utf8Text::Instance().FromCodePage(*text);
+        if (options.useTemplate) *text = KeepChosenSections(*text, options, Encoding());
+    }
 }
 
 const TextEncoding& ListingJob::Encoding() const {

@@ -21,7 +21,8 @@ using PathList = std::list<std::wstring>;
 
 struct ListingJob {
     // A folder run: takes the options, the filter's patterns split when it is on and the
-    // exclusions' always; the template texts are converted into the output's encoding. A
+    // exclusions' always; the template texts are converted into the output's encoding, their
+    // column sections kept or left out by the columns chosen (format/TemplateSections.h). A
     // comparing run lists without the template. The folder ends with "\" (unless empty).
     explicit ListingJob(const ListingOptions& chosen);
     // A path run over the given paths, in this order: decided before anything else is derived

@@ -11,11 +11,11 @@
 
 namespace {
 
-// Whether the folder's entries cannot be read from the first (an empty folder can).
-bool FolderUnreadable(const std::wstring& folder) {
+// Why the folder's entries cannot be read from the first (an empty folder can); 0 when they can.
+DWORD FolderSearchError(const std::wstring& folder) {
     std::wstring pattern = ExtendedPath(folder);
     if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
-    return DirectorySearch(pattern + L"*").Error() != 0;
+    return DirectorySearch(pattern + L"*").Error();
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
-    if (!job_.listsPaths && FolderUnreadable(job_.options.folder)) {
+    if (!job_.listsPaths && (gaps_.failure = FolderSearchError(job_.options.folder)) != 0) {
         result_ = RunResult::FolderUnreadable;
         return;
     }
@@ -56,6 +56,7 @@ void ListingRun::Work() {
     } catch (const std::bad_alloc&) {
         // Out of memory: the lines held are given up and the file is closed as it stands, as
         // after a failed write; the front end stays to say so.
+        gaps_.failure = ERROR_NOT_ENOUGH_MEMORY;
         result_ = RunResult::WriteFailed;
     }
 }

@@ -17,12 +17,16 @@ bool OutputFile::Create(const std::wstring& path) {
     Close();
     HANDLE file = CreateFileW(CreationPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
     // A device name opens the device, and the lines would go nowhere (NUL) or elsewhere.
     if (file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK) {
         CloseHandle(file);
         file = INVALID_HANDLE_VALUE;
     }
-    if (!Attach(file)) return false;
+    if (!Attach(file)) {
+        error_ = error;
+        return false;
+    }
     owned_ = true;
     createdPath_ = CreationPath(path);
     return true;
@@ -35,6 +39,7 @@ bool OutputFile::Attach(HANDLE handle) {
     createdPath_.clear();
     written_ = 0;
     failed_ = false;
+    error_ = 0;
     pending_.reserve(kPieceBytes);
     return handle_ != nullptr;
 }
@@ -68,7 +73,14 @@ bool OutputFile::WriteAll(const char* data, size_t size) {
         const DWORD want = size > kMaxWrite ? kMaxWrite : static_cast<DWORD>(size);
         DWORD done = 0;
         // A short write (a full disk) is a failure too, not only an error return.
-        if (!write_(handle_, data, want, &done, nullptr) || done != want) return false;
+        if (!write_(handle_, data, want, &done, nullptr)) {
+            error_ = GetLastError();
+            return false;
+        }
+        if (done != want) {
+            error_ = ERROR_DISK_FULL;  // what a short write to a disk file means
+            return false;
+        }
         data += done;
         size -= done;
     }

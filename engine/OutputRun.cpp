@@ -14,7 +14,7 @@ RunResult WriteListing(const ListingJob& job, RunProgress& progress, const StopS
         const RunResult fit = ComparedListing::OpenEarlier(earlier, job.options);
         if (fit != RunResult::Complete) return fit;
     }
-    const std::unique_ptr<RunFiles> files = RunFiles::Create(job);
+    const std::unique_ptr<RunFiles> files = RunFiles::Create(job, gaps.failure);
     if (!files) return RunResult::CannotCreate;
     std::unique_ptr<ListingOutput> output;
     if (job.options.compare) output = std::make_unique<ComparedListing>(job, *files, earlier, comparison);
@@ -24,6 +24,9 @@ RunResult WriteListing(const ListingJob& job, RunProgress& progress, const StopS
     progress.writing.store(true, std::memory_order_relaxed);
     bool written = output->Finish(complete);
     written = files->Close() && written;
-    if (!written) return RunResult::WriteFailed;
+    if (!written) {
+        gaps.failure = files->Error();
+        return RunResult::WriteFailed;
+    }
     return complete ? RunResult::Complete : RunResult::Stopped;
 }

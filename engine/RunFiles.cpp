@@ -10,15 +10,20 @@ const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 }  // namespace
 
-std::unique_ptr<RunFiles> RunFiles::Create(const ListingJob& job) {
+std::unique_ptr<RunFiles> RunFiles::Create(const ListingJob& job, DWORD& error) {
     const ListingOptions& options = job.options;
     std::unique_ptr<RunFiles> files(new RunFiles(options.utf8, options.compare && !options.reportPath.empty()));
+    files->outputAttached_ = job.outputHandle != nullptr;
     if (job.outputHandle) {
         if (!files->output_.Attach(job.outputHandle)) return nullptr;
     } else if (!files->CreateOwn(files->output_, options.outputPath, options.sideOutput)) {
+        error = files->output_.Error();
         return nullptr;
     }
-    if (files->reportHasItsFile_ && !files->CreateOwn(files->report_, options.reportPath, true)) return nullptr;
+    if (files->reportHasItsFile_ && !files->CreateOwn(files->report_, options.reportPath, true)) {
+        error = files->report_.Error();
+        return nullptr;
+    }
     return files;
 }
 
@@ -31,7 +36,8 @@ bool RunFiles::CreateOwn(OutputFile& file, const std::wstring& path, bool side) 
 }
 
 bool RunFiles::BeginText(OutputFile& file) {
-    return !utf8_ || file.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
+    const bool openedElsewhere = &file == &output_ && outputAttached_;
+    return !utf8_ || openedElsewhere || file.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
 }
 
 bool RunFiles::IsOwn(const std::wstring& realPath) const {

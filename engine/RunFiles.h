@@ -14,8 +14,9 @@
 class RunFiles {
 public:
     // Creates the output file empty, or takes the job's open output handle, then the report
-    // file when the report goes to a file of its own; null when one cannot be created.
-    static std::unique_ptr<RunFiles> Create(const ListingJob& job);
+    // file when the report goes to a file of its own; null when one cannot be created, with
+    // the system's reason in error.
+    static std::unique_ptr<RunFiles> Create(const ListingJob& job, DWORD& error);
     RunFiles(const RunFiles&) = delete;
     RunFiles& operator=(const RunFiles&) = delete;
 
@@ -23,8 +24,9 @@ public:
     // Where a comparing run's report goes: its own file, or the output.
     OutputFile& Report() { return reportHasItsFile_ ? report_ : output_; }
     bool ReportHasItsFile() const { return reportHasItsFile_; }
-    // Begins a file's text: UTF-8 text begins with the byte-order mark, the report's as the
-    // listing's. False when the write failed.
+    // Begins a file's text: a UTF-8 file begins with the byte-order mark, the report's as the
+    // listing's, as Windows tools expect; a handle opened elsewhere (standard output) gets none,
+    // which a script would take for the first field's text. False when the write failed.
     bool BeginText(OutputFile& file);
     // Whether the real path leads to one of the files created here (which the walk may meet,
     // and cannot read while they are written).
@@ -36,6 +38,8 @@ public:
     }
     // Writes what is gathered and closes the files; false when any write failed.
     bool Close();
+    // Why writing failed: the system's error code, 0 for none.
+    DWORD Error() const { return output_.Error() ? output_.Error() : report_.Error(); }
 
 private:
     RunFiles(bool utf8, bool reportHasItsFile) : utf8_(utf8), reportHasItsFile_(reportHasItsFile) {}
@@ -44,6 +48,7 @@ private:
 
     const bool utf8_;
     const bool reportHasItsFile_;
+    bool outputAttached_ = false;  // the output is a handle opened elsewhere
     OutputFile output_;
     OutputFile report_;
     std::vector<FolderIdentity> own_;  // read as a folder's is (volume and file identifier)

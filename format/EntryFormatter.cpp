@@ -43,6 +43,7 @@ void EntryFormatter::Format(const FoundEntry& entry, size_t linesBefore, const E
             texts_.productVersion = content->productVersion;
         }
     }
-    if (options_.useTemplate) repeat_.ExpandInto(line_);
+    if (options_.useTemplate)
+        repeat_.ExpandInto(line_, entry.IsDirectory() ? EntryKind::FolderEntry : EntryKind::FileEntry);
     else MakeListLine();
 }

@@ -29,6 +29,9 @@ public:
     void Format(const FoundEntry& entry, size_t linesBefore, const EntryContent* content = nullptr);
     // The line of the last entry formatted.
     const CString& Line() const { return line_; }
+    // Whether that entry has a line: not when a template with sections wrote nothing for it
+    // (an SFV file's folder).
+    bool HasLine() const { return !line_.empty() || !options_.useTemplate || !repeat_.HasSections(); }
     // What the run's lines need of the files' content.
     const ContentNeeds& Needs() const { return needs_; }
 

@@ -91,6 +91,9 @@ private:
     void StartProgress();
     void ShowProgress();
     void EndProgress();
+    // The caption as the dialog template gives it, read once; notes (a run's count, a Save)
+    // are added to it.
+    const std::wstring& NormalCaption();
     void OnDropFiles(HDROP drop);
     void HandleCommandLinePath();
     void MeasureGeometry();

@@ -37,7 +37,9 @@ void CMainDialog::Execute() {
     UpdateData(true);
     const std::wstring folder = TypedFolder(options.folder);
     if (folder.empty()) {
-        ShowMessage(Window(), IDS_FOLDER_UNREACHABLE, MB_OK | MB_ICONERROR);
+        // Blanks only are no folder either: "cannot be reached" would send the user looking.
+        const bool given = options.folder.find_first_not_of(L" \t") != std::wstring::npos;
+        ShowMessage(Window(), given ? IDS_FOLDER_UNREACHABLE : IDS_NO_FOLDER_GIVEN, MB_OK | MB_ICONERROR);
         return;
     }
     ListingOptions snapshot = Snapshot();

@@ -23,7 +23,13 @@ void CMainDialog::LoadSettings() {
 
 void CMainDialog::SaveSettings() {
     UpdateData(true);
-    if (!::SaveSettings(settingsFile, options)) ReportUnsavedSettings(settingsFile.Path());
+    if (!::SaveSettings(settingsFile, options)) {
+        ReportUnsavedSettings(settingsFile.Path());
+        return;
+    }
+    // Said in the caption until the next run: a Save that changes nothing in sight looks
+    // like one that did nothing.
+    SetWindowTextW(Window(), (NormalCaption() + LoadResourceText(IDS_CAPTION_SAVED)).c_str());
 }
 
 void CMainDialog::SaveOnClose() {

@@ -1,8 +1,8 @@
 // The main dialog's window details: system-menu entries, icons, the minimised picture and help.
-#include "framework/AppHelp.h"
 #include "framework/ModuleText.h"
 #include "ui/AboutDialog.h"
 #include "ui/MainDialog.h"
+#include "ui/ReadmeHelp.h"
 #include "res/resource.h"
 
 void CMainDialog::AddSystemMenuEntries() {
@@ -30,7 +30,7 @@ bool CMainDialog::OnSysCommand(WPARAM command) {
         return true;
     }
     case IDM_HELP_CONTENTS:
-        ShowAppHelp(0, HELP_CONTENTS, IDS_HELP_FAILED);
+        ShowReadme(Window());
         return true;
     default:
         return false;  // minimise, move, close and the rest: the window's own processing

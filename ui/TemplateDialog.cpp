@@ -1,15 +1,15 @@
 #include "ui/TemplateDialog.h"
 
 #include "common/ReadyTemplates.h"
-#include "framework/AppHelp.h"
 #include "framework/ModuleText.h"
+#include "ui/ReadmeHelp.h"
 #include "res/resource.h"
 
 CTemplateDialog::CTemplateDialog() : CDialog(IDD_TEMPLATE, nullptr) {}
 
 INT_PTR CTemplateDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_HELP) {
-        ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam), IDS_HELP_FAILED);
+        ShowReadme(Window());  // F1
         SetMessageResult(TRUE);
         return TRUE;
     }

@@ -28,6 +28,12 @@ TEST(MainDialogRun, MissingFolderIsReportedAndNothingStarts) {
         EXPECT_EQ(boxes.Boxes()[0].owner, d.Window());
         EXPECT_EQ(d.CurrentRun(), nullptr);
         EXPECT_FALSE(d.IsRunning());
+        // An empty field (or blanks) is no folder given, not one that cannot be reached.
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, "  ");
+        d.Click(IDOK);
+        ASSERT_EQ(boxes.Boxes().size(), 2u);
+        EXPECT_EQ(boxes.Boxes()[1].text, "対象フォルダが指定されていません");
+        EXPECT_EQ(d.CurrentRun(), nullptr);
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
 }

@@ -182,8 +182,24 @@ TEST(ListingGaps, ConsoleTellsEachUnreadPathWithItsReasonAndExitsWith6OrAsUnreac
     options.outputPath = Wide(tree / "none.txt");
     CapturedErrors errors(tree / "errors.txt");
     EXPECT_EQ(kExitNoFolder, RunConsoleListing(options, true));
-    EXPECT_EQ(L"対象フォルダにアクセスできません\r\n", errors.Text());
+    EXPECT_EQ(L"対象フォルダにアクセスできません: " + Wide(tree / "data") + L" (" + SystemErrorText(ERROR_ACCESS_DENIED) +
+                  L")\r\n",
+              errors.Text());
     EXPECT_EQ("<missing>", ReadWholeFile(tree / "none.txt"));
+}
+
+TEST(ListingGaps, ConsoleWritesTheNamesOfWhatItCouldNotReadAsTheOutputWritesNames) {
+    TempFolder tree;
+    tree.WriteFile("data\\a.txt", "abc");
+    // From the Unix side: a line break that would forge a line, an escape that would clear the terminal.
+    ASSERT_TRUE(RunUnixShell("mkdir \"" + UnixPath(tree / "data") + "/$(printf 'x\\r\\ny\\033[2J')\""));
+    ClosedFolder closed(L"x\r\ny\x1b[2J");
+    CapturedErrors errors(tree / "errors.txt");
+    EXPECT_EQ(kExitUnread, RunConsoleListing(ChecksumListing(tree, tree / "out.txt"), true));
+    EXPECT_EQ(L"読み取れませんでした: " + Wide(tree / "data\\x??y?[2J\\") + L" (" +
+                  SystemErrorText(ERROR_ACCESS_DENIED) + L")\r\n",
+              errors.Text());
+    EXPECT_EQ("a.txt\t352441C2\r\nx??y?[2J\t--------\r\n", ReadWholeFile(tree / "out.txt"));
 }
 
 TEST(ListingGaps, ChecksumCoversWhatTheFileHoldsAndAFileChangedWhileReadIsRecorded) {
@@ -284,7 +300,7 @@ TEST(ListingGaps, StoppedTemplateRunsFooterCountIsTheLastListedEntrys) {
         EXPECT_EQ(RunResult::Stopped, run.Result());
         // The empty header, lines "N x.txt 352441C2" in name order, then the footer.
         const std::string text = ReadWholeFile(options.outputPath);
-        std::string last = " ";  // "N x.txt" of the highest N; none before the first entry
+        std::string last = "0 ";  // "N x.txt" of the highest N; a count of 0 and no name before the first entry
         unsigned long highest = 0;
         ASSERT_EQ(0u, text.find("\r\n")) << text;
         size_t start = 2;

@@ -257,7 +257,8 @@ SaveFileChoices ChoicesOf(const std::wstring& file) {
 TEST(SaveFileChoices, DefaultsWholeValuesAndAMendedEnd) {
     TempFolder folder;
     SaveFileChoices none = ChoicesOf(Wide(folder / "none.ini"));
-    EXPECT_EQ("テキスト(*.TXT)|*.TXT|HTMLドキュメント(*.HTM;*.HTML)|*.HTM;*HTML|すべて(*.*)|*.*||",
+    EXPECT_EQ("テキスト (*.txt)|*.txt|HTML ドキュメント (*.html;*.htm)|*.html;*.htm|CSV (*.csv)|*.csv|"
+              "JSON Lines (*.jsonl)|*.jsonl|SFV (*.sfv)|*.sfv|すべてのファイル (*.*)|*.*||",
               none.filter);
     EXPECT_EQ("txt", none.defaultExtension);
 
