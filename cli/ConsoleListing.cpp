@@ -12,6 +12,7 @@
 #include "framework/MessageText.h"
 #include "framework/ModuleText.h"
 #include "settings/ComparisonText.h"
+#include "settings/PageResources.h"
 #include "res/resource.h"
 
 namespace {
@@ -96,6 +97,7 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
         return kExitNoFolder;
     }
     ListingRun run(options);
+    if (options.page) run.SetPageAssets(LoadPageAssets());
     // OUTFILE stays empty then: standard output has no name.
     if (options.outputPath.empty()) run.WriteTo(GetStdHandle(STD_OUTPUT_HANDLE));
     RunWithProgress(run, quiet);

@@ -12,6 +12,7 @@ unsigned DefaultReaderThreads() {
 }
 
 ListingJob::ListingJob(const ListingOptions& chosen) : options(chosen) {
+    if (options.page) options.useTemplate = options.compare = false;  // the page is a form of its own
     if (options.compare) options.useTemplate = false;  // a comparison is of list-form lines
     if (options.filter) SplitFilterText(options.filterText, filterList);
     SplitExclusionText(options.excludeText, excludedNames, excludedPaths);

@@ -6,6 +6,7 @@
 
 #include "engine/WildcardFilter.h"
 #include "format/ListingOptions.h"
+#include "format/PageAssets.h"
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
 
@@ -17,7 +18,7 @@ struct ListingJob {
     ListingJob() = default;
     // Takes the options, the filter's patterns split when it is on and the exclusions' always;
     // the template texts are converted into the output's encoding. A comparing run lists
-    // without the template.
+    // without the template; a page run neither compares nor uses the template.
     explicit ListingJob(const ListingOptions& chosen);
 
     // The output's encoding: UTF-8 or the system's code page.
@@ -36,4 +37,6 @@ struct ListingJob {
     // When not null, the output goes to this handle, opened elsewhere (standard output, say),
     // instead of a file created at options.outputPath; the run never closes it.
     HANDLE outputHandle = nullptr;
+    // The browsable page's script, style and words (options.page), from the front end.
+    PageAssets pageAssets;
 };

@@ -29,6 +29,7 @@ ListingRun::ListingRun(const ListingOptions& options, PathList paths)
     job_.excludedNames.clear();   // nor excluded: each path was chosen by itself
     job_.excludedPaths.clear();
     job_.options.compare = false; // no earlier listing holds these paths in a folder's order
+    job_.options.page = false;    // nor is there one folder for the page's tree: the list form
 }
 
 ListingRun::~ListingRun() {

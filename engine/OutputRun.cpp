@@ -8,10 +8,11 @@ RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal&
     if (earlier != RunResult::Complete) return earlier;
     if (!writer.Open()) return RunResult::CannotCreate;
     const bool complete = collect(writer);
-    gaps.unread = std::move(writer.Gaps().unread);
-    gaps.inexactNames = writer.Gaps().inexactNames.load();
     writer.AddHeaderAndFooter();
-    const bool written = writer.WriteAndClose();
+    const bool written = writer.WriteAndClose();  // the page names the gaps at its end
+    gaps.unread = std::move(writer.Gaps().unread);
+    // The page writes every name exactly, escaped where the code page lacks a character.
+    gaps.inexactNames = job.options.page ? 0 : writer.Gaps().inexactNames.load();
     if (comparison) *comparison = writer.Comparison();
     if (!written) return RunResult::WriteFailed;
     return complete ? RunResult::Complete : RunResult::Stopped;

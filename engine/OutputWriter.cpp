@@ -57,6 +57,10 @@ bool OutputWriter::Open() {
     } else if (!CreateWritten(file_, job_.options.outputPath)) {
         return false;
     }
+    if (job_.options.page) {
+        page_ = std::make_unique<PageWriter>(job_, file_);
+        page_->Begin();
+    }
     return !ReportHasItsFile() || CreateWritten(reportFile_, job_.options.reportPath);
 }
 
@@ -73,6 +77,7 @@ bool OutputWriter::ReportHasItsFile() const { return job_.options.compare && !jo
 void OutputWriter::SetDirectory(const CString& directory, const std::wstring& realPath) {
     texts_.location = directory;
     directoryPath_ = realPath;
+    if (page_) page_->BeginFolder(realPath);
     if (job_.options.pathType == PathType::Absolute) texts_.dir = directory;
     else if (texts_.dirName.empty()) texts_.dir.clear();
     else texts_.dir = directory.substr(baseLength_ < directory.size() ? baseLength_ : directory.size());
@@ -92,8 +97,12 @@ bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& nam
         }
         if (stopRequest_) return false;
     }
-    formatter_->Format(entry, name, lines_.Count(), content);
-    lines_.InsertLine(formatter_->Line());
+    if (page_) {
+        page_->AddEntry(entry, content);
+    } else {
+        formatter_->Format(entry, name, lines_.Count(), content);
+        lines_.InsertLine(formatter_->Line());
+    }
     progress_.entriesFound.fetch_add(1, std::memory_order_relaxed);
     const bool entered = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && job_.options.subfolders;
     if (separator) {
@@ -126,6 +135,10 @@ bool OutputWriter::WriteAndClose() {
     auto begin = [this](OutputFile& file) {
         return !job_.options.utf8 || file.WriteBytes(kByteOrderMark, sizeof kByteOrderMark - 1);
     };
+    if (page_) {  // its charset is declared in it: no byte-order mark before its first line
+        page_->Finish(gaps_);
+        return file_.Close();
+    }
     const bool compare = job_.options.compare;
     bool written = begin(file_);
     if (!compare || ReportHasItsFile()) {

@@ -1,6 +1,7 @@
 #pragma once
 // One run's output: the file, the placeholder texts of the current directory and entry, and
-// the sorted lines, written in one pass when the walk is over. Used by one thread, in this
+// the sorted lines, written in one pass when the walk is over; or the browsable page, written
+// folder by folder as the walk goes (engine/PageWriter.h). Used by one thread, in this
 // order: Begin, OpenEarlierListing, Open, then SetDirectory / FormatEntry as the walk goes,
 // AddHeaderAndFooter, WriteAndClose.
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include "engine/ListingGaps.h"
 #include "engine/ListingJob.h"
 #include "engine/OutputFile.h"
+#include "engine/PageWriter.h"
 #include "engine/RunProgress.h"
 #include "engine/RunResult.h"
 #include "engine/SortedLineStore.h"
@@ -85,6 +87,7 @@ private:
     EntryContent content_;        // read here when none is handed in
     std::unique_ptr<EntryFormatter> formatter_;  // made by Begin, once the flags are known
     SortedLineStore lines_;
+    std::unique_ptr<PageWriter> page_;  // a page run's, from Open on
     size_t baseLength_ = 0;
     OutputFile file_;
     OutputFile reportFile_;  // the report when it has a file of its own

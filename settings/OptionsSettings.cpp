@@ -95,6 +95,7 @@ void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, Listin
     options.folder = ReadPath(file, "DIRNAME");
     options.utf8 = ReadSwitch(file, "UTF8", false);
     options.compare = ReadSwitch(file, "COMPARE", false);
+    options.page = ReadSwitch(file, "PAGE", false);
 }
 
 bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
@@ -112,6 +113,7 @@ bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
     kept &= WriteSwitch(file, "FILTER", options.filter);
     kept &= WriteSwitch(file, "UTF8", options.utf8);
     kept &= WriteSwitch(file, "COMPARE", options.compare);
+    kept &= WriteSwitch(file, "PAGE", options.page);
     kept &= WritePatterns(file, "FILTER", options.filterText);
     kept &= WritePatterns(file, "EXCLUDE", options.excludeText);
     kept &= WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});

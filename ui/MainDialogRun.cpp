@@ -6,6 +6,7 @@
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
 #include "text/WideConversion.h"
+#include "settings/PageResources.h"
 #include "ui/GapsMessage.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
@@ -72,7 +73,9 @@ void CMainDialog::Execute() {
     ListingOptions snapshot = Snapshot();
     snapshot.folder = folder;  // the field keeps what was typed
     if (!PrepareComparison(snapshot)) return;
-    Start(std::make_unique<ListingRun>(snapshot));
+    auto run = std::make_unique<ListingRun>(snapshot);
+    if (snapshot.page) run->SetPageAssets(LoadPageAssets());
+    Start(std::move(run));
 }
 
 void CMainDialog::Start(std::unique_ptr<ListingRun> run) {
@@ -92,6 +95,7 @@ ListingOptions CMainDialog::Snapshot() {
     TrimBlanks(options.outputPath);
     ListingOptions snapshot = options;
     if (snapshot.outputPath.empty()) snapshot.outputPath = defaultOutputPath;
+    if (snapshot.page) snapshot.useTemplate = snapshot.compare = false;  // the page greys both
     return snapshot;
 }
 
