@@ -383,9 +383,10 @@ function shownColumns(view) {
   return columns.concat(state.columns);
 }
 
+// A view keeps the order it was given (search hits: folder by folder) until a heading is clicked.
 function showView(view) {
   state.view = view;
-  sortView(view);
+  if (!view.order) sortView(view);
   const columns = shownColumns(view);
   const template = columns.map((key) => COLUMN_WIDTHS[key] || 'minmax(6em, 1fr)').join(' ');
   state.elements.headings.style.gridTemplateColumns = template;
@@ -404,7 +405,7 @@ function renderHeadings(columns) {
     const heading = element('button', 'qm-heading', word(key));
     heading.type = 'button';
     heading.dataset.sort = key;
-    if (state.sort.key === key) heading.setAttribute('aria-sort', state.sort.descending ? 'descending' : 'ascending');
+    if (state.sort.key === key && (!state.view.search || state.view.sorted)) heading.setAttribute('aria-sort', state.sort.descending ? 'descending' : 'ascending');
     headings.append(heading);
   }
 }
@@ -414,6 +415,8 @@ function onHeadingClick(event) {
   if (!heading || !state.view) return;
   const key = heading.dataset.sort;
   state.sort = { key, descending: state.sort.key === key ? !state.sort.descending : false };
+  state.view.order = null;
+  state.view.sorted = true;
   showView(state.view);
 }
 
@@ -551,7 +554,9 @@ function searchEntries(text) {
       if (pattern.test(folder.unlisted[c].name)) { folderOf.push(folder.index); indexOf.push(-1 - c); }
     }
   }
-  return { search: true, folderOf: Int32Array.from(folderOf), indexOf: Int32Array.from(indexOf) };
+  const order = new Uint32Array(folderOf.length);
+  for (let n = 0; n < order.length; n++) order[n] = n;
+  return { search: true, folderOf: Int32Array.from(folderOf), indexOf: Int32Array.from(indexOf), order };
 }
 
 function runSearch() {

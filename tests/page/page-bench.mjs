@@ -36,12 +36,23 @@ const timeSearch = () => page.evaluate((text) => {
 const [firstMs, hits] = await timeSearch();
 let bestMs = Infinity;
 for (let n = 0; n < 3; n++) bestMs = Math.min(bestMs, (await timeSearch())[0]);
+// Every entry at once, scrolled to its end: the scaled scroll height still reaches the last row.
+const lastShown = await page.evaluate(() => {
+  document.querySelector('input[type=search]').value = '*';
+  runSearch();
+  const viewport = document.querySelector('.qm-viewport');
+  viewport.scrollTop = viewport.scrollHeight;
+  renderRows();
+  const rows = document.querySelectorAll('.qm-rows [data-path]');
+  return [document.querySelector('.qm-status').textContent, viewport.scrollHeight, rows[rows.length - 1].dataset.path];
+});
 const client = await page.context().newCDPSession(page);
 await client.send('Performance.enable');
 const heap = (await client.send('Performance.getMetrics')).metrics.find((m) => m.name === 'JSHeapUsedSize');
 const mib = (bytes) => (bytes / 1048576).toFixed(1) + ' MiB';
 console.log(`  navigation to first folder shown        ${(shownMs / 1000).toFixed(2)} s`);
 console.log(`  search "${searchText}" (${hits})  first ${firstMs.toFixed(0)} ms, then ${bestMs.toFixed(0)} ms`);
+console.log(`  every entry (${lastShown[0]}), scroll height ${lastShown[1]} px, last row at the end: ${lastShown[2]}`);
 console.log(`  tab memory: renderer resident ${mib(rendererBytes())}, JS heap used ${mib(heap ? heap.value : 0)}`);
 const found = problems();
 if (found.length) console.log('  problems: ' + found.slice(0, 3).join('; '));

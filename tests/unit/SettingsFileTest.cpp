@@ -138,6 +138,7 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     saved.pathType = PathType::Relative;
     saved.useTemplate = true;
     saved.utf8 = true;
+    saved.page = true;
     saved.folder = Wide("C:\\表示\\ソフト");
     saved.outputPath = Wide("C:\\出力.txt");
     saved.filterText = L"*.表;*.ソ";
@@ -153,6 +154,7 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     EXPECT_EQ(saved.pathType, loaded.pathType);
     EXPECT_EQ(saved.useTemplate, loaded.useTemplate);
     EXPECT_EQ(saved.utf8, loaded.utf8);
+    EXPECT_EQ(saved.page, loaded.page);
     EXPECT_EQ(saved.folder, loaded.folder);
     EXPECT_EQ(saved.outputPath, loaded.outputPath);
     EXPECT_EQ(saved.filterText, loaded.filterText);
