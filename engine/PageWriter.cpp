@@ -1,6 +1,8 @@
 #include "engine/PageWriter.h"
 
+#include <cwchar>
 #include <string>
+#include <utility>
 
 #include "format/EntryFields.h"
 #include "format/PlaceholderForms.h"

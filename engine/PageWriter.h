@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 
 #include "engine/ListingGaps.h"
@@ -39,7 +38,10 @@ private:
         std::string folders;  // of the folder entries, which come first
         std::string files;
         void Add(bool folder, const std::string& value);
-        void Clear() { folders.clear(), files.clear(); }
+        void Clear() {
+            folders.clear();
+            files.clear();
+        }
         void AppendTo(std::string& out) const;
     };
 

@@ -15,7 +15,7 @@ struct PageAssets {
     std::string style;     // CSS, ASCII
     std::string language;  // the page's lang attribute: "ja" or "en"
     std::vector<PageWord> words;
-    // The text shown where script does not run.
+    // The word of the key; empty when there is none.
     std::wstring WordOf(const std::string& key) const {
         for (const PageWord& word : words)
             if (word.key == key) return word.text;
