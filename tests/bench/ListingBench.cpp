@@ -34,7 +34,7 @@
 #include <vector>
 
 #include "engine/ListingRun.h"
-#include "settings/PageResources.h"
+#include "common/PageResources.h"
 #include "text/CodePageText.h"
 
 namespace {

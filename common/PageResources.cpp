@@ -1,4 +1,4 @@
-#include "settings/PageResources.h"
+#include "common/PageResources.h"
 
 #include <windows.h>
 
