@@ -72,6 +72,7 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     const RunResult result = run.Result();
     for (const std::wstring& line : EveryGapLine(run.Gaps())) WriteErrorLine(line);
     if (const UINT message = RunResultMessageId(result)) WriteErrorLine(LoadResourceText(message));
-    if (result == RunResult::Complete && options.compare && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));
+    const bool compared = run.Job().options.compare;  // as the run took it: never beside the page
+    if (result == RunResult::Complete && compared && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));
     return ExitCodeOf(result, run.Gaps(), run.Comparison());
 }

@@ -305,9 +305,14 @@ function treeItemOf(folder) {
   return item;
 }
 
-function focusTreeItem(item) {
+// One item at a time is the tree's stop for the Tab key.
+function makeTabStop(item) {
   for (const other of state.elements.tree.querySelectorAll('[tabindex="0"]')) other.tabIndex = -1;
   item.tabIndex = 0;
+}
+
+function focusTreeItem(item) {
+  makeTabStop(item);
   item.focus();
 }
 
@@ -342,6 +347,7 @@ function onTreeClick(event) {
     return;
   }
   showFolder(item.folderRef);
+  focusTreeItem(item);
 }
 
 // ---- Views: the rows shown, as folder and entry index pairs ---------------------------------
@@ -494,7 +500,7 @@ function showFolder(folder) {
   if (item) {
     for (const other of state.elements.tree.querySelectorAll('.qm-current')) other.classList.remove('qm-current');
     item.classList.add('qm-current');
-    focusTreeItem(item);
+    makeTabStop(item);  // the focus stays where it is (the search box, a breadcrumb)
     expand(item, true);
   }
   showView(folderView(folder));
