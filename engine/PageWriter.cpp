@@ -1,10 +1,10 @@
 #include "engine/PageWriter.h"
 
-#include <cwchar>
 #include <string>
 #include <utility>
 
 #include "format/EntryFields.h"
+#include "format/FoundEntry.h"
 #include "format/PlaceholderForms.h"
 
 namespace {
@@ -70,10 +70,14 @@ void PageWriter::Column::AppendTo(std::string& out) const {
     out += ']';
 }
 
-PageWriter::PageWriter(const ListingJob& job, OutputFile& file)
-    : job_(job), file_(file), text_(job.options.utf8) {}
+PageWriter::PageWriter(const ListingJob& job, OutputFile& file, const ListingGaps& gaps)
+    : job_(job), file_(file), gaps_(gaps), text_(job.options.utf8) {
+    needs_.checksum = job.options.checksum;
+    needs_.version = job.options.fileVersion || job.options.productVersion;
+    WriteHead();
+}
 
-void PageWriter::Begin() {
+void PageWriter::WriteHead() {
     const PageAssets& assets = job_.pageAssets;
     std::string head = "<!DOCTYPE html>\r\n<html lang=\"" + assets.language + "\">\r\n<head>\r\n<meta charset=\"";
     head += CharsetName(job_.Encoding());
@@ -132,26 +136,26 @@ std::wstring PageWriter::BelowListed(const std::wstring& realPath) const {
     return path;
 }
 
-void PageWriter::BeginFolder(const std::wstring& realPath) {
+void PageWriter::SetDirectory(const CString&, const std::wstring& realPath) {
     if (inFolder_) WriteFolder();
     else listedPath_ = realPath;
     inFolder_ = true;
     folderPath_ = BelowListed(realPath);
 }
 
-void PageWriter::AddEntry(const WIN32_FIND_DATAW& entry, const EntryContent* content) {
+void PageWriter::Add(const FoundEntry& entry, const EntryContent* content) {
     const ListingOptions& options = job_.options;
-    const bool folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const bool folder = entry.IsDirectory();
     if (folder) ++folderFolders_;
     value_.clear();
-    text_.AppendJson(value_, entry.cFileName, wcslen(entry.cFileName));
+    text_.AppendJson(value_, entry.realName);
     names_.Add(folder, value_);
-    sizes_.Add(folder, std::to_string(folder ? 0 : FoundSize(entry)));
+    sizes_.Add(folder, std::to_string(folder ? 0 : entry.size));
     if (options.date) {
         long long seconds = 0;
-        dates_.Add(folder, LocalSeconds(entry.ftLastWriteTime, seconds) ? std::to_string(seconds) : "null");
+        dates_.Add(folder, LocalSeconds(entry.written, seconds) ? std::to_string(seconds) : "null");
     }
-    if (options.attributes) attributes_.Add(folder, std::to_string(ShownAttributes(entry.dwFileAttributes)));
+    if (options.attributes) attributes_.Add(folder, std::to_string(ShownAttributes(entry.attributes)));
     auto addText = [&](bool chosen, Column& column, const CString* text) {
         if (!chosen) return;
         value_.clear();
@@ -196,7 +200,8 @@ void PageWriter::WriteFolder() {
     folderFolders_ = 0;
 }
 
-void PageWriter::Finish(const ListingGaps& gaps) {
+bool PageWriter::Finish() {
+    const ListingGaps& gaps = gaps_;
     if (inFolder_) WriteFolder();
     inFolder_ = false;
     std::string end = chunkOpen_ ? "]</script>\r\n" : "";
@@ -212,5 +217,5 @@ void PageWriter::Finish(const ListingGaps& gaps) {
         end += '}';
     }
     end += "]}</script>\r\n<script>\r\n" + job_.pageAssets.script + "\r\n</script>\r\n</body>\r\n</html>";
-    file_.WriteLine(end.data(), end.size());
+    return file_.WriteLine(end.data(), end.size());
 }

@@ -2,35 +2,34 @@
 // The browsable page: one HTML file holding its style, its script and the listing's data,
 // written folder by folder as the walk delivers each folder's entries. Only the current
 // folder's entries are held (its names once, sizes and dates as numbers): the run's memory does
-// not grow with the listing, and the page sorts. Used by one thread, in this order: Begin,
-// then BeginFolder / AddEntry as the walk goes, Finish.
-#include <windows.h>
-
+// not grow with the listing, and the page sorts. A way of writing the run's output
+// (engine/ListingOutput.h): its head is written when it is made.
 #include <cstddef>
 #include <string>
 
 #include "engine/ListingGaps.h"
 #include "engine/ListingJob.h"
+#include "engine/ListingOutput.h"
 #include "engine/OutputFile.h"
 #include "format/EntryContent.h"
 #include "format/PageText.h"
 
-class PageWriter {
+class PageWriter final : public ListingOutput {
 public:
-    PageWriter(const ListingJob& job, OutputFile& file);
+    // Writes the page's head, style, words and the listing's own facts into file; gaps is
+    // the run's record of what could not be read, named at the page's end.
+    PageWriter(const ListingJob& job, OutputFile& file, const ListingGaps& gaps);
     PageWriter(const PageWriter&) = delete;
     PageWriter& operator=(const PageWriter&) = delete;
 
-    // The page's head, style, words and the listing's own facts.
-    void Begin();
-    // The folder whose entries follow, by its real path ending in "\"; the first is the
-    // listed folder.
-    void BeginFolder(const std::wstring& realPath);
+    const ContentNeeds& ContentNeeded() const override { return needs_; }
+    // The folder whose entries follow; the first is the listed folder.
+    void SetDirectory(const CString& directory, const std::wstring& realPath) override;
     // One entry of the current folder, with its content texts when the columns need them.
-    void AddEntry(const WIN32_FIND_DATAW& entry, const EntryContent* content);
+    void Add(const FoundEntry& entry, const EntryContent* content) override;
     // The last folder, what could not be read, the script and the page's end. Failed writes
     // show when the file is closed.
-    void Finish(const ListingGaps& gaps);
+    bool Finish() override;
 
 private:
     // One column of one folder: its values as JSON text, comma-separated.
@@ -45,12 +44,15 @@ private:
         void AppendTo(std::string& out) const;
     };
 
+    void WriteHead();
     void WriteFolder();
     void WriteFacts();
     std::wstring BelowListed(const std::wstring& realPath) const;
 
     const ListingJob& job_;
     OutputFile& file_;
+    const ListingGaps& gaps_;
+    ContentNeeds needs_;
     PageText text_;
     std::wstring listedPath_;  // the first folder's real path
     bool inFolder_ = false;
