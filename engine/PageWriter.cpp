@@ -200,7 +200,7 @@ void PageWriter::WriteFolder() {
     folderFolders_ = 0;
 }
 
-bool PageWriter::Finish() {
+bool PageWriter::Finish(bool /*complete: a stopped page shows what was found*/) {
     const ListingGaps& gaps = gaps_;
     if (inFolder_) WriteFolder();
     inFolder_ = false;

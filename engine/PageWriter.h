@@ -29,7 +29,7 @@ public:
     void Add(const FoundEntry& entry, const EntryContent* content) override;
     // The last folder, what could not be read, the script and the page's end. Failed writes
     // show when the file is closed.
-    bool Finish() override;
+    bool Finish(bool complete) override;
 
 private:
     // One column of one folder: its values as JSON text, comma-separated.
