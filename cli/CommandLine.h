@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ExplorerCommands.h"
 #include "format/ListingOptions.h"
 
 struct ConsoleRequest {
@@ -13,6 +14,7 @@ struct ConsoleRequest {
     std::wstring settingsFile;  // empty: quillmark.ini beside the program
     bool quiet = false;         // nothing but errors on standard error
     bool help = false;
+    ExplorerAction explorer = ExplorerAction::None;  // --register or --unregister: no listing
     // The options given, applied in order over the settings file's.
     std::vector<std::function<void(ListingOptions&)>> overrides;
 };

@@ -12,7 +12,7 @@ int main() {
     ListingOptions options;
     std::wstring error;
     if (!ParseCommandLine(CommandLineArguments(), request, error) ||
-        (!request.help && !LoadConsoleOptions(request, options, error))) {
+        (!request.help && request.explorer == ExplorerAction::None && !LoadConsoleOptions(request, options, error))) {
         WriteErrorLine(error);
         WriteConsoleText(GetStdHandle(STD_ERROR_HANDLE), UsageText());
         return kExitBadUsage;
@@ -21,5 +21,6 @@ int main() {
         WriteConsoleText(GetStdHandle(STD_OUTPUT_HANDLE), HelpText());
         return kExitComplete;
     }
+    if (request.explorer != ExplorerAction::None) return RunExplorerAction(request.explorer, request.quiet);
     return RunConsoleListing(options, request.quiet);
 }

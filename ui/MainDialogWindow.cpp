@@ -11,6 +11,7 @@ void CMainDialog::AddSystemMenuEntries() {
     CString about = LoadResourceString(IDS_ABOUT_MENU);
     CString help = LoadResourceString(IDS_HELP_MENU);
     if (about.empty()) return;
+    AddExplorerMenuItem(menu);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_HELP_CONTENTS, help.c_str());
     AppendMenuA(menu, MF_STRING, IDM_ABOUT, about.c_str());
@@ -31,6 +32,9 @@ bool CMainDialog::OnSysCommand(WPARAM command) {
     }
     case IDM_HELP_CONTENTS:
         ShowAppHelp(0, HELP_CONTENTS, IDS_HELP_FAILED);
+        return true;
+    case IDM_EXPLORER_MENU:
+        ToggleExplorerEntry();
         return true;
     default:
         return false;  // minimise, move, close and the rest: the window's own processing
