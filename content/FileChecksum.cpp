@@ -3,8 +3,8 @@
 #include <atomic>
 #include <cstdio>
 
+#include "content/Crc32.h"
 #include "content/ReadPause.h"
-#include "format/Crc32.h"
 #include "framework/LongPath.h"
 #include "framework/WorkerThread.h"
 
