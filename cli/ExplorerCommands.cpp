@@ -10,7 +10,7 @@
 #include "framework/LongPath.h"
 #include "framework/MessageText.h"
 #include "framework/ModuleText.h"
-#include "settings/ExplorerEntry.h"
+#include "common/ExplorerEntry.h"
 #include "res/resource.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
-#include "settings/ExplorerEntry.h"
+#include "common/ExplorerEntry.h"
 #include "text/WideConversion.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"

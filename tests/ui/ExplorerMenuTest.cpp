@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ScriptedMainDialog.h"
-#include "settings/ExplorerEntry.h"
+#include "common/ExplorerEntry.h"
 #include "support/RegistryText.h"
 #include "res/resource.h"
 

@@ -1,4 +1,4 @@
-#include "settings/ExplorerEntry.h"
+#include "common/ExplorerEntry.h"
 
 #include <algorithm>
 #include <cwchar>
