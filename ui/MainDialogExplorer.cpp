@@ -6,7 +6,6 @@
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
 #include "common/ExplorerEntry.h"
-#include "text/WideConversion.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
 
@@ -37,9 +36,6 @@ void CMainDialog::ToggleExplorerEntry() {
     RegistryFailure failure;
     std::vector<std::wstring> removed;
     const bool done = shown ? UnregisterExplorerEntry(removed, failure) : RegisterExplorerEntry(executablePath, failure);
-    if (!done) {
-        const std::string text = CodePageFromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, RegistryFailureText(failure));
-        DialogMessageBox(Window(), text.c_str(), MB_OK | MB_ICONERROR);
-    }
+    if (!done) DialogMessageBox(Window(), RegistryFailureText(failure), MB_OK | MB_ICONERROR);
     ShowExplorerEntryState(menu, executablePath);
 }
