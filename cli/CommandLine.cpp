@@ -113,6 +113,14 @@ bool ParseQuiet(const std::wstring&, ConsoleRequest& request) {
     return true;
 }
 
+// One of the two, once: a command line that asks for both is a mistake.
+template <ExplorerAction Action>
+bool ParseExplorerAction(const std::wstring&, ConsoleRequest& request) {
+    if (request.explorer != ExplorerAction::None && request.explorer != Action) return false;
+    request.explorer = Action;
+    return true;
+}
+
 bool ParseHelp(const std::wstring&, ConsoleRequest& request) {
     request.help = true;
     return true;
@@ -139,6 +147,8 @@ const OptionRow kOptions[] = {
     {L"utf8", true, IDS_CLI_OPTION_UTF8, ParseSwitch<&ListingOptions::utf8>},
     {L"compare", true, IDS_CLI_OPTION_COMPARE, ParseCompare},
     {L"page", true, IDS_CLI_OPTION_PAGE, ParseSwitch<&ListingOptions::page>},
+    {L"register", false, IDS_CLI_OPTION_REGISTER, ParseExplorerAction<ExplorerAction::Register>},
+    {L"unregister", false, IDS_CLI_OPTION_UNREGISTER, ParseExplorerAction<ExplorerAction::Unregister>},
     {L"quiet", false, IDS_CLI_OPTION_QUIET, ParseQuiet},
     {L"help", false, IDS_CLI_OPTION_HELP, ParseHelp},
     // "--version=0|1", the file version's name before --file-version; alone, the version.
@@ -209,6 +219,11 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
         }
     }
     if (request.help || request.version) return true;
+    if (request.explorer != ExplorerAction::None) {  // about the menu, not a folder
+        if (operands.empty()) return true;
+        error = LoadResourceText(IDS_CLI_TOO_MANY) + operands[0];
+        return false;
+    }
     if (operands.empty()) {
         error = LoadResourceText(IDS_CLI_NO_FOLDER);
         return false;

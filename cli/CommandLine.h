@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/ExplorerCommands.h"
 #include "format/ListingOptions.h"
 
 struct ConsoleRequest {
@@ -14,6 +15,7 @@ struct ConsoleRequest {
     bool quiet = false;         // nothing but errors on standard error
     bool help = false;
     bool version = false;       // --version alone: the program's name and version
+    ExplorerAction explorer = ExplorerAction::None;  // --register or --unregister: no listing
     // The options given, applied in order over the settings file's.
     std::vector<std::function<void(ListingOptions&)>> overrides;
 };

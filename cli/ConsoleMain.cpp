@@ -23,6 +23,7 @@ int main() {
         WriteConsoleText(GetStdHandle(STD_OUTPUT_HANDLE), request.help ? HelpText() : VersionLine());
         return kExitComplete;
     }
+    if (request.explorer != ExplorerAction::None) return RunExplorerAction(request.explorer, request.quiet);
     if (!LoadConsoleOptions(request, options, error)) {
         WriteErrorLine(error);
         return kExitBadUsage;

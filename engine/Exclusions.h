@@ -1,17 +1,18 @@
 #pragma once
 // The exclusions: ";"-separated wildcard patterns (the filter's matcher and letter-case rule)
-// for entries that are neither listed nor, when folders, entered. A pattern holding a "\" is
-// matched against the entry's real path below the listed folder ("docs\old"), any other
-// against its real name alone.
+// for entries that are neither listed nor, when folders, entered. A pattern holding a "\" (or
+// "/") is matched against the entry's real path below the listed folder ("docs\old"), its
+// wildcards within one name each; any other against its real name alone.
 #include <cstddef>
 #include <string>
 
 #include "engine/WildcardFilter.h"
 #include "text/TextEncoding.h"
 
-// Appends the patterns of an exclusion text to names or to paths. A path pattern loses a "\"
-// at either end: paths below the listed folder have none there, so "\build" and "build\" both
-// name the listed folder's own "build".
+// Appends the patterns of an exclusion text to names or to paths, each without the blanks
+// around it. A path pattern is written with "\" for "/" and loses a "\" or ".\" at its start
+// and a "\" at its end: paths below the listed folder have none there, so "\build", ".\build",
+// "build/" all name the listed folder's own "build".
 void SplitExclusionText(const std::wstring& exclusionText, PatternList& names, PatternList& paths);
 
 // The exclusions of one run, for one thread (as a WildcardFilter is).

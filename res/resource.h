@@ -11,6 +11,7 @@
 // System-menu commands (multiples of 16: the system keeps the low four bits)
 #define IDM_ABOUT 16
 #define IDM_HELP_CONTENTS 32
+#define IDM_EXPLORER_MENU 48
 
 // String table
 #define IDS_ABOUT_MENU 101
@@ -199,3 +200,14 @@
 #define IDS_PAGE_INEXACT 916
 #define IDS_PAGE_EXPORT 917
 #define IDS_PAGE_EMPTY 918
+
+// Explorer's menu entry: its text, the dialog's system-menu item, the console's options and words
+#define IDS_EXPLORER_VERB 760
+#define IDS_EXPLORER_MENU_ITEM 761
+#define IDS_EXPLORER_KEY_FAILED 762
+#define IDS_EXPLORER_REGISTERED 763
+#define IDS_EXPLORER_UNREGISTERED 764
+#define IDS_EXPLORER_NOTHING_REMOVED 765
+#define IDS_EXPLORER_NO_PROGRAM 766
+#define IDS_CLI_OPTION_REGISTER 767
+#define IDS_CLI_OPTION_UNREGISTER 768

@@ -104,6 +104,9 @@ private:
     void AddSystemMenuEntries();
     void SetWindowIcons();
     bool OnSysCommand(WPARAM command);
+    // The check item for Explorer's menu entry (ui/MainDialogExplorer.cpp).
+    void AddExplorerMenuItem(HMENU menu);
+    void ToggleExplorerEntry();
     bool OnPaint();
     void OnCaseSwitch(WORD id);
     void OnCancelCommand();

@@ -11,6 +11,7 @@ void CMainDialog::AddSystemMenuEntries() {
     const std::wstring about = LoadResourceText(IDS_ABOUT_MENU);
     const std::wstring help = LoadResourceText(IDS_HELP_MENU);
     if (about.empty()) return;
+    AddExplorerMenuItem(menu);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, IDM_HELP_CONTENTS, help.c_str());
     AppendMenuW(menu, MF_STRING, IDM_ABOUT, about.c_str());
@@ -31,6 +32,9 @@ bool CMainDialog::OnSysCommand(WPARAM command) {
     }
     case IDM_HELP_CONTENTS:
         ShowReadme(Window());
+        return true;
+    case IDM_EXPLORER_MENU:
+        ToggleExplorerEntry();
         return true;
     default:
         return false;  // minimise, move, close and the rest: the window's own processing

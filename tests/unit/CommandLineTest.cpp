@@ -47,6 +47,8 @@ TEST(CommandLine, OptionsInEitherFormAppliedInOrderAroundTheOperands) {
 
     p = Parse({L"--help"});
     EXPECT_TRUE(p.understood && p.request.help) << "no folder needed for the help";
+    p = Parse({L"--unregister", L"--quiet"});
+    EXPECT_TRUE(p.understood && p.request.explorer == ExplorerAction::Unregister) << "nor for Explorer's menu";
 }
 
 TEST(CommandLine, WhatIsNotUnderstoodIsNamed) {
@@ -64,6 +66,8 @@ TEST(CommandLine, WhatIsNotUnderstoodIsNamed) {
         {{L"--depth=99999", L"C:\\"}, L"オプションの値が正しくありません: --depth=99999"},
         {{L"--size=1"}, L"対象フォルダを指定してください"},
         {{L"C:\\", L"a.txt", L"表.txt"}, L"引数が多すぎます: 表.txt"},
+        {{L"--register", L"C:\\"}, L"引数が多すぎます: C:\\"},
+        {{L"--register", L"--unregister"}, L"オプションの値が正しくありません: --unregister"},
     };
     for (const auto& c : cases) {
         const Parsed p = Parse(c.arguments);

@@ -97,6 +97,31 @@ TEST(ExclusionListing, PatternsWithABackslashMatchPathsAndLoseItAtTheEnds) {
     EXPECT_EQ((PatternList{L"build", L"docs\\old", L"a\\*\\c"}), paths);
 }
 
+TEST(ExclusionListing, PatternsAsPeopleTypeThemSlashesDotsBlanksAndWildcardsWithinOneName) {
+    TempFolder tree;
+    MakeProjectTree(tree);
+    // "/" for "\", a leading ".\", blanks around patterns; "*" and "?" in a path do not cross a
+    // "\", so "src/*.c" is src's own main.c and "src\lib?util.c" names nothing.
+    const std::wstring exclude = L" node_modules ;\t*.tmp ; .\\docs/old ;src/*.c;src\\lib?util.c; CVS\t";
+    EXPECT_EQ("a.c\r\n"
+              "docs\r\n"
+              "docs\\readme.txt\r\n"
+              "src\r\n"
+              "src\\docs\r\n"
+              "src\\docs\\old\r\n"
+              "src\\docs\\old\\keep.txt\r\n"
+              "src\\lib\r\n"
+              "src\\lib\\util.c\r\n"
+              "表示\r\n"
+              "表示\\画面.c\r\n",
+              Listing(tree, exclude, 0));
+
+    PatternList names, paths;
+    SplitExclusionText(L" \t ;./build/;.\\.\\a/b ;\\.\\; ./ ;x y", names, paths);
+    EXPECT_EQ((PatternList{L"x y"}), names) << "blanks inside a name stay";
+    EXPECT_EQ((PatternList{L"build", L"a\\b"}), paths);
+}
+
 TEST(ExclusionListing, NamesAndPathsOutsideTheCodePageMatchByTheirRealCharacters) {
     TempFolder tree;
     tree.WriteFile(L"root\\caf\u00e9\\x.c", "x");
