@@ -103,6 +103,11 @@ bool ParseCompare(const std::wstring& value, ConsoleRequest& request) {
     return !value.empty();
 }
 
+bool ParseVerify(const std::wstring& value, ConsoleRequest& request) {
+    request.verify = value;
+    return !value.empty();
+}
+
 bool ParseSettings(const std::wstring& value, ConsoleRequest& request) {
     request.settingsFile = value;
     return !value.empty();
@@ -129,6 +134,7 @@ const OptionRow kOptions[] = {
     {L"date", true, IDS_CLI_OPTION_DATE, ParseSwitch<&ListingOptions::date>},
     {L"attributes", true, IDS_CLI_OPTION_ATTRIBUTES, ParseSwitch<&ListingOptions::attributes>},
     {L"crc", true, IDS_CLI_OPTION_CRC, ParseSwitch<&ListingOptions::checksum>},
+    {L"sha256", true, IDS_CLI_OPTION_SHA256, ParseSwitch<&ListingOptions::sha256>},
     {L"version", true, IDS_CLI_OPTION_VERSION, ParseSwitch<&ListingOptions::fileVersion>},
     {L"product-version", true, IDS_CLI_OPTION_PRODUCT_VERSION, ParseSwitch<&ListingOptions::productVersion>},
     {L"filter", true, IDS_CLI_OPTION_FILTER, ParseFilter},
@@ -138,6 +144,7 @@ const OptionRow kOptions[] = {
     {L"template", true, IDS_CLI_OPTION_TEMPLATE, ParseTemplate},
     {L"utf8", true, IDS_CLI_OPTION_UTF8, ParseSwitch<&ListingOptions::utf8>},
     {L"compare", true, IDS_CLI_OPTION_COMPARE, ParseCompare},
+    {L"verify", true, IDS_CLI_OPTION_VERIFY, ParseVerify},
     {L"quiet", false, IDS_CLI_OPTION_QUIET, ParseQuiet},
     {L"help", false, IDS_CLI_OPTION_HELP, ParseHelp},
 };
@@ -204,6 +211,8 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
         }
     }
     if (request.help) return true;
+    // A check names no folder: its one operand is the report.
+    if (!request.verify.empty()) operands.insert(operands.begin(), std::wstring());
     if (operands.empty()) {
         error = LoadResourceText(IDS_CLI_NO_FOLDER);
         return false;
@@ -235,7 +244,8 @@ std::wstring UsageText() {
         line.append(columns < 28 ? 28 - columns : 1, L' ');
         text += line + (tab == std::wstring::npos ? std::wstring() : help.substr(tab + 1)) + L"\r\n";
     }
-    return text + LoadResourceText(IDS_CLI_USAGE_TAIL) + LoadResourceText(IDS_CLI_USAGE_COMPARE_EXITS);
+    return text + LoadResourceText(IDS_CLI_USAGE_TAIL) + LoadResourceText(IDS_CLI_USAGE_COMPARE_EXITS) +
+           LoadResourceText(IDS_CLI_USAGE_VERIFY_EXITS);
 }
 
 std::wstring HelpText() { return L"quillmark-cli " QM_VERSION_WIDE_TEXT L"\r\n" + UsageText(); }

@@ -36,10 +36,8 @@ void OutputWriter::Begin() {
         baseLength_ = texts_.dirName.size();
     }
     encoding_.FromWide(job_.options.outputPath.data(), job_.options.outputPath.size(), texts_.outFile);
-    texts_.checksumNeeded = false;
-    texts_.versionNeeded = false;
-    if (job_.options.useTemplate)
-        SetNeededFlags(job_.options.repeatText, encoding_, texts_.checksumNeeded, texts_.versionNeeded);
+    texts_.templateNeeds =
+        job_.options.useTemplate ? TemplateNeeds(job_.options.repeatText, encoding_) : ContentNeeds();
     texts_.forms.NoteUsedForms(job_.options, encoding_);
     if (texts_.forms.realNamesUsed) texts_.forms.BeginRun(folder, job_.options.outputPath);
     formatter_ = std::make_unique<EntryFormatter>(job_.options, encoding_, texts_);

@@ -78,6 +78,7 @@ void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, Listin
     options.date = ReadSwitch(file, "DATE", true);
     options.attributes = ReadSwitch(file, "ATTR", true);
     options.checksum = ReadSwitch(file, "CRC16", false);
+    options.sha256 = ReadSwitch(file, "SHA256", false);
     options.fileVersion = ReadSwitch(file, "VERSION", false);
     options.productVersion = ReadSwitch(file, "VERSIONP", false);
     options.filter = ReadSwitch(file, "FILTER", false);
@@ -107,6 +108,7 @@ bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
     kept &= WriteSwitch(file, "DATE", options.date);
     kept &= WriteSwitch(file, "ATTR", options.attributes);
     kept &= WriteSwitch(file, "CRC16", options.checksum);
+    kept &= WriteSwitch(file, "SHA256", options.sha256);
     kept &= WriteSwitch(file, "VERSION", options.fileVersion);
     kept &= WriteSwitch(file, "VERSIONP", options.productVersion);
     kept &= WriteSwitch(file, "FILTER", options.filter);

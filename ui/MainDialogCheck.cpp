@@ -1,0 +1,69 @@
+// Checking a dropped checksum file (or one named on the command line) from the main dialog:
+// on a worker thread like a listing, stopped by Cancel, the report beside the checksum file
+// and an end box with the counts that offers to open it.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "framework/MessageBox.h"
+#include "framework/MessageText.h"
+#include "framework/ModuleText.h"
+#include "settings/CheckCountsText.h"
+#include "text/WideConversion.h"
+#include "ui/MainDialog.h"
+#include "res/resource.h"
+
+namespace {
+
+int ShowText(HWND owner, const std::wstring& text, UINT type) {
+    return DialogMessageBox(owner, CodePageFromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, text).c_str(), type);
+}
+
+}  // namespace
+
+void CMainDialog::StartCheck(const std::wstring& sumsPath) {
+    if (IsRunning()) return;
+    check_ = std::make_unique<CheckRun>(sumsPath);
+    EnableControls(false);
+    if (!check_->Start(Window(), IDC_MAIN_CHECK_FINISH)) {
+        check_.reset();
+        EnableControls(true);
+        ShowText(Window(), LoadResourceText(IDS_START_FAILED), MB_OK | MB_ICONERROR);
+        return;
+    }
+    StartProgress();
+}
+
+void CMainDialog::OnCheckFinish() {
+    if (!check_) return;
+    check_->Wait();
+    EndProgress();
+    EnableControls(true);
+    const CheckResult result = check_->Result();
+    const std::wstring counts = CheckCountsText(check_->Counts());
+    UINT failure = 0;
+    switch (result) {
+    case CheckResult::Complete:
+    case CheckResult::Stopped: {
+        const UINT text = result == CheckResult::Complete ? IDS_CHECK_DONE : IDS_CHECK_STOPPED;
+        const CheckCounts found = check_->Counts();
+        const bool clean = !found.failed && !found.missing && !found.unreadable && !found.malformed;
+        const UINT icon = clean && result == CheckResult::Complete ? MB_ICONQUESTION : MB_ICONWARNING;
+        if (ShowText(Window(), FillIn(LoadResourceText(text), {counts}), MB_YESNO | icon) == IDYES)
+            ShellExecuteW(Window(), L"OPEN", check_->ReportPath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        return;
+    }
+    case CheckResult::SumsUnreadable:
+        failure = IDS_CHECK_SUMS_UNREADABLE;
+        break;
+    case CheckResult::NoChecksumLine:
+        failure = IDS_CHECK_NO_LINE;
+        break;
+    case CheckResult::CannotCreate:
+        failure = IDS_CANNOT_CREATE;
+        break;
+    case CheckResult::WriteFailed:
+        failure = IDS_WRITE_FAILED;
+        break;
+    }
+    ShowText(Window(), FillIn(LoadResourceText(failure), {check_->SumsPath()}), MB_OK | MB_ICONERROR);
+}
