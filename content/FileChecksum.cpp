@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "content/Crc32.h"
 #include "content/ReadPause.h"
 #include "framework/LongPath.h"
 #include "framework/WorkerThread.h"

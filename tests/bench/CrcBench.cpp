@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "format/Crc32.h"
+#include "content/Crc32.h"
 #include "content/FileChecksum.h"
 
 namespace {

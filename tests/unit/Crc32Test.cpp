@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "format/Crc32.h"
+#include "content/Crc32.h"
 
 namespace {
 

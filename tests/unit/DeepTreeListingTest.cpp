@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "content/Crc32.h"
 #include "format/ListingOptions.h"
-#include "format/Crc32.h"
 #include "framework/LongPath.h"
 #include "support/DeepFolder.h"
 #include "support/LineTexts.h"

@@ -5,7 +5,7 @@
 
 #include "support/DeepFolder.h"
 #include "support/TempFolder.h"
-#include "format/Crc32.h"
+#include "content/Crc32.h"
 #include "content/FileChecksum.h"
 
 TEST(FileChecksum, ContentOfFilesOfAnySize) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "format/Crc32.h"
+#include "content/Crc32.h"
 #include "format/ListingOptions.h"
 #include "support/LineTexts.h"
 #include "support/ListingRun.h"

@@ -1,6 +1,6 @@
-#include "format/Crc32.h"
+#include "content/Crc32.h"
 
-#include "format/Crc32Clmul.h"
+#include "content/Crc32Clmul.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "format/Crc32Clmul.h"
+#include "content/Crc32Clmul.h"
 
 #ifdef QM_CRC32_CARRYLESS
 
