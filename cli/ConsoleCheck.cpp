@@ -5,6 +5,7 @@
 #include "cli/ConsoleListing.h"
 #include "cli/ConsoleText.h"
 #include "cli/StopKeys.h"
+#include "common/CheckText.h"
 #include "engine/ChecksumReport.h"
 #include "engine/ContentPrefetcher.h"
 #include "engine/ListingJob.h"
@@ -13,7 +14,6 @@
 #include "framework/ModuleText.h"
 #include "framework/WorkerThread.h"
 #include "res/resource.h"
-#include "settings/CheckCountsText.h"
 #include "text/DisplayWidth.h"
 
 namespace {
@@ -78,13 +78,7 @@ int RunConsoleCheck(const std::wstring& sumsPath, const std::wstring& output, bo
         if (!shown.empty()) WriteConsoleText(GetStdHandle(STD_ERROR_HANDLE), L"\r\n");
     }
     TellMalformed(check);
-    const UINT message = result == CheckResult::SumsUnreadable   ? IDS_CHECK_SUMS_UNREADABLE
-                         : result == CheckResult::NoChecksumLine ? IDS_CHECK_NO_LINE
-                         : result == CheckResult::CannotCreate   ? IDS_CANNOT_CREATE
-                         : result == CheckResult::WriteFailed    ? IDS_WRITE_FAILED
-                         : result == CheckResult::Stopped        ? IDS_RUN_STOPPED
-                                                                 : 0;
-    if (message) WriteErrorLine(FillIn(LoadResourceText(message), {sumsPath}));
+    if (const UINT message = CheckResultMessageId(result)) WriteErrorLine(FillIn(LoadResourceText(message), {sumsPath}));
     if (result != CheckResult::SumsUnreadable && result != CheckResult::NoChecksumLine)
         WriteErrorLine(CheckCountsText(check.Counts()));
     return ExitCodeOf(result, check.Counts());

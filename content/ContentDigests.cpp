@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "content/Crc32.h"
 #include "content/Md5.h"
 #include "content/Sha1.h"
 #include "content/Sha256.h"
-#include "format/Crc32.h"
 
 namespace {
 

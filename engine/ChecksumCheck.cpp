@@ -76,11 +76,77 @@ bool IsMissing(DWORD error) {
 }  // namespace
 
 struct ChecksumCheck::Pending {
-    bool taken = false;
     bool done = false;
     bool stopped = false;  // a stop cut the read short: no result
     CheckOutcome outcome = CheckOutcome::Ok;
     DWORD error = 0;
+};
+
+// The entries read by reader threads in any order, and handed on in order. Under the lock:
+// entries before next_ are taken on (read or being read), none after; readers take one on
+// only while it is within kCheckAhead of the entries reported.
+class ChecksumCheck::Reads {
+public:
+    Reads(const ChecksumCheck& check, size_t count)
+        : check_(check), results_(count), wake_(check.stop_, mutex_, changed_) {}
+
+    void Work() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            changed_.wait(lock, [&] { return quit_ || Ended() || next_ < reported_ + kCheckAhead; });
+            if (quit_ || Ended()) return;
+            ReadNext(lock);
+        }
+    }
+
+    // Entry index's result once it is read (by this thread when nobody has taken it on);
+    // false when a stop came first.
+    bool Await(size_t index, Pending& result) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (next_ == index) ReadNext(lock);
+        changed_.wait(lock, [&] { return results_[index].done || check_.stop_; });
+        result = results_[index];
+        return result.done && !result.stopped;
+    }
+
+    void Reported(size_t count) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            reported_ = count;
+        }
+        changed_.notify_all();
+    }
+
+    void Quit() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            quit_ = true;
+        }
+        changed_.notify_all();
+    }
+
+private:
+    bool Ended() const { return check_.stop_ || next_ >= results_.size(); }
+
+    void ReadNext(std::unique_lock<std::mutex>& lock) {
+        const size_t index = next_++;
+        lock.unlock();
+        Pending result;
+        check_.ReadEntry(index, result);
+        result.done = true;
+        lock.lock();
+        results_[index] = result;
+        changed_.notify_all();
+    }
+
+    const ChecksumCheck& check_;
+    std::vector<Pending> results_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    const StopWake wake_;
+    size_t next_ = 0;
+    size_t reported_ = 0;
+    bool quit_ = false;
 };
 
 ChecksumCheck::ChecksumCheck(const std::wstring& sumsPath, const StopSignal& stop, unsigned readers)
@@ -116,74 +182,41 @@ void ChecksumCheck::ReadEntry(size_t index, Pending& result) const {
     }
 }
 
+std::atomic<size_t>& ChecksumCheck::CounterOf(CheckOutcome outcome) {
+    switch (outcome) {
+    case CheckOutcome::Ok:
+        return ok_;
+    case CheckOutcome::Failed:
+        return failed_;
+    case CheckOutcome::Missing:
+        return missing_;
+    case CheckOutcome::Unreadable:
+        break;
+    }
+    return unreadable_;
+}
+
 CheckResult ChecksumCheck::Run(const Report& report) {
     const size_t count = lines_.entries.size();
-    std::vector<Pending> results(count);
-    std::mutex mutex;
-    std::condition_variable changed;
-    size_t next = 0;      // the first entry nobody has taken on
-    size_t reported = 0;  // entries handed to report
-    bool quit = false;
-    const StopWake wake(stop_, mutex, changed);
-    // Each reader takes the next entry while it is within reach of the one reported.
-    auto work = [&] {
-        std::unique_lock<std::mutex> lock(mutex);
-        for (;;) {
-            changed.wait(lock, [&] { return quit || stop_ || next >= count || next < reported + kCheckAhead; });
-            if (quit || stop_ || next >= count) return;
-            const size_t index = next++;
-            results[index].taken = true;
-            lock.unlock();
-            Pending result;
-            ReadEntry(index, result);
-            lock.lock();
-            result.taken = result.done = true;
-            results[index] = result;
-            changed.notify_all();
-        }
-    };
+    Reads reads(*this, count);
     std::vector<std::unique_ptr<WorkerThread>> threads;
     for (unsigned i = 0; i < readers_; ++i) {
         threads.push_back(std::make_unique<WorkerThread>());
-        if (!threads.back()->Start(work)) break;
+        if (!threads.back()->Start([&reads] { reads.Work(); })) break;
     }
     CheckResult result = CheckResult::Complete;
     for (size_t i = 0; i < count && result == CheckResult::Complete; ++i) {
-        std::unique_lock<std::mutex> lock(mutex);
-        if (!results[i].taken && next == i) {
-            // Nobody has it yet: this thread reads it itself.
-            results[i].taken = true;
-            ++next;
-            lock.unlock();
-            Pending own;
-            ReadEntry(i, own);
-            lock.lock();
-            own.done = true;
-            results[i] = own;
-        }
-        changed.wait(lock, [&] { return results[i].done || stop_; });
-        if (!results[i].done || results[i].stopped) {
+        Pending done;
+        if (!reads.Await(i, done)) {
             result = CheckResult::Stopped;
             break;
         }
-        const Pending done = results[i];
-        lock.unlock();
-        std::atomic<size_t>& counter = done.outcome == CheckOutcome::Ok       ? ok_
-                                       : done.outcome == CheckOutcome::Failed ? failed_
-                                       : done.outcome == CheckOutcome::Missing ? missing_
-                                                                               : unreadable_;
-        ++counter;
+        ++CounterOf(done.outcome);
         if (!report(lines_.entries[i], done.outcome, done.error)) result = CheckResult::WriteFailed;
-        lock.lock();
-        reported = i + 1;
-        checked_ = reported;
-        changed.notify_all();
+        checked_ = i + 1;
+        reads.Reported(i + 1);
     }
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        quit = true;
-    }
-    changed.notify_all();
+    reads.Quit();
     threads.clear();
     return result;
 }

@@ -48,7 +48,9 @@ public:
 
 private:
     struct Pending;
+    class Reads;
     void ReadEntry(size_t index, Pending& result) const;
+    std::atomic<size_t>& CounterOf(CheckOutcome outcome);
     std::wstring FullPathOf(const std::wstring& name) const;
 
     const std::wstring sumsPath_;

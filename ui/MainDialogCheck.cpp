@@ -4,10 +4,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "common/CheckText.h"
+
 #include "framework/MessageBox.h"
 #include "framework/MessageText.h"
 #include "framework/ModuleText.h"
-#include "settings/CheckCountsText.h"
 #include "text/WideConversion.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
@@ -40,30 +41,16 @@ void CMainDialog::OnCheckFinish() {
     EnableControls(true);
     const CheckResult result = check_->Result();
     const std::wstring counts = CheckCountsText(check_->Counts());
-    UINT failure = 0;
-    switch (result) {
-    case CheckResult::Complete:
-    case CheckResult::Stopped: {
-        const UINT text = result == CheckResult::Complete ? IDS_CHECK_DONE : IDS_CHECK_STOPPED;
-        const CheckCounts found = check_->Counts();
-        const bool clean = !found.failed && !found.missing && !found.unreadable && !found.malformed;
-        const UINT icon = clean && result == CheckResult::Complete ? MB_ICONQUESTION : MB_ICONWARNING;
-        if (ShowText(Window(), FillIn(LoadResourceText(text), {counts}), MB_YESNO | icon) == IDYES)
-            ShellExecuteW(Window(), L"OPEN", check_->ReportPath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (result != CheckResult::Complete && result != CheckResult::Stopped) {
+        ShowText(Window(), FillIn(LoadResourceText(CheckResultMessageId(result)), {check_->SumsPath()}),
+                 MB_OK | MB_ICONERROR);
         return;
     }
-    case CheckResult::SumsUnreadable:
-        failure = IDS_CHECK_SUMS_UNREADABLE;
-        break;
-    case CheckResult::NoChecksumLine:
-        failure = IDS_CHECK_NO_LINE;
-        break;
-    case CheckResult::CannotCreate:
-        failure = IDS_CANNOT_CREATE;
-        break;
-    case CheckResult::WriteFailed:
-        failure = IDS_WRITE_FAILED;
-        break;
-    }
-    ShowText(Window(), FillIn(LoadResourceText(failure), {check_->SumsPath()}), MB_OK | MB_ICONERROR);
+    // A stop keeps the report of the files checked so far: it is offered as well.
+    const UINT text = result == CheckResult::Complete ? IDS_CHECK_DONE : IDS_CHECK_STOPPED;
+    const CheckCounts found = check_->Counts();
+    const bool clean = !found.failed && !found.missing && !found.unreadable && !found.malformed;
+    const UINT boxIcon = clean && result == CheckResult::Complete ? MB_ICONQUESTION : MB_ICONWARNING;
+    if (ShowText(Window(), FillIn(LoadResourceText(text), {counts}), MB_YESNO | boxIcon) == IDYES)
+        ShellExecuteW(Window(), L"OPEN", check_->ReportPath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
