@@ -253,7 +253,7 @@ TEST_F(ColumnRun, TheDigestsBesideTheCrc) {
               Run([](ListingOptions& j) { j.directoryNames = j.checksum = j.sha256 = j.fileVersion = 1; }));
     EXPECT_EQ(Lines({"", "sub " + std::string(64 + 1 + 40 + 1 + 32, '-') + " --------",
                      "sub\\digits.txt " + sha256 +
-                         " f7c3bc1d808e04732adf679965ccc34ca7ae3441 25f9e794323b453885f5181f1b624d0b CBF43926",
+                         "-f7c3bc1d808e04732adf679965ccc34ca7ae3441-25f9e794323b453885f5181f1b624d0b CBF43926",
                      ""}),
               Run([](ListingOptions& j) {
                   j.directoryNames = j.useTemplate = 1;
