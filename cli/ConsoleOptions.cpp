@@ -36,7 +36,7 @@ bool LoadConsoleOptions(const ConsoleRequest& request, ListingOptions& options, 
     std::wstring settingsFile;
     if (!FindSettingsFile(request, settingsFile, error)) return false;
     bool expand = false;  // the dialog's own
-    LoadSettings(settingsFile, BuiltInTemplateTexts(), options, expand);
+    LoadSettings(SettingsFile(settingsFile), BuiltInTemplateTexts(), options, expand);
     // DIRNAME and FILENAME are the dialog's fields: the command line names both.
     options.folder = request.folder;
     options.outputPath = request.output;

@@ -4,7 +4,6 @@
 #include "content/Md5.h"
 #include "content/Sha1.h"
 #include "content/Sha256.h"
-#include "content/ReadPause.h"
 #include "content/VersionResource.h"
 
 namespace {
@@ -28,7 +27,6 @@ void SetUnreadDigests(EntryContent& content) {
 
 bool ReadEntryContent(const std::wstring& fullPath, DWORD attributes, const ContentNeeds& needs,
                       const std::atomic<bool>& stopRequest, EntryContent& content) {
-    PauseBeforeRead();
     const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     content.unreadError = 0;
     if (needs.AnyDigest()) {

@@ -1,5 +1,7 @@
 #include "engine/ListingJob.h"
 
+#include <utility>
+
 #include "engine/Exclusions.h"
 #include "text/CodePageText.h"
 #include "text/Utf8Text.h"
@@ -12,9 +14,23 @@ unsigned DefaultReaderThreads() {
 }
 
 ListingJob::ListingJob(const ListingOptions& chosen) : options(chosen) {
-    if (options.compare) options.useTemplate = false;  // a comparison is of list-form lines
     if (options.filter) SplitFilterText(options.filterText, filterList);
     SplitExclusionText(options.excludeText, excludedNames, excludedPaths);
+    std::wstring& folder = options.folder;
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    Derive();
+}
+
+ListingJob::ListingJob(const ListingOptions& chosen, PathList listed)
+    : options(chosen), listsPaths(true), paths(std::move(listed)) {
+    options.folder.clear();
+    options.compare = false;
+    options.subfolders = false;
+    Derive();
+}
+
+void ListingJob::Derive() {
+    if (options.compare) options.useTemplate = false;  // a comparison is of list-form lines
     if (!options.utf8) return;
     const TextEncoding& utf8 = Utf8Text::Instance();
     for (CString* text : {&options.headerText, &options.repeatText, &options.footerText})

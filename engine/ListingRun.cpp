@@ -22,14 +22,7 @@ bool FolderUnreadable(const std::wstring& folder) {
 
 ListingRun::ListingRun(const ListingOptions& options) : job_(options) {}
 
-ListingRun::ListingRun(const ListingOptions& options, PathList paths)
-    : job_(options), paths_(std::move(paths)), listsPaths_(true) {
-    job_.options.folder.clear();  // each line carries its own folder; DIRNAME stays empty
-    job_.filterList.clear();      // nothing is filtered
-    job_.excludedNames.clear();   // nor excluded: each path was chosen by itself
-    job_.excludedPaths.clear();
-    job_.options.compare = false; // no earlier listing holds these paths in a folder's order
-}
+ListingRun::ListingRun(const ListingOptions& options, PathList paths) : job_(options, std::move(paths)) {}
 
 ListingRun::~ListingRun() {
     RequestStop();
@@ -52,14 +45,14 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
-    if (!listsPaths_ && FolderUnreadable(job_.options.folder)) {
+    if (!job_.listsPaths && FolderUnreadable(job_.options.folder)) {
         result_ = RunResult::FolderUnreadable;
         return;
     }
     try {
-        result_ = WriteListing(job_, progress_, stop_, gaps_, [this](OutputWriter& writer) {
-            return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
-        }, &comparison_);
+        result_ = WriteListing(job_, progress_, stop_, gaps_, [this](EntryIntake& intake) {
+            return job_.listsPaths ? ListPaths(job_, intake, stop_) : WalkFolder(job_, intake, stop_);
+        }, comparison_);
     } catch (const std::bad_alloc&) {
         // Out of memory: the lines held are given up and the file is closed as it stands, as
         // after a failed write; the front end stays to say so.

@@ -21,11 +21,11 @@ std::wstring HelpFilePath() { return PathWithoutExtension(ModulePath()) + L".HLP
 
 void ShowAppHelp(ULONG_PTR data, UINT command, UINT failureMessageId) {
     HWND main = AppMainWindow();
-    if (main) SendMessageA(main, WM_CANCELMODE, 0, 0);  // ends a menu or mouse capture
+    if (main) SendMessageW(main, WM_CANCELMODE, 0, 0);  // ends a menu or mouse capture
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     BOOL started = CallEngine(main, HelpFilePath().c_str(), command, data);
     SetCursor(previous);
-    if (!started) AppMessageBox(LoadResourceString(failureMessageId).c_str(), MB_OK);
+    if (!started) AppMessageBox(LoadResourceText(failureMessageId), MB_OK);
 }
 
 void ShowContextHelp(const HELPINFO& request, UINT failureMessageId) {

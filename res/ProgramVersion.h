@@ -8,7 +8,7 @@
 #define QM_TEXT_OF_(tokens) #tokens
 #define QM_TEXT_OF(tokens) QM_TEXT_OF_(tokens)
 #define QM_VERSION_TEXT QM_TEXT_OF(QM_VERSION_MAJOR.QM_VERSION_MINOR)
-// L"1.4", for the wide texts of the console program.
+// L"1.4", for the wide texts of the about box and the console program.
 #define QM_WIDE_OF_(text) L##text
 #define QM_WIDE_OF(text) QM_WIDE_OF_(text)
 #define QM_VERSION_WIDE_TEXT QM_WIDE_OF(QM_VERSION_TEXT)

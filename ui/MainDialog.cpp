@@ -23,7 +23,7 @@ CMainDialog::CMainDialog(std::wstring commandLine, std::wstring executable)
     : CDialog(IDD_MAIN, nullptr),
       commandLinePath(std::move(commandLine)),
       executablePath(std::move(executable)),
-      icon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+      icon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
 CMainDialog::~CMainDialog() = default;
 

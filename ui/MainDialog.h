@@ -14,6 +14,7 @@
 #include "framework/Dialog.h"
 #include "framework/Strings.h"
 #include "framework/TaskbarProgress.h"
+#include "settings/SettingsFile.h"
 
 class CMainDialog : public CDialog {
 public:
@@ -27,7 +28,7 @@ public:
     std::wstring commandLinePath;    // first command-line token, empty if none
     std::wstring executablePath;
     std::wstring defaultOutputPath;  // executable path with ".txt"; written when the output is empty
-    std::wstring settingsFilePath;   // executable path with ".ini"
+    SettingsFile settingsFile;       // executable path with ".ini"
     int32_t windowWidth = 0;     // measured at initialisation, pixels
     int32_t expandedHeight = 0;
     int32_t collapsedHeight = 0;

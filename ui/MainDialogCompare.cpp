@@ -11,7 +11,6 @@
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
-#include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
 
@@ -38,7 +37,7 @@ bool CMainDialog::PrepareComparison(ListingOptions& snapshot) {
     }
     const std::wstring keptAside = CreationPath(snapshot.outputPath + kKeptAsideSuffix);
     if (!MoveFileExW(output.c_str(), keptAside.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        DialogMessageBox(Window(), LoadResourceString(IDS_EARLIER_UNREADABLE).c_str(), MB_OK | MB_ICONERROR);
+        DialogMessageBox(Window(), LoadResourceText(IDS_EARLIER_UNREADABLE), MB_OK | MB_ICONERROR);
         return false;
     }
     keptAside_ = keptAside;
@@ -67,11 +66,10 @@ void CMainDialog::OfferReport(const std::wstring& gaps) {
     if (!counts.AnyDifference()) {
         if (!gaps.empty()) text += L"\r\n" + gaps.substr(0, gaps.size() - 2);  // without its last line break
         const UINT sign = gaps.empty() ? MB_ICONINFORMATION : MB_ICONWARNING;
-        DialogMessageBox(Window(), CodePageText::System().TextFromWide(text).c_str(), MB_OK | sign);
+        DialogMessageBox(Window(), text, MB_OK | sign);
         return;
     }
     text = BeforeLastLine(text + LoadResourceText(IDS_COMPARE_OPEN_REPORT), gaps);
-    const CString question = CodePageText::System().TextFromWide(text);
-    if (DialogMessageBox(Window(), question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (DialogMessageBox(Window(), text, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     ShellExecuteW(Window(), L"OPEN", run_->Job().options.reportPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

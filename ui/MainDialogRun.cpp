@@ -7,7 +7,6 @@
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
-#include "text/WideConversion.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
 
@@ -28,11 +27,7 @@ void TrimBlanks(std::wstring& text) {
 }
 
 void ShowMessage(HWND owner, UINT textId, UINT type) {
-    DialogMessageBox(owner, LoadResourceString(textId).c_str(), type);
-}
-
-int ShowMessage(HWND owner, const std::wstring& text, UINT type) {
-    return DialogMessageBox(owner, CodePageFromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, text).c_str(), type);
+    DialogMessageBox(owner, LoadResourceText(textId), type);
 }
 
 }  // namespace
@@ -79,14 +74,14 @@ void CMainDialog::OnFinish() {
     EndComparison(result == RunResult::Complete);
     const bool told = result == RunResult::Complete || result == RunResult::Stopped ||
                       result == RunResult::FolderUnreadable;  // each told below
-    if (!told) AppMessageBox(LoadResourceString(RunResultMessageId(result)).c_str(), kFailureBoxType);
+    if (!told) AppMessageBox(LoadResourceText(RunResultMessageId(result)), kFailureBoxType);
     EnableControls(true);
     if (result == RunResult::FolderUnreadable) {  // as when it cannot be reached at the start
         ShowMessage(Window(), IDS_FOLDER_UNREACHABLE, MB_OK | MB_ICONERROR);
         return;
     }
     if (result == RunResult::Stopped) {
-        AppMessageBox(LoadResourceString(RunResultMessageId(result)).c_str(), MB_OK);
+        AppMessageBox(LoadResourceText(RunResultMessageId(result)), MB_OK);
         return;
     }
     if (result != RunResult::Complete) return;
@@ -97,11 +92,11 @@ void CMainDialog::OnFinish() {
     }
     if (!options.outputPath.empty() || noPreviousListing_) {
         const std::wstring note = noPreviousListing_ ? LoadResourceText(IDS_COMPARE_NO_EARLIER) : std::wstring();
-        const int answer = ShowMessage(Window(), BeforeLastLine(note + LoadResourceText(IDS_OPEN_NOW), gaps),
-                                       MB_YESNO | MB_ICONQUESTION);
+        const int answer = DialogMessageBox(Window(), BeforeLastLine(note + LoadResourceText(IDS_OPEN_NOW), gaps),
+                                            MB_YESNO | MB_ICONQUESTION);
         if (answer != IDYES) return;
     } else if (!gaps.empty()) {  // the default output opens unasked: the lines come first
-        ShowMessage(Window(), gaps, MB_OK | MB_ICONWARNING);
+        DialogMessageBox(Window(), gaps, MB_OK | MB_ICONWARNING);
     }
     ShellExecuteW(Window(), L"OPEN", run_->Job().options.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

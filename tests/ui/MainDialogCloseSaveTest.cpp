@@ -12,7 +12,7 @@ void ExpectUnsavedReports(const MessageBoxRecorder& boxes, size_t count, const s
     ASSERT_EQ(boxes.Boxes().size(), count);
     for (const RecordedBox& box : boxes.Boxes()) {
         EXPECT_EQ(box.text, "設定ファイルに書き込めませんでした。\r\n" + ini);
-        EXPECT_EQ(box.caption, ApplicationName());
+        EXPECT_EQ(box.caption, Narrow(ApplicationName()));
         EXPECT_EQ(box.type, UINT(MB_OK | MB_ICONEXCLAMATION));
     }
 }

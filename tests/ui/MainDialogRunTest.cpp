@@ -53,7 +53,7 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         ASSERT_NE(held, nullptr);
         const ListingJob& job = held->Job();
         EXPECT_TRUE(d.IsRunning());
-        EXPECT_EQ(Narrow(job.options.folder), folder / "data");
+        EXPECT_EQ(Narrow(job.options.folder), folder / "data\\");  // the job is whole when made
         EXPECT_EQ(Narrow(d.options.folder), folder / "data. ");
         EXPECT_EQ(Narrow(d.options.outputPath), folder / "一覧.txt.");  // trimmed in the field itself
         EXPECT_EQ(Narrow(job.options.outputPath), folder / "一覧.txt.");

@@ -35,7 +35,7 @@ TEST(MainDialogStart, FirstStartShowsDefaultsCollapsedWithBuiltInTemplates) {
         EXPECT_EQ(d.windowWidth, collapsed.right - collapsed.left);
         EXPECT_GT(d.expandedHeight, d.collapsedHeight + 100);
     });
-    EXPECT_EQ(Narrow(dialog.settingsFilePath), folder / "qmtest.ini");
+    EXPECT_EQ(Narrow(dialog.settingsFile.Path()), folder / "qmtest.ini");
     EXPECT_EQ(Narrow(dialog.defaultOutputPath), folder / "qmtest.txt");
     EXPECT_EQ(dialog.options.headerText,
               "<html>\r\n<head>\r\n<title> Quillmark OUTPUT</title>\r\n</head>\r\n<body>\r\n");

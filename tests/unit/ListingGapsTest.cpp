@@ -12,6 +12,7 @@
 #include "cli/ConsoleListing.h"
 #include "content/ReadPause.h"
 #include "engine/DirectorySearch.h"
+#include "engine/ReadSeams.h"
 #include "engine/ListingRun.h"
 #include "format/ListingOptions.h"
 #include "framework/MessageText.h"
