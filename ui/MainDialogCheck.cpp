@@ -9,17 +9,8 @@
 #include "framework/MessageBox.h"
 #include "framework/MessageText.h"
 #include "framework/ModuleText.h"
-#include "text/WideConversion.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
-
-namespace {
-
-int ShowText(HWND owner, const std::wstring& text, UINT type) {
-    return DialogMessageBox(owner, CodePageFromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, text).c_str(), type);
-}
-
-}  // namespace
 
 void CMainDialog::StartCheck(const std::wstring& sumsPath) {
     if (IsRunning()) return;
@@ -28,7 +19,7 @@ void CMainDialog::StartCheck(const std::wstring& sumsPath) {
     if (!check_->Start(Window(), IDC_MAIN_CHECK_FINISH)) {
         check_.reset();
         EnableControls(true);
-        ShowText(Window(), LoadResourceText(IDS_START_FAILED), MB_OK | MB_ICONERROR);
+        DialogMessageBox(Window(), LoadResourceText(IDS_START_FAILED), MB_OK | MB_ICONERROR);
         return;
     }
     StartProgress();
@@ -42,7 +33,7 @@ void CMainDialog::OnCheckFinish() {
     const CheckResult result = check_->Result();
     const std::wstring counts = CheckCountsText(check_->Counts());
     if (result != CheckResult::Complete && result != CheckResult::Stopped) {
-        ShowText(Window(), FillIn(LoadResourceText(CheckResultMessageId(result)), {check_->SumsPath()}),
+        DialogMessageBox(Window(), FillIn(LoadResourceText(CheckResultMessageId(result)), {check_->SumsPath()}),
                  MB_OK | MB_ICONERROR);
         return;
     }
@@ -51,6 +42,6 @@ void CMainDialog::OnCheckFinish() {
     const CheckCounts found = check_->Counts();
     const bool clean = !found.failed && !found.missing && !found.unreadable && !found.malformed;
     const UINT boxIcon = clean && result == CheckResult::Complete ? MB_ICONQUESTION : MB_ICONWARNING;
-    if (ShowText(Window(), FillIn(LoadResourceText(text), {counts}), MB_YESNO | boxIcon) == IDYES)
+    if (DialogMessageBox(Window(), FillIn(LoadResourceText(text), {counts}), MB_YESNO | boxIcon) == IDYES)
         ShellExecuteW(Window(), L"OPEN", check_->ReportPath().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
