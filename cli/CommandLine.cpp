@@ -103,6 +103,11 @@ bool ParseCompare(const std::wstring& value, ConsoleRequest& request) {
     return !value.empty();
 }
 
+bool ParseVerify(const std::wstring& value, ConsoleRequest& request) {
+    request.verify = value;
+    return !value.empty();
+}
+
 bool ParseSettings(const std::wstring& value, ConsoleRequest& request) {
     request.settingsFile = value;
     return !value.empty();
@@ -138,6 +143,7 @@ const OptionRow kOptions[] = {
     {L"attributes", true, IDS_CLI_OPTION_ATTRIBUTES, ParseSwitch<&ListingOptions::attributes>},
     {L"crc", true, IDS_CLI_OPTION_CRC, ParseSwitch<&ListingOptions::checksum>},
     {L"file-version", true, IDS_CLI_OPTION_FILE_VERSION, ParseSwitch<&ListingOptions::fileVersion>},
+    {L"sha256", true, IDS_CLI_OPTION_SHA256, ParseSwitch<&ListingOptions::sha256>},
     {L"product-version", true, IDS_CLI_OPTION_PRODUCT_VERSION, ParseSwitch<&ListingOptions::productVersion>},
     {L"filter", true, IDS_CLI_OPTION_FILTER, ParseFilter},
     {L"no-filter", false, IDS_CLI_OPTION_NO_FILTER, ParseNoFilter},
@@ -149,6 +155,7 @@ const OptionRow kOptions[] = {
     {L"page", true, IDS_CLI_OPTION_PAGE, ParseSwitch<&ListingOptions::page>},
     {L"register", false, IDS_CLI_OPTION_REGISTER, ParseExplorerAction<ExplorerAction::Register>},
     {L"unregister", false, IDS_CLI_OPTION_UNREGISTER, ParseExplorerAction<ExplorerAction::Unregister>},
+    {L"verify", true, IDS_CLI_OPTION_VERIFY, ParseVerify},
     {L"quiet", false, IDS_CLI_OPTION_QUIET, ParseQuiet},
     {L"help", false, IDS_CLI_OPTION_HELP, ParseHelp},
     // "--version=0|1", the file version's name before --file-version; alone, the version.
@@ -224,6 +231,8 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
         error = LoadResourceText(IDS_CLI_TOO_MANY) + operands[0];
         return false;
     }
+    // A check names no folder: its one operand is the report.
+    if (!request.verify.empty()) operands.insert(operands.begin(), std::wstring());
     if (operands.empty()) {
         error = LoadResourceText(IDS_CLI_NO_FOLDER);
         return false;
@@ -255,7 +264,8 @@ std::wstring UsageText() {
         line.append(columns < 28 ? 28 - columns : 1, L' ');
         text += line + (tab == std::wstring::npos ? std::wstring() : help.substr(tab + 1)) + L"\r\n";
     }
-    return text + LoadResourceText(IDS_CLI_USAGE_TAIL) + LoadResourceText(IDS_CLI_USAGE_COMPARE_EXITS);
+    return text + LoadResourceText(IDS_CLI_USAGE_TAIL) + LoadResourceText(IDS_CLI_USAGE_COMPARE_EXITS) +
+           LoadResourceText(IDS_CLI_USAGE_VERIFY_EXITS);
 }
 
 std::wstring VersionLine() { return L"quillmark-cli " QM_VERSION_WIDE_TEXT L"\r\n"; }

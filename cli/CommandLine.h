@@ -1,5 +1,6 @@
 #pragma once
-// The console program's command line: quillmark-cli [OPTIONS] FOLDER [OUTPUT]. One table names
+// The console program's command line: quillmark-cli [OPTIONS] FOLDER [OUTPUT], or
+// quillmark-cli --verify=SUMS [OUTPUT]. One table names
 // every option, the value it takes, what it changes and its line in the usage text.
 #include <functional>
 #include <string>
@@ -12,6 +13,7 @@ struct ConsoleRequest {
     std::wstring folder;        // as typed, like the dialog's folder field
     std::wstring output;        // the output file; empty (none or "-" typed): standard output
     std::wstring settingsFile;  // empty: quillmark.ini beside the program
+    std::wstring verify;        // --verify: the checksum file to check (no folder is listed then)
     bool quiet = false;         // nothing but errors on standard error
     bool help = false;
     bool version = false;       // --version alone: the program's name and version

@@ -1,8 +1,10 @@
-// quillmark-cli: the dialog's listing from a command line, for scripts and scheduled tasks. It
-// never shows a window or asks a question; the exit code tells how the listing ended.
+// quillmark-cli: the dialog's listing (or check of a checksum file) from a command line, for
+// scripts and scheduled tasks. It never shows a window or asks a question; the exit code
+// tells how the run ended.
 #include <windows.h>
 
 #include "cli/CommandLine.h"
+#include "cli/ConsoleCheck.h"
 #include "cli/ConsoleListing.h"
 #include "cli/ConsoleOptions.h"
 #include "cli/ConsoleText.h"
@@ -24,6 +26,7 @@ int main() {
         return kExitComplete;
     }
     if (request.explorer != ExplorerAction::None) return RunExplorerAction(request.explorer, request.quiet);
+    if (!request.verify.empty()) return RunConsoleCheck(request.verify, request.output, request.quiet);
     if (!LoadConsoleOptions(request, options, error)) {
         WriteErrorLine(error);
         return kExitBadUsage;

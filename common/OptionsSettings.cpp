@@ -51,6 +51,7 @@ const SettingKey kOptionKeys[] = {
     {"CONFIG",   "DATE",     Flag(&StoredOptions::date),            1,          kSave},
     {"CONFIG",   "ATTR",     Flag(&StoredOptions::attributes),      1,          kSave},
     {"CONFIG",   "CRC16",    Flag(&StoredOptions::checksum),        0,          kSave},
+    {"CONFIG",   "SHA256",   Flag(&StoredOptions::sha256),          0,          kSave},
     {"CONFIG",   "VERSION",  Flag(&StoredOptions::fileVersion),     0,          kSave},
     {"CONFIG",   "VERSIONP", Flag(&StoredOptions::productVersion),  0,          kSave},
     {"CONFIG",   "FILTER",   Flag(&StoredOptions::filter),          0,          kSave},

@@ -9,6 +9,8 @@ const ReadyTemplate kReadyTemplates[kReadyTemplateCount] = {
     {"csv", IDS_READY_CSV, IDS_READY_CSV_HEADER},
     {"jsonl", IDS_READY_JSONL, IDS_READY_JSONL_HEADER},
     {"sfv", IDS_READY_SFV, IDS_READY_SFV_HEADER},
+    {"sha256", IDS_READY_SHA256, IDS_READY_SHA256_HEADER},
+    {"md5", IDS_READY_MD5, IDS_READY_MD5_HEADER},
 };
 
 const ReadyTemplate* FindReadyTemplate(const CString& name) {

@@ -1,6 +1,6 @@
 #pragma once
 // The ready templates, kept in the resources: the built-in HTML page, an HTML table, CSV,
-// JSON Lines and an SFV checksum file. Choosing one fills the three texts; from then on they
+// JSON Lines, and SFV, SHA-256 and MD5 checksum files. Choosing one fills the three texts; from then on they
 // are a template like any other.
 #include <windows.h>
 
@@ -15,7 +15,7 @@ struct ReadyTemplate {
     UINT headerId;     // the three texts; the next two ids follow
 };
 
-constexpr size_t kReadyTemplateCount = 5;
+constexpr size_t kReadyTemplateCount = 7;
 extern const ReadyTemplate kReadyTemplates[kReadyTemplateCount];
 
 // The ready template of this name; null when there is none.

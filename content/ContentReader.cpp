@@ -1,14 +1,41 @@
 #include "content/ContentReader.h"
 
 #include "content/FileChecksum.h"
+#include "content/Md5.h"
+#include "content/Sha1.h"
+#include "content/Sha256.h"
 #include "content/VersionResource.h"
+
+namespace {
+
+void SetDigestTexts(const ContentDigests& digests, const ContentNeeds& needs, EntryContent& content) {
+    if (needs.checksum) content.crc = digests.CrcText();
+    if (needs.sha256) content.sha256 = digests.Sha256Text();
+    if (needs.sha1) content.sha1 = digests.Sha1Text();
+    if (needs.md5) content.md5 = digests.Md5Text();
+}
+
+// Dashes of each digest's length, as the CRC has always had.
+void SetUnreadDigests(EntryContent& content) {
+    content.crc = kUnreadCrc;
+    content.sha256 = UnreadDigest(kSha256Size);
+    content.sha1 = UnreadDigest(kSha1Size);
+    content.md5 = UnreadDigest(kMd5Size);
+}
+
+}  // namespace
 
 bool ReadEntryContent(const std::wstring& fullPath, DWORD attributes, const ContentNeeds& needs,
                       const std::atomic<bool>& stopRequest, EntryContent& content) {
     const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     content.unreadError = 0;
-    if (needs.checksum)
-        content.crc = folder ? std::string("--------") : FileChecksumText(fullPath, &stopRequest, &content.unreadError);
+    if (needs.AnyDigest()) {
+        ContentDigests digests(needs);
+        if (!folder && DigestFile(fullPath, digests, &stopRequest, &content.unreadError))
+            SetDigestTexts(digests, needs, content);
+        else
+            SetUnreadDigests(content);
+    }
     if (stopRequest) return false;
     if (needs.version) {
         DWORD error = 0;
@@ -19,7 +46,7 @@ bool ReadEntryContent(const std::wstring& fullPath, DWORD attributes, const Cont
 }
 
 void SetUnreadContent(DWORD error, EntryContent& content) {
-    content.crc = "--------";
+    SetUnreadDigests(content);
     content.version.clear();
     content.productVersion.clear();
     content.unreadError = error;

@@ -10,11 +10,11 @@
 
 // Reads the needed texts of the file at its real path into content, and in
 // content.unreadError why the file could not be opened or read (0 when it was). attributes: as
-// the walk found them (a folder has no content: its checksum is "--------", not a failure). A
+// the walk found them (a folder has no content: its digests are dashes, not a failure). A
 // stop gives up the checksum between blocks, and the versions are then no longer read; false
 // then: the entry will have no line.
 bool ReadEntryContent(const std::wstring& fullPath, DWORD attributes, const ContentNeeds& needs,
                       const std::atomic<bool>& stopRequest, EntryContent& content);
 
-// The texts of a file nothing may be read of: checksum "--------", no versions, and why.
+// The texts of a file nothing may be read of: digests of dashes, no versions, and why.
 void SetUnreadContent(DWORD error, EntryContent& content);

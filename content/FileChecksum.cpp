@@ -1,7 +1,6 @@
 #include "content/FileChecksum.h"
 
 #include <atomic>
-#include <cstdio>
 
 #include "content/Crc32.h"
 #include "content/ReadPause.h"
@@ -17,7 +16,7 @@ const DWORD kBlockSize = 2 << 20;
 // Blocks in flight when reading ahead: one being checksummed, the others read or being read.
 const unsigned kSlots = 3;
 
-// From this size on, CrcOfOpenFile reads ahead. Under Wine the second thread takes about a
+// From this size on, DigestOpenFile reads ahead. Under Wine the second thread takes about a
 // millisecond to start and end, and the overlap gains only while the second core is free:
 // on two cores a cached 1 GiB file went at 15 GB/s against 13 block after block, but at 12
 // when another process kept a core busy. Smaller files would not pay the start back.
@@ -95,9 +94,8 @@ public:
         return thread_.Start([this] { ReadAll(); });
     }
 
-    // Checksums the blocks as they come; false when a read came back short or a stop came.
-    bool Crc(uint32_t& crc, const std::atomic<bool>* stopRequest) {
-        crc = 0;
+    // Digests the blocks as they come; false when a read came back short or a stop came.
+    bool Digest(ContentDigests& digests, const std::atomic<bool>* stopRequest) {
         bool complete = true;
         for (uint64_t i = 0; complete && i < count_; ++i) {
             AcquireSRWLockExclusive(&lock_);
@@ -110,7 +108,7 @@ public:
                 WakeConditionVariable(&changed_);
                 break;
             }
-            crc = Crc32Update(crc, Slot(i), BlockLength(size_, i));
+            digests.Update(Slot(i), BlockLength(size_, i));
             AcquireSRWLockExclusive(&lock_);
             summed_ = i + 1;
             ReleaseSRWLockExclusive(&lock_);
@@ -166,8 +164,7 @@ private:
 
 }  // namespace
 
-bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest) {
-    crc = 0;
+bool DigestOpenFileInTurn(HANDLE file, uint64_t size, ContentDigests& digests, const std::atomic<bool>* stopRequest) {
     if (size == 0) return true;
     const Blocks blocks(size < kBlockSize ? static_cast<size_t>(size) : kBlockSize);
     unsigned char* block = blocks.Data();
@@ -182,23 +179,24 @@ bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc, const std::a
             SetLastError(ERROR_HANDLE_EOF);
             return false;
         }
-        crc = Crc32Update(crc, block, got);
+        digests.Update(block, got);
     }
     return true;
 }
 
-bool CrcOfOpenFileReadingAhead(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest) {
+bool DigestOpenFileReadingAhead(HANDLE file, uint64_t size, ContentDigests& digests,
+                                const std::atomic<bool>* stopRequest) {
     const Blocks blocks(static_cast<size_t>(kSlots) * kBlockSize);
     if (blocks.Data()) {
         ReadAhead reader(file, size, blocks.Data());
-        if (reader.Start()) return reader.Crc(crc, stopRequest);
+        if (reader.Start()) return reader.Digest(digests, stopRequest);
     }
-    return CrcOfOpenFileInTurn(file, size, crc, stopRequest);
+    return DigestOpenFileInTurn(file, size, digests, stopRequest);
 }
 
-bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest) {
-    return size >= kReadAheadFrom ? CrcOfOpenFileReadingAhead(file, size, crc, stopRequest)
-                                  : CrcOfOpenFileInTurn(file, size, crc, stopRequest);
+bool DigestOpenFile(HANDLE file, uint64_t size, ContentDigests& digests, const std::atomic<bool>* stopRequest) {
+    return size >= kReadAheadFrom ? DigestOpenFileReadingAhead(file, size, digests, stopRequest)
+                                  : DigestOpenFileInTurn(file, size, digests, stopRequest);
 }
 
 namespace {
@@ -215,7 +213,8 @@ bool EndsHere(HANDLE file) {
 
 }  // namespace
 
-bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const std::atomic<bool>* stopRequest, DWORD* error) {
+bool DigestFile(const std::wstring& fullPath, ContentDigests& digests, const std::atomic<bool>* stopRequest,
+                DWORD* error) {
     if (error) *error = 0;
     const std::wstring path = ExtendedPath(fullPath);
     if (path.empty()) {
@@ -237,7 +236,8 @@ bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const std::atomic<bo
     if (!ok) SetLastError(ERROR_INVALID_FUNCTION);
     ok = ok && GetFileSizeEx(file, &size);
     if (ok) SizeTaken();
-    ok = ok && CrcOfOpenFile(file, static_cast<uint64_t>(size.QuadPart), crc, stopRequest) && EndsHere(file);
+    ok = ok && DigestOpenFile(file, static_cast<uint64_t>(size.QuadPart), digests, stopRequest) && EndsHere(file);
+    if (ok) digests.Finish();
     const DWORD why = GetLastError();
     CloseHandle(file);
     if (!ok && error && !(stopRequest && *stopRequest)) *error = why ? why : ERROR_READ_FAULT;
@@ -245,9 +245,8 @@ bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const std::atomic<bo
 }
 
 std::string FileChecksumText(const std::wstring& fullPath, const std::atomic<bool>* stopRequest, DWORD* error) {
-    uint32_t crc = 0;
-    if (!FileCrc32(fullPath, crc, stopRequest, error)) return "--------";
-    char text[9];
-    std::snprintf(text, sizeof text, "%08lX", static_cast<unsigned long>(crc));
-    return text;
+    ContentNeeds crcOnly;
+    crcOnly.checksum = true;
+    ContentDigests digests(crcOnly);
+    return DigestFile(fullPath, digests, stopRequest, error) ? digests.CrcText() : std::string(kUnreadCrc);
 }

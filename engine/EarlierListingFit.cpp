@@ -43,7 +43,7 @@ RunResult CheckEarlierListing(EarlierListing& earlier, const ListingOptions& opt
     if (earlier.IsUtf16()) return RunResult::EarlierUtf16;
     // The version columns are left out of a line whose file has no version.
     size_t fixedColumns = 1;
-    for (bool column : {options.size, options.date, options.attributes, options.checksum}) fixedColumns += column;
+    for (bool column : {options.size, options.date, options.attributes, options.checksum, options.sha256}) fixedColumns += column;
     size_t mostColumns = fixedColumns;
     for (bool column : {options.fileVersion, options.productVersion}) mostColumns += column;
     const bool absolute = options.pathType == PathType::Absolute;

@@ -10,8 +10,7 @@ EntryLines::EntryLines(const ListingJob& job)
     if (!folder.empty()) encoding_.FromWide(folder.data(), folder.size(), texts_.dirName);
     baseLength_ = texts_.dirName.size();
     encoding_.FromWide(options_.outputPath.data(), options_.outputPath.size(), texts_.outFile);
-    if (options_.useTemplate)
-        SetNeededFlags(options_.repeatText, encoding_, texts_.checksumNeeded, texts_.versionNeeded);
+    if (options_.useTemplate) texts_.templateNeeds = TemplateNeeds(options_.repeatText, encoding_);
     texts_.forms.NoteUsedForms(options_, encoding_);
     if (texts_.forms.realNamesUsed) texts_.forms.BeginRun(folder, options_.outputPath);
     formatter_ = std::make_unique<EntryFormatter>(options_, encoding_, texts_);

@@ -11,12 +11,6 @@
 
 namespace {
 
-// Opening and reading a file waits on the file system far longer than it computes: a run
-// that reads content starts this many content readers beside each directory reader asked for
-// (20,000 files listed with checksums under Wine on two processors: on one thread 12.7 s;
-// 2 readers 8.8 s, 4 6.6 s, 8 5.4 s).
-const unsigned kContentReadersPerReader = 3;
-
 class FolderWalk final : DirectoryStepTaker {
 public:
     FolderWalk(const ListingJob& job, EntryIntake& intake, const StopSignal& stop)

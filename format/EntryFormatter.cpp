@@ -24,6 +24,7 @@ void EntryFormatter::MakeListLine() {
     if (options_.date) column(texts_.date);
     if (options_.attributes) column(texts_.attribute);
     if (options_.checksum) column(texts_.crc);
+    if (options_.sha256) column(texts_.sha256);
     if (options_.fileVersion && !texts_.version.empty()) column(texts_.version);
     if (options_.productVersion && !texts_.productVersion.empty()) column(texts_.productVersion);
 }
@@ -38,6 +39,9 @@ void EntryFormatter::Format(const FoundEntry& entry, size_t linesBefore, const E
     if (texts_.forms.Any()) texts_.forms.SetEntry(entry, options_);
     if (content) {
         if (needs_.checksum) texts_.crc = content->crc;
+        if (needs_.sha256) texts_.sha256 = content->sha256;
+        if (needs_.sha1) texts_.sha1 = content->sha1;
+        if (needs_.md5) texts_.md5 = content->md5;
         if (needs_.version) {
             texts_.version = content->version;
             texts_.productVersion = content->productVersion;

@@ -3,6 +3,7 @@
 // output writer; filled by the entry formatter. The texts are in the output's encoding.
 #include <string>
 
+#include "format/ContentNeeds.h"
 #include "format/FormTexts.h"
 #include "framework/Strings.h"
 
@@ -22,16 +23,18 @@ struct EntryTexts {
     CString version;
     CString productVersion;
     CString crc;
+    CString sha256;          // lower-case hex, as checksum files write them
+    CString sha1;
+    CString md5;
     CString dir;             // the current directory in the chosen path form
     CString location;        // the current directory as a full path ending in "\"
     CString count;           // the entry's number in walk order
 
-    // Upper-case placeholder name -> the text above it stands for (14 names).
+    // Upper-case placeholder name -> the text above it stands for (17 names).
     CMapStringToPtr placeholders;
 
     // Set from the repeat text: the template needs these even with their columns off.
-    bool checksumNeeded = false;
-    bool versionNeeded = false;
+    ContentNeeds templateNeeds;
 
     // The texts of the placeholders' forms, filled only when the template uses them.
     FormTexts forms;

@@ -31,6 +31,7 @@ struct ListingOptions {
     bool date = false;
     bool attributes = false;
     bool checksum = false;
+    bool sha256 = false;          // the SHA-256 column
     bool fileVersion = false;
     bool productVersion = false;
     bool url = false;

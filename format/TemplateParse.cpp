@@ -46,9 +46,13 @@ bool UsesPlaceholder(const CString& text, const CString& upperName, const TextEn
     return used;
 }
 
-void SetNeededFlags(const CString& repeatText, const TextEncoding& encoding, bool& checksumNeeded,
-                    bool& versionNeeded) {
-    checksumNeeded = UsesPlaceholder(repeatText, "CRC", encoding) || UsesPlaceholder(repeatText, "CRC16", encoding);
-    versionNeeded =
+ContentNeeds TemplateNeeds(const CString& repeatText, const TextEncoding& encoding) {
+    ContentNeeds needs;
+    needs.checksum = UsesPlaceholder(repeatText, "CRC", encoding) || UsesPlaceholder(repeatText, "CRC16", encoding);
+    needs.sha256 = UsesPlaceholder(repeatText, "SHA256", encoding);
+    needs.sha1 = UsesPlaceholder(repeatText, "SHA1", encoding);
+    needs.md5 = UsesPlaceholder(repeatText, "MD5", encoding);
+    needs.version =
         UsesPlaceholder(repeatText, "VERSION", encoding) || UsesPlaceholder(repeatText, "PRODUCTVERSION", encoding);
+    return needs;
 }

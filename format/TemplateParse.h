@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 
+#include "format/ContentNeeds.h"
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
 
@@ -19,6 +20,5 @@ void ForEachPlaceholder(const CString& text, const TextEncoding& encoding,
 // Whether expanding the text would ask for the placeholder of this upper-case name, in any form.
 bool UsesPlaceholder(const CString& text, const CString& upperName, const TextEncoding& encoding);
 
-// Sets the flags that make a repeat text's checksum and version placeholders available.
-void SetNeededFlags(const CString& repeatText, const TextEncoding& encoding, bool& checksumNeeded,
-                    bool& versionNeeded);
+// What a repeat text's digest and version placeholders make a run read.
+ContentNeeds TemplateNeeds(const CString& repeatText, const TextEncoding& encoding);

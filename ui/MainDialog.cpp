@@ -61,6 +61,7 @@ void CMainDialog::Exchange(DataExchange& dx) {
     dx.Check(IDC_MAIN_URL, options.url);
     dx.Check(IDC_MAIN_USE_TEMPLATE, options.useTemplate);
     dx.Check(IDC_MAIN_CHECKSUM, options.checksum);
+    dx.Check(IDC_MAIN_SHA256, options.sha256);
     dx.Check(IDC_MAIN_PRODUCT_VERSION, options.productVersion);
     dx.Check(IDC_MAIN_UTF8, options.utf8);
     dx.Check(IDC_MAIN_COMPARE, options.compare);
@@ -116,6 +117,9 @@ bool CMainDialog::OnButtonClicked(WORD id) {
     case IDC_MAIN_FINISH:
         OnFinish();
         return true;
+    case IDC_MAIN_CHECK_FINISH:
+        OnCheckFinish();
+        return true;
     case IDC_MAIN_SAVE:
         SaveSettings();
         return true;
@@ -139,7 +143,8 @@ void CMainDialog::OnCancel() { OnCancelCommand(); }
 
 void CMainDialog::OnCancelCommand() {
     if (IsRunning()) {
-        run_->RequestStop();
+        if (run_ && run_->IsRunning()) run_->RequestStop();
+        if (check_ && check_->IsRunning()) check_->RequestStop();
         return;
     }
     SaveOnClose();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/CheckRun.h"
 #include "engine/ListingRun.h"
 #include "format/ListingOptions.h"
 #include "framework/Dialog.h"
@@ -43,8 +44,8 @@ public:
     void Execute();
     // The finish notice: unlocks, then reports how the run ended or offers to open the output.
     void OnFinish();
-    // Whether a run (folder or dropped paths) is going.
-    bool IsRunning() const { return run_ && run_->IsRunning(); }
+    // Whether a run (folder or dropped paths, or a check of a checksum file) is going.
+    bool IsRunning() const { return (run_ && run_->IsRunning()) || (check_ && check_->IsRunning()); }
     // The latest run, going or ended; null before the first.
     const ListingRun* CurrentRun() const { return run_.get(); }
 
@@ -58,6 +59,13 @@ public:
     // Lists each path itself into the output file on a worker thread, as a folder run goes,
     // taking the paths out of the list; does nothing while a run is going.
     void ListDroppedFiles(PathList& paths);
+    // Checks the files a checksum file names on a worker thread, as a run goes, the report
+    // beside it (engine/CheckRun.h); does nothing while a run is going.
+    void StartCheck(const std::wstring& sumsPath);
+    // The check's finish notice: unlocks, then shows the counts and offers the report.
+    void OnCheckFinish();
+    // The latest check, going or ended; null before the first.
+    const CheckRun* CurrentCheck() const { return check_.get(); }
 
 protected:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -112,6 +120,7 @@ private:
     void OnCancelCommand();
 
     std::unique_ptr<ListingRun> run_;
+    std::unique_ptr<CheckRun> check_;
     std::wstring comparedOutput_;     // the output the latest run compared with; empty for none
     bool noPreviousListing_ = false;  // the latest run: the compare box was on, but there was nothing to compare with
     std::wstring normalCaption_;  // the caption when no run is going

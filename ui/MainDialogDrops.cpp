@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "format/ChecksumLines.h"
 #include "framework/LongPath.h"
 #include "ui/DropDialog.h"
 #include "ui/DroppedPath.h"
@@ -52,9 +53,13 @@ bool CMainDialog::HandleSinglePath(const std::wstring& path) {
         UpdateData(false);
         return true;
     }
-    CDropDialog choices(Window());
+    CDropDialog choices(Window(), IsChecksumFileName(path));
     if (choices.DoModal() != IDOK) return true;
     if (choices.showFile) return false;
+    if (choices.verify) {
+        StartCheck(path);
+        return true;
+    }
     if (choices.outputFile) options.outputPath = path;
     const DroppedFileParts parts = SplitDroppedFile(path);
     if (choices.sameFolder) options.folder = parts.folder;

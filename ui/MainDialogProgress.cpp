@@ -36,6 +36,12 @@ void CMainDialog::StartProgress() {
 }
 
 void CMainDialog::ShowProgress() {
+    if (check_ && check_->IsRunning()) {
+        const std::wstring caption =
+            normalCaption_ + L" - " + GroupedDigits(check_->Checked()) + LoadResourceText(IDS_ENTRY_COUNT_UNIT);
+        SetWindowTextW(Window(), caption.c_str());
+        return;
+    }
     if (!run_) return;
     std::wstring caption =
         normalCaption_ + L" - " + GroupedDigits(run_->EntriesFound()) + LoadResourceText(IDS_ENTRY_COUNT_UNIT);

@@ -5,8 +5,8 @@
 namespace {
 
 // The column boxes a template makes meaningless; their marks still reach the run.
-const int kColumnBoxes[] = {IDC_MAIN_SIZE,         IDC_MAIN_ATTRIBUTES, IDC_MAIN_FILE_VERSION,
-                            IDC_MAIN_DATE,         IDC_MAIN_CHECKSUM,   IDC_MAIN_PRODUCT_VERSION};
+const int kColumnBoxes[] = {IDC_MAIN_SIZE,     IDC_MAIN_ATTRIBUTES, IDC_MAIN_FILE_VERSION,   IDC_MAIN_DATE,
+                            IDC_MAIN_CHECKSUM, IDC_MAIN_SHA256,     IDC_MAIN_PRODUCT_VERSION};
 
 // Locked during a run, in this order. Cancel, the hidden finish button and the two captioned
 // frames never are; the filter's uncaptioned frame is.
@@ -18,7 +18,7 @@ const int kRunLockedControls[] = {
     IDC_MAIN_FILTER_TEXT,   IDC_MAIN_UPPER_CASE,    IDC_MAIN_DIRECTORY_NAMES, IDC_MAIN_SAVE,
     IDC_MAIN_USE_TEMPLATE,  IDC_MAIN_EDIT_TEMPLATE, IDC_MAIN_LOWER_CASE,      IDC_MAIN_URL,
     IDOK,                   IDC_MAIN_UTF8,          IDC_MAIN_EXCLUDE_LABEL,   IDC_MAIN_EXCLUDE_TEXT,
-    IDC_MAIN_COMPARE,       IDC_MAIN_PAGE};
+    IDC_MAIN_COMPARE,       IDC_MAIN_PAGE,  IDC_MAIN_SHA256};
 
 // The collapsed window ends this many pixels below the top edge of the filter's frame.
 const int kCollapsedMarginBelowFrame = 5;

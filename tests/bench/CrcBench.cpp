@@ -45,17 +45,17 @@ bool WriteTestFile(const std::string& path, const std::vector<unsigned char>& ch
 }
 
 // One of the file checksum's ways of reading, over a fresh handle; "--------" on failure.
-std::string CrcOfFile(bool (*way)(HANDLE, uint64_t, uint32_t&, const std::atomic<bool>*), const std::string& path,
-                      uint64_t size) {
+std::string CrcOfFile(bool (*way)(HANDLE, uint64_t, ContentDigests&, const std::atomic<bool>*),
+                      const std::string& path, uint64_t size) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "--------";
-    uint32_t crc = 0;
-    const bool ok = way(file, size, crc, nullptr);
+    ContentNeeds crcOnly;
+    crcOnly.checksum = true;
+    ContentDigests digests(crcOnly);
+    const bool ok = way(file, size, digests, nullptr);
     CloseHandle(file);
-    char text[9];
-    std::snprintf(text, sizeof text, "%08lX", static_cast<unsigned long>(crc));
-    return ok ? text : "--------";
+    return ok ? digests.CrcText() : "--------";
 }
 
 }  // namespace
@@ -121,9 +121,9 @@ int main(int argc, char** argv) {
     };
     report("FileChecksumText", BestSeconds(5, [&] { text = FileChecksumText(widePath); }));
     report("block after block",
-           BestSeconds(5, [&] { text = CrcOfFile(CrcOfOpenFileInTurn, path, size); }));
+           BestSeconds(5, [&] { text = CrcOfFile(DigestOpenFileInTurn, path, size); }));
     report("reading ahead",
-           BestSeconds(5, [&] { text = CrcOfFile(CrcOfOpenFileReadingAhead, path, size); }));
+           BestSeconds(5, [&] { text = CrcOfFile(DigestOpenFileReadingAhead, path, size); }));
     DeleteFileA(path.c_str());
     return 0;
 }

@@ -201,3 +201,39 @@ TEST_F(DroppedFile, EveryDropOpensClearAndShowFileListsTheFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// A dropped checksum file offers the check, which excludes the other choices; the check runs
+// as a listing does, writes its report beside the file and ends in a box with the counts. Any
+// other file offers no check.
+TEST_F(DroppedFile, AChecksumFileCanBeVerified) {
+    tree.WriteFile("photos\\a.txt", "abc");
+    const std::string sums = tree.WriteFile(
+        "photos\\photos.sha256", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad *a.txt\r\n"
+                                 "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad *gone.txt\r\n");
+    std::vector<std::string> failures;
+    MessageBoxRecorder boxes(IDNO);
+    Fields f = DropWith(sums, [&](HWND c) {
+        if (!IsWindowEnabled(GetDlgItem(c, IDC_DROP_VERIFY))) failures.push_back("offered");
+        ClickIn(c, IDC_DROP_SAME_FOLDER);
+        ClickIn(c, IDC_DROP_VERIFY);
+        if (IsCheckedIn(c, IDC_DROP_SAME_FOLDER) || !IsCheckedIn(c, IDC_DROP_VERIFY)) failures.push_back("alone");
+        ClickIn(c, IDOK);
+    });
+    EXPECT_TRUE(failures.empty()) << failures.front();
+    EXPECT_EQ(f.folder, tree / "typed") << "nothing else was done";
+    EXPECT_EQ("OK\ta.txt\r\nMISSING\tgone.txt\r\n", ReadWholeFile(sums + ".verify.txt"));
+    ASSERT_EQ(1u, boxes.Boxes().size());
+    const RecordedBox box = boxes.Boxes().front();
+    EXPECT_NE(std::string::npos, box.text.find("一致 1 件、不一致 0 件、見つからない 1 件")) << box.text;
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO), box.type & MB_TYPEMASK);
+
+    DropWith(list, [&](HWND c) {
+        if (IsWindowEnabled(GetDlgItem(c, IDC_DROP_VERIFY))) failures.push_back("not offered for list.txt");
+        ClickIn(c, IDCANCEL);
+    });
+    EXPECT_TRUE(failures.empty()) << failures.front();
+}
+
+}  // namespace

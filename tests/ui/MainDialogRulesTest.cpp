@@ -56,7 +56,7 @@ TEST(MainDialogRules, FilterTemplateAndCaseRules) {
 
         d.Click(IDC_MAIN_USE_TEMPLATE);
         for (int id : {IDC_MAIN_SIZE, IDC_MAIN_ATTRIBUTES, IDC_MAIN_FILE_VERSION, IDC_MAIN_DATE,
-                       IDC_MAIN_CHECKSUM, IDC_MAIN_PRODUCT_VERSION})
+                       IDC_MAIN_CHECKSUM, IDC_MAIN_SHA256, IDC_MAIN_PRODUCT_VERSION})
             EXPECT_FALSE(d.IsItemEnabled(id)) << id;
         EXPECT_TRUE(d.IsChecked(IDC_MAIN_SIZE));  // marks unchanged
         EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_EDIT_TEMPLATE));

@@ -59,7 +59,7 @@ TEST(TemplateDialog, AReadyTemplateFillsTheTextsWhichOkKeeps) {
         ModalDriver driver(d.Window());
         driver.Then([&](HWND t) {
             HWND list = GetDlgItem(t, IDC_TEMPLATE_READY);
-            EXPECT_EQ(6, SendMessageA(list, CB_GETCOUNT, 0, 0));
+            EXPECT_EQ(8, SendMessageA(list, CB_GETCOUNT, 0, 0));
             EXPECT_EQ(ItemText(t, IDC_TEMPLATE_REPEAT), "%PATH%") << "nothing chosen yet";
             SendMessageA(list, CB_SETCURSEL, 3, 0);  // after the invitation: html, html-table, csv
             SendMessageA(t, WM_COMMAND, MAKEWPARAM(IDC_TEMPLATE_READY, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));

@@ -87,7 +87,9 @@ TEST(CommandLine, UsageLinesUpEveryOptionsMeaning) {
     EXPECT_NE(std::wstring::npos, usage.find(L"\r\n  --no-filter               すべてのファイルを列挙する\r\n")) << usage;
     const std::wstring end =
         L"5 Ctrl+C または Ctrl+Break による停止,\r\n            6 書き込んだが読み取れなかった項目がある\r\n"
-        L"            7 前回の一覧との違いがある, 8 前回の一覧と比較できない (何も出力していない)\r\n";
+        L"            7 前回の一覧との違いがある, 8 前回の一覧と比較できない (何も出力していない)\r\n"
+        L"--verify の終了コード: 0 すべて一致, 6 読み取れないファイルがある, 7 一致しないか見つからないファイルがある,\r\n"
+        L"            8 チェックサムファイルを読めないか正しい行がない (何も出力していない)\r\n";
     EXPECT_EQ(usage.size() - end.size(), usage.rfind(end)) << usage;
 }
 

@@ -32,11 +32,15 @@ HANDLE OpenForReading(const std::string& path) {
 }
 
 // One of the ways of reading over a fresh handle, for the given size.
-bool CrcOfFile(bool (*way)(HANDLE, uint64_t, uint32_t&, const std::atomic<bool>*), const std::string& path,
+bool CrcOfFile(bool (*way)(HANDLE, uint64_t, ContentDigests&, const std::atomic<bool>*), const std::string& path,
                uint64_t size, uint32_t& crc) {
     HANDLE file = OpenForReading(path);
     if (file == INVALID_HANDLE_VALUE) return false;
-    const bool ok = way(file, size, crc, nullptr);
+    ContentNeeds crcOnly;
+    crcOnly.checksum = true;
+    ContentDigests digests(crcOnly);
+    const bool ok = way(file, size, digests, nullptr);
+    crc = digests.Crc();
     CloseHandle(file);
     return ok;
 }
@@ -46,7 +50,7 @@ bool CrcOfFile(bool (*way)(HANDLE, uint64_t, uint32_t&, const std::atomic<bool>*
 TEST(FileChecksum, AnOpenFileGivesTheCrcOfTheSizeAskedForAndFailsBeyondItsEnd) {
     TempFolder temp;
     const std::string digits = temp.WriteFile("digits.txt", "123456789");
-    for (auto way : {CrcOfOpenFile, CrcOfOpenFileInTurn, CrcOfOpenFileReadingAhead}) {
+    for (auto way : {DigestOpenFile, DigestOpenFileInTurn, DigestOpenFileReadingAhead}) {
         uint32_t crc = 0;
         EXPECT_TRUE(CrcOfFile(way, digits, 9, crc));
         EXPECT_EQ(0xCBF43926u, crc);
@@ -68,12 +72,12 @@ TEST(FileChecksum, ReadingAheadOverMoreBlocksThanItsRingHolds) {
     TempFolder temp;
     const std::string large = temp.WriteFile("large.bin", content);
     uint32_t crc = 0;
-    EXPECT_TRUE(CrcOfFile(CrcOfOpenFileReadingAhead, large, content.size(), crc));
+    EXPECT_TRUE(CrcOfFile(DigestOpenFileReadingAhead, large, content.size(), crc));
     EXPECT_EQ(Crc32(content.data(), content.size()), crc);
     // The reading thread meets the end early: in the last block, and in the first.
-    EXPECT_FALSE(CrcOfFile(CrcOfOpenFileReadingAhead, large, content.size() + 1, crc));
+    EXPECT_FALSE(CrcOfFile(DigestOpenFileReadingAhead, large, content.size() + 1, crc));
     const std::string small = temp.WriteFile("small.bin", content.substr(0, 1000));
-    EXPECT_FALSE(CrcOfFile(CrcOfOpenFileReadingAhead, small, content.size(), crc));
+    EXPECT_FALSE(CrcOfFile(DigestOpenFileReadingAhead, small, content.size(), crc));
 }
 
 TEST(FileChecksum, UnopenableFilesGiveHyphens) {

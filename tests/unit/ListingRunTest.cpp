@@ -246,6 +246,21 @@ TEST_F(ColumnRun, EachColumnInItsFixedPlace) {
               }));
 }
 
+// Every digest from the one read of the file; a folder has dashes of each digest's length.
+TEST_F(ColumnRun, TheDigestsBesideTheCrc) {
+    const std::string sha256 = "15e2b0d3c33891ebb0f1ef609ec419420c20e320ce94c65fbc8c3312448eb225";
+    EXPECT_EQ(Lines({"sub\t--------\t" + std::string(64, '-'), "sub\\digits.txt\tCBF43926\t" + sha256}),
+              Run([](ListingOptions& j) { j.directoryNames = j.checksum = j.sha256 = j.fileVersion = 1; }));
+    EXPECT_EQ(Lines({"", "sub " + std::string(64 + 1 + 40 + 1 + 32, '-') + " --------",
+                     "sub\\digits.txt " + sha256 +
+                         "-f7c3bc1d808e04732adf679965ccc34ca7ae3441-25f9e794323b453885f5181f1b624d0b CBF43926",
+                     ""}),
+              Run([](ListingOptions& j) {
+                  j.directoryNames = j.useTemplate = 1;
+                  j.repeatText = "%PATH% %SHA256%-%SHA1%-%md5% %CRC%";
+              }));
+}
+
 TEST_F(ColumnRun, DirectoryEntriesHaveTheirOwnColumns) {
     EXPECT_EQ(Lines({"sub\t0\t2000/01/01 00:00:00\tD    \t--------",
                      "sub\\digits.txt\t9\t2001/02/03 13:05:06\t  A  \tCBF43926"}),

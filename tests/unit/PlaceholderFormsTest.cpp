@@ -56,10 +56,11 @@ TEST_F(Forms, OtherNamesWithAColonStayEnvironmentNamesAsBefore) {
     EXPECT_EQ("from the environment|", Expand("%FILE:xml%|%SIZE:iso%"));
     SetEnvironmentVariableA("FILE:XML", nullptr);
     EXPECT_EQ("", Expand("%NO_SUCH_QM:html%"));
-    bool checksum = false, version = false;
-    SetNeededFlags("%CRC:csv%,%VERSION:json%", CodePageText::System(), checksum, version);
-    EXPECT_TRUE(checksum);
-    EXPECT_TRUE(version);
+    const ContentNeeds needs = TemplateNeeds("%CRC:csv%,%VERSION:json%,%sha256:csv%", CodePageText::System());
+    EXPECT_TRUE(needs.checksum);
+    EXPECT_TRUE(needs.version);
+    EXPECT_TRUE(needs.sha256);
+    EXPECT_FALSE(needs.sha1 || needs.md5);
 }
 
 TEST(IsoDate, LocalTimeWithTheZonesOffset) {

@@ -187,7 +187,7 @@ TEST(SaveSettings, AFreshFileHoldsEveryKeyOnceInItsOrder) {
     ASSERT_TRUE(SaveSettings(SettingsFile(file), options));
     ASSERT_TRUE(SaveClosingKeys(SettingsFile(file), options, true));
     EXPECT_EQ("[CONFIG]\r\nOUTDIR=1\r\nTEMPLATE=0\r\nUPPER=0\r\nURL=0\r\nPATHTYPE=1\r\nSIZE=0\r\nDATE=0\r\n"
-              "ATTR=0\r\nCRC16=1\r\nVERSION=0\r\nVERSIONP=0\r\nFILTER=0\r\nUTF8=0\r\nCOMPARE=0\r\nPAGE=0\r\nEXPAND=1\r\n"
+              "ATTR=0\r\nCRC16=1\r\nSHA256=0\r\nVERSION=0\r\nVERSIONP=0\r\nFILTER=0\r\nUTF8=0\r\nCOMPARE=0\r\nPAGE=0\r\nEXPAND=1\r\n"
               "SUBDIR=0\r\n[STRINGS]\r\nFILTER=*.c\r\nEXCLUDE=\r\nDIRNAME=C:\\d\r\nFILENAME=C:\\o.txt\r\n"
               "[TEMPLATE]\r\nSTART=<h>\r\nEND=</f>\r\nLOOP=\r\n",
               ReadWholeFile(file));

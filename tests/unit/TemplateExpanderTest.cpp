@@ -28,7 +28,7 @@ TEST_F(Expansion, PlaceholderNamesIgnoreCaseAndValuesAreNotScannedAgain) {
     texts.crc = "CBF43926";
     EXPECT_EQ("100%FILE%.txt|100%FILE%.txt", Expand("%FILE%|%file%"));
     EXPECT_EQ("CBF43926 CBF43926", Expand("%Crc% %crc16%"));
-    EXPECT_EQ(14u, texts.placeholders.size());
+    EXPECT_EQ(17u, texts.placeholders.size());
 }
 
 TEST_F(Expansion, ColumnSectionsFollowTheOptionsAndEntrySectionsTheEntry) {
@@ -80,20 +80,18 @@ TEST_F(Expansion, OtherNamesComeFromTheEnvironmentWhateverTheirLength) {
 }
 
 TEST(TemplateNeeds, FlagsFollowThePlaceholdersInAnyCase) {
-    bool checksum = false, version = true;
-    SetNeededFlags("%CRC%", CodePageText::System(), checksum, version);
-    EXPECT_TRUE(checksum);
-    EXPECT_FALSE(version);
-    SetNeededFlags("x %Crc16% y", CodePageText::System(), checksum, version);
-    EXPECT_TRUE(checksum);
-    SetNeededFlags("%ProductVersion%", CodePageText::System(), checksum, version);
-    EXPECT_FALSE(checksum);
-    EXPECT_TRUE(version);
-    SetNeededFlags("%version%", CodePageText::System(), checksum, version);
-    EXPECT_TRUE(version);
-    SetNeededFlags("%%CRC%% %FILE% CRC VERSION", CodePageText::System(), checksum, version);
-    EXPECT_FALSE(checksum) << "literal percent signs do not make a placeholder";
-    EXPECT_FALSE(version);
+    auto needs = [](const char* text) { return TemplateNeeds(text, CodePageText::System()); };
+    EXPECT_TRUE(needs("%CRC%").checksum);
+    EXPECT_FALSE(needs("%CRC%").version);
+    EXPECT_TRUE(needs("x %Crc16% y").checksum);
+    EXPECT_FALSE(needs("%ProductVersion%").checksum);
+    EXPECT_TRUE(needs("%ProductVersion%").version);
+    EXPECT_TRUE(needs("%version%").version);
+    const ContentNeeds literal = needs("%%CRC%% %FILE% CRC VERSION %%SHA256%%");
+    EXPECT_FALSE(literal.Any()) << "literal percent signs do not make a placeholder";
+    const ContentNeeds digests = needs("%Sha256% %sha1%");
+    EXPECT_TRUE(digests.sha256 && digests.sha1);
+    EXPECT_FALSE(digests.checksum || digests.md5 || digests.version);
 }
 
 class TemplateRun : public ::testing::Test {
