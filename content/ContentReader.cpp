@@ -5,13 +5,13 @@
 #include "content/VersionResource.h"
 
 bool ReadEntryContent(const std::wstring& fullPath, DWORD attributes, const ContentNeeds& needs,
-                      const std::atomic<bool>& stopRequest, EntryContent& content) {
+                      const StopSignal& stop, EntryContent& content) {
     PauseBeforeRead();
     const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     content.unreadError = 0;
     if (needs.checksum)
-        content.crc = folder ? std::string("--------") : FileChecksumText(fullPath, &stopRequest, &content.unreadError);
-    if (stopRequest) return false;
+        content.crc = folder ? std::string("--------") : FileChecksumText(fullPath, stop, &content.unreadError);
+    if (stop.IsRequested()) return false;
     if (needs.version) {
         DWORD error = 0;
         ReadVersionFields(fullPath, content.version, content.productVersion, &error);

@@ -6,14 +6,15 @@
 // it stays, and CRC is its alias in templates. The value itself is a CRC-32 (see Crc32.h).
 #include <windows.h>
 
-#include <atomic>
 #include <cstdint>
 #include <string>
 
-// fullPath: the real path (see framework/LongPath.h). stopRequest, when given, is read
+#include "framework/StopSignal.h"
+
+// fullPath: the real path (see framework/LongPath.h). stop is read
 // between blocks: a stop gives up the checksum ("--------"). error, when given, is set to why
 // the checksum could not be had (see FileCrc32), 0 when it was or a stop came.
-std::string FileChecksumText(const std::wstring& fullPath, const std::atomic<bool>* stopRequest = nullptr,
+std::string FileChecksumText(const std::wstring& fullPath, const StopSignal& stop = StopSignal::Never(),
                              DWORD* error = nullptr);
 
 // The CRC-32 of a file's whole content, read in blocks (any size, bounded memory), as far as
@@ -23,18 +24,18 @@ std::string FileChecksumText(const std::wstring& fullPath, const std::atomic<boo
 // read in full, does not end where its size said (it changed while it was read: the error is
 // then ERROR_HANDLE_EOF when it ended early, ERROR_MORE_DATA when it held more), or a stop
 // came first.
-bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const std::atomic<bool>* stopRequest = nullptr,
+bool FileCrc32(const std::wstring& fullPath, uint32_t& crc, const StopSignal& stop = StopSignal::Never(),
                DWORD* error = nullptr);
 
 // The CRC-32 of the next size bytes of a file open for synchronous reading (from the start,
 // for a handle just opened); false when a read comes back short (the last error is then
 // ERROR_HANDLE_EOF, or the read's own) or a stop came. Large files
 // are read ahead by a second thread while the blocks already read are checksummed.
-bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest = nullptr);
+bool CrcOfOpenFile(HANDLE file, uint64_t size, uint32_t& crc, const StopSignal& stop = StopSignal::Never());
 
 // The two ways CrcOfOpenFile reads, so that tests and the benchmark can hold them side by
 // side: block after block through one buffer, and with a second thread reading ahead (block
 // after block after all when that thread cannot be started).
-bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc, const std::atomic<bool>* stopRequest = nullptr);
+bool CrcOfOpenFileInTurn(HANDLE file, uint64_t size, uint32_t& crc, const StopSignal& stop = StopSignal::Never());
 bool CrcOfOpenFileReadingAhead(HANDLE file, uint64_t size, uint32_t& crc,
-                               const std::atomic<bool>* stopRequest = nullptr);
+                               const StopSignal& stop = StopSignal::Never());

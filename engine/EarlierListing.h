@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/FileHandle.h"
+
 class EarlierListing {
 public:
     EarlierListing() = default;
@@ -29,7 +31,7 @@ private:
     bool Refill();
     void ToOutputEncoding(std::string& line) const;
 
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    FileHandle file_;
     bool utf8File_ = false;
     bool utf8Output_ = false;
     bool failed_ = false;

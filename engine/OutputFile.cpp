@@ -1,6 +1,7 @@
 #include "engine/OutputFile.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/LongPath.h"
 
@@ -15,22 +16,17 @@ const DWORD kMaxWrite = 0x40000000u;
 
 bool OutputFile::Create(const std::wstring& path) {
     Close();
-    HANDLE file = CreateFileW(CreationPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    FileHandle file(CreationPath(path), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, CREATE_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL);
     // A device name opens the device, and the lines would go nowhere (NUL) or elsewhere.
-    if (file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK) {
-        CloseHandle(file);
-        file = INVALID_HANDLE_VALUE;
-    }
-    if (!Attach(file)) return false;
-    owned_ = true;
+    if (!Attach(file.IsDiskFile() ? file.Get() : INVALID_HANDLE_VALUE)) return false;
+    created_ = std::move(file);
     return true;
 }
 
 bool OutputFile::Attach(HANDLE handle) {
     Close();
     handle_ = handle == INVALID_HANDLE_VALUE ? nullptr : handle;
-    owned_ = false;
     written_ = 0;
     failed_ = false;
     pending_.reserve(kPieceBytes);
@@ -54,7 +50,7 @@ bool OutputFile::Flush() {
     if (pending_.empty()) return true;
     const bool ok = WriteAll(pending_.data(), pending_.size());
     if (ok) written_ += pending_.size();
-    else if (owned_) CutBackToLastLine();
+    else if (created_.IsOpen()) CutBackToLastLine();
     failed_ = !ok;
     pending_.clear();
     if (pending_.capacity() > 2 * kPieceBytes) CString().swap(pending_);  // after one huge line
@@ -96,7 +92,7 @@ void OutputFile::CutBackToLastLine() {
 bool OutputFile::Close() {
     if (!handle_) return !failed_;
     const bool ok = !failed_ && Flush();
-    if (owned_) CloseHandle(handle_);
+    created_.Close();
     handle_ = nullptr;
     pending_.clear();
     return ok;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/FileHandle.h"
 #include "framework/Strings.h"
 
 class OutputFile {
@@ -44,5 +45,5 @@ private:
     CString pending_;          // whole lines with their CR LF, not yet written
     uint64_t written_ = 0;     // bytes of the file that hold whole lines
     bool failed_ = false;
-    bool owned_ = false;       // created here: cut back after a failure, closed at the end
+    FileHandle created_;       // created here: cut back after a failure, closed at the end
 };

@@ -2,7 +2,7 @@
 
 RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal& stop, ListingGaps& gaps,
                        const std::function<bool(OutputWriter&)>& collect, ComparisonCounts* comparison) {
-    OutputWriter writer(job, progress, &stop);
+    OutputWriter writer(job, progress, stop);
     writer.Begin();
     const RunResult earlier = writer.OpenEarlierListing();
     if (earlier != RunResult::Complete) return earlier;

@@ -14,16 +14,13 @@ namespace {
 
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-// The request of a writer made without a stop signal.
-const std::atomic<bool> kNeverStopped{false};
-
 }  // namespace
 
-OutputWriter::OutputWriter(ListingJob& job, RunProgress& progress, const StopSignal* stop)
+OutputWriter::OutputWriter(ListingJob& job, RunProgress& progress, const StopSignal& stop)
     : job_(job),
       progress_(progress),
       encoding_(job.Encoding()),
-      stopRequest_(stop ? stop->Flag() : kNeverStopped),
+      stop_(stop),
       lines_(encoding_) {}
 
 void OutputWriter::Begin() {
@@ -86,11 +83,11 @@ bool OutputWriter::FormatEntry(const WIN32_FIND_DATAW& entry, const CString& nam
             if (separator)
                 SetUnreadContent(ERROR_INVALID_NAME, content_);
             else if (!ReadEntryContent(directoryPath_ + entry.cFileName, entry.dwFileAttributes, formatter_->Needs(),
-                                       stopRequest_, content_))
+                                       stop_, content_))
                 return false;
             content = &content_;
         }
-        if (stopRequest_) return false;
+        if (stop_.IsRequested()) return false;
     }
     formatter_->Format(entry, name, lines_.Count(), content);
     lines_.InsertLine(formatter_->Line());

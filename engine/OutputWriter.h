@@ -28,7 +28,7 @@ class OutputWriter {
 public:
     // The writer publishes how far it has come in progress; stop, when given, may end the
     // reading of an entry's content.
-    OutputWriter(ListingJob& job, RunProgress& progress, const StopSignal* stop = nullptr);
+    OutputWriter(ListingJob& job, RunProgress& progress, const StopSignal& stop = StopSignal::Never());
     OutputWriter(const OutputWriter&) = delete;
     OutputWriter& operator=(const OutputWriter&) = delete;
 
@@ -79,7 +79,7 @@ private:
     ListingJob& job_;
     RunProgress& progress_;
     const TextEncoding& encoding_;
-    const std::atomic<bool>& stopRequest_;
+    const StopSignal& stop_;
     EntryTexts texts_;
     std::wstring directoryPath_;  // the current directory's real path, where content is read
     EntryContent content_;        // read here when none is handed in

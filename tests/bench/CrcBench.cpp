@@ -45,13 +45,13 @@ bool WriteTestFile(const std::string& path, const std::vector<unsigned char>& ch
 }
 
 // One of the file checksum's ways of reading, over a fresh handle; "--------" on failure.
-std::string CrcOfFile(bool (*way)(HANDLE, uint64_t, uint32_t&, const std::atomic<bool>*), const std::string& path,
+std::string CrcOfFile(bool (*way)(HANDLE, uint64_t, uint32_t&, const StopSignal&), const std::string& path,
                       uint64_t size) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "--------";
     uint32_t crc = 0;
-    const bool ok = way(file, size, crc, nullptr);
+    const bool ok = way(file, size, crc, StopSignal::Never());
     CloseHandle(file);
     char text[9];
     std::snprintf(text, sizeof text, "%08lX", static_cast<unsigned long>(crc));

@@ -32,11 +32,11 @@ HANDLE OpenForReading(const std::string& path) {
 }
 
 // One of the ways of reading over a fresh handle, for the given size.
-bool CrcOfFile(bool (*way)(HANDLE, uint64_t, uint32_t&, const std::atomic<bool>*), const std::string& path,
+bool CrcOfFile(bool (*way)(HANDLE, uint64_t, uint32_t&, const StopSignal&), const std::string& path,
                uint64_t size, uint32_t& crc) {
     HANDLE file = OpenForReading(path);
     if (file == INVALID_HANDLE_VALUE) return false;
-    const bool ok = way(file, size, crc, nullptr);
+    const bool ok = way(file, size, crc, StopSignal::Never());
     CloseHandle(file);
     return ok;
 }
