@@ -23,7 +23,9 @@ ContentPrefetcher::ContentPrefetcher(FolderSequence& sequence, const ContentNeed
     for (unsigned i = 0; i < readers; ++i) {
         threads_.push_back(std::make_unique<WorkerThread>());
         // Without readers the taker still reads every entry's content itself.
-        if (!threads_.back()->Start([this] { Work(); })) break;
+        if (!threads_.back()->Start([this] { Work(); },
+                                    [this](std::exception_ptr failure) { Fail(std::move(failure)); }))
+            break;
     }
 }
 
@@ -34,6 +36,16 @@ ContentPrefetcher::~ContentPrefetcher() {
     }
     work_.notify_all();
     threads_.clear();
+}
+
+void ContentPrefetcher::Fail(std::exception_ptr failure) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!failure_) failure_ = std::move(failure);
+        quit_ = true;
+    }
+    work_.notify_all();
+    ready_.notify_all();
 }
 
 void ContentPrefetcher::Work() {
@@ -83,7 +95,7 @@ void ContentPrefetcher::Read(EntryBatch& batch, size_t index) {
     if (NameHoldsSeparator(batch.RealName(index)))
         SetUnreadContent(ERROR_INVALID_NAME, batch.contents[index]);
     else
-        ReadEntryContent(batch.RealPath(index), batch.Attributes(index), needs_, stop_.Flag(), batch.contents[index]);
+        ReadEntryContent(batch.RealPath(index), batch.Attributes(index), needs_, stop_, batch.contents[index]);
 }
 
 bool ContentPrefetcher::NextBatch(const EntryBatch*& batch) {
@@ -121,7 +133,8 @@ bool ContentPrefetcher::Content(size_t index, const EntryContent*& content) {
         lock.lock();
         batch.contentStates[index] = EntryBatch::kRead;
     } else {
-        ready_.wait(lock, [&] { return batch.contentStates[index] == EntryBatch::kRead || stop_; });
+        ready_.wait(lock, [&] { return batch.contentStates[index] == EntryBatch::kRead || stop_ || failure_; });
+        if (failure_) std::rethrow_exception(failure_);
         if (batch.contentStates[index] != EntryBatch::kRead) return false;
         --ahead_;
         work_.notify_one();  // room for one more entry's content

@@ -1,6 +1,5 @@
 #include "engine/ListingRun.h"
 
-#include <new>
 #include <utility>
 
 #include "engine/DirectorySearch.h"
@@ -60,9 +59,10 @@ void ListingRun::Work() {
         result_ = WriteListing(job_, progress_, stop_, gaps_, [this](OutputWriter& writer) {
             return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
         }, &comparison_);
-    } catch (const std::bad_alloc&) {
-        // Out of memory: the lines held are given up and the file is closed as it stands, as
-        // after a failed write; the front end stays to say so.
+    } catch (...) {
+        // Out of memory (here or on a reader thread, whose failure is thrown again here): the
+        // lines held are given up and the file is closed as it stands, as after a failed
+        // write; the front end stays to say so.
         result_ = RunResult::WriteFailed;
     }
 }
