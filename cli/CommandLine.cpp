@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "cli/WideText.h"
+#include "common/ReadyTemplates.h"
 #include "framework/ModuleText.h"
-#include "settings/ReadyTemplates.h"
 #include "text/DisplayWidth.h"
 #include "res/ProgramVersion.h"
 #include "res/resource.h"

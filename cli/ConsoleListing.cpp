@@ -7,11 +7,12 @@
 #include "cli/ConsoleText.h"
 #include "cli/ProgressLine.h"
 #include "cli/StopKeys.h"
+#include "common/ComparisonText.h"
+#include "common/GapsMessage.h"
+#include "common/RunResultText.h"
 #include "engine/ListingRun.h"
 #include "framework/LongPath.h"
-#include "framework/MessageText.h"
 #include "framework/ModuleText.h"
-#include "settings/ComparisonText.h"
 #include "res/resource.h"
 
 namespace {
@@ -28,31 +29,6 @@ void RunWithProgress(ListingRun& run, bool quiet) {
         run.RunHere();  // no thread to spare: the same run, without the count
     }
     progress.End(run);
-}
-
-// The words for a result that is not a success; 0 for none.
-UINT MessageIdOf(RunResult result) {
-    switch (result) {
-    case RunResult::Stopped:
-        return IDS_RUN_STOPPED;
-    case RunResult::CannotCreate:
-        return IDS_CANNOT_CREATE;
-    case RunResult::WriteFailed:
-        return IDS_WRITE_FAILED;
-    case RunResult::EarlierUnreadable:
-        return IDS_EARLIER_UNREADABLE;
-    case RunResult::EarlierTemplate:
-        return IDS_EARLIER_TEMPLATE;
-    case RunResult::EarlierOtherColumns:
-        return IDS_EARLIER_OTHER_COLUMNS;
-    case RunResult::EarlierOtherPaths:
-        return IDS_EARLIER_OTHER_PATHS;
-    case RunResult::FolderUnreadable:
-        return IDS_FOLDER_UNREACHABLE;
-    case RunResult::Complete:
-        break;
-    }
-    return 0;
 }
 
 // Stop, write and create failures come before entries that could not be read, and those before
@@ -79,14 +55,6 @@ int ExitCodeOf(RunResult result, const ListingGaps& gaps, const ComparisonCounts
     return kExitStopped;
 }
 
-// One line for each entry that could not be read, and one for the names written with "?".
-void TellGaps(const ListingGaps& gaps) {
-    for (const UnreadEntry& entry : gaps.unread)
-        WriteErrorLine(FillIn(LoadResourceText(IDS_CLI_UNREAD), {ShownPath(entry.path), SystemErrorText(entry.error)}));
-    if (gaps.inexactNames)
-        WriteErrorLine(FillIn(LoadResourceText(IDS_CLI_INEXACT_NAMES), {std::to_wstring(gaps.inexactNames.load())}));
-}
-
 }  // namespace
 
 int RunConsoleListing(ListingOptions options, bool quiet) {
@@ -100,8 +68,8 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     if (options.outputPath.empty()) run.WriteTo(GetStdHandle(STD_OUTPUT_HANDLE));
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
-    TellGaps(run.Gaps());
-    if (const UINT message = MessageIdOf(result)) WriteErrorLine(LoadResourceText(message));
+    for (const std::wstring& line : EveryGapLine(run.Gaps())) WriteErrorLine(line);
+    if (const UINT message = RunResultMessageId(result)) WriteErrorLine(LoadResourceText(message));
     if (result == RunResult::Complete && options.compare && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));
     return ExitCodeOf(result, run.Gaps(), run.Comparison());
 }

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "cli/WideText.h"
+#include "common/OptionsSettings.h"
 #include "framework/LongPath.h"
 #include "framework/ModuleText.h"
-#include "settings/OptionsSettings.h"
 #include "settings/SettingsFile.h"
 #include "res/resource.h"
 

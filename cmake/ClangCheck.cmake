@@ -45,7 +45,7 @@ endif()
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/clang-check/flags.txt CONTENT "${QM_CLANG} ${flags}\n")
 
 file(GLOB product_sources CONFIGURE_DEPENDS
-  text/*.cpp framework/*.cpp format/*.cpp content/*.cpp engine/*.cpp settings/*.cpp ui/*.cpp cli/*.cpp)
+  text/*.cpp framework/*.cpp format/*.cpp content/*.cpp engine/*.cpp settings/*.cpp common/*.cpp ui/*.cpp cli/*.cpp)
 set(logs "")
 foreach(source IN LISTS product_sources)
   file(RELATIVE_PATH name ${CMAKE_SOURCE_DIR} ${source})

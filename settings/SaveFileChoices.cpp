@@ -1,9 +1,7 @@
 #include "settings/SettingsFile.h"
 
-#include "framework/ModuleText.h"
 #include "settings/PrivateProfile.h"
 #include "text/CodePageText.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -22,9 +20,7 @@ size_t TrailingSeparators(const CString& list) {
 
 }  // namespace
 
-SaveFileChoices ReadSaveFileChoices(const std::wstring& settingsFile) {
-    // The descriptions are words for the user: the string table's.
-    const CString defaultFilter = LoadResourceString(IDS_SAVE_FILTER);
+SaveFileChoices ReadSaveFileChoices(const std::wstring& settingsFile, const CString& defaultFilter) {
     SaveFileChoices choices;
     choices.filter = ReadWholeProfileText(settingsFile, "SAVEFILE", "FILTER", defaultFilter.c_str());
     // An empty list would leave the dialog nothing to show.

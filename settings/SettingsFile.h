@@ -2,7 +2,7 @@
 // The settings file beside the executable: where it is, and how each kind of value is kept
 // in it (switches and numbers in CONFIG, one-line texts in STRINGS, escaped template texts in
 // TEMPLATE, the Save-As choices in SAVEFILE). Which option lives under which key is the table
-// of settings/OptionsSettings.h.
+// of common/OptionsSettings.h.
 //
 // Every write reads its key back and returns false when it did not keep the value (see
 // WriteProfileText); the front end tells the user once for all the keys it wrote.
@@ -51,13 +51,14 @@ TemplateTexts ReadTemplateTexts(const std::wstring& file, const TemplateTexts& b
 // stays as it is.
 bool WriteTemplateTexts(const std::wstring& file, const TemplateTexts& texts);
 
-// The Save-As dialog's filter list ("|"-separated, ending in "||"; by default the program's
-// string IDS_SAVE_FILTER) and default extension.
+// The Save-As dialog's filter list ("|"-separated, ending in "||"; by default defaultFilter,
+// whose descriptions are words for the user from the front end's string table) and default
+// extension.
 struct SaveFileChoices {
     CString filter;
     CString defaultExtension;
 };
-SaveFileChoices ReadSaveFileChoices(const std::wstring& settingsFile);
+SaveFileChoices ReadSaveFileChoices(const std::wstring& settingsFile, const CString& defaultFilter);
 
 // One-line form of a multi-line template text and back.
 CString EscapeTemplateText(const CString& text);

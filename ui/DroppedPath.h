@@ -1,6 +1,7 @@
 #pragma once
 // What the choices for one dropped file need from its path: the folder that holds it and the
-// extension of its name.
+// extension of its name. Only the dialog takes drops: this lives beside MainDialogDrops, apart
+// from it so that it can be tested without a window.
 #include <string>
 
 struct DroppedFileParts {

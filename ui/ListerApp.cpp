@@ -1,8 +1,8 @@
 // The one application object and the program's start.
 #include "ui/ListerApp.h"
 
+#include "common/CommandLineToken.h"
 #include "framework/ModuleText.h"
-#include "ui/CommandLineToken.h"
 #include "ui/MainDialog.h"
 
 CListerApp theApp;

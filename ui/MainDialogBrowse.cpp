@@ -1,8 +1,10 @@
 // Choosing the folder to list and the output file through the system's dialogs.
 #include "framework/FileDialog.h"
+#include "framework/ModuleText.h"
 #include "settings/SettingsFile.h"
 #include "ui/FolderBrowser.h"
 #include "ui/MainDialog.h"
+#include "res/resource.h"
 
 void CMainDialog::OnBrowseFolder() {
     UpdateData(true);  // a folder typed but not confirmed is the one to preselect
@@ -14,7 +16,7 @@ void CMainDialog::OnBrowseFolder() {
 
 void CMainDialog::OnChooseOutput() {
     UpdateData(true);
-    SaveFileChoices choices = ReadSaveFileChoices(settingsFilePath);
+    SaveFileChoices choices = ReadSaveFileChoices(settingsFilePath, LoadResourceString(IDS_SAVE_FILTER));
     CFileDialog dialog(choices.defaultExtension, options.outputPath, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        choices.filter, Window());
     if (dialog.DoModal() != IDOK) return;

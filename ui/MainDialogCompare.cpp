@@ -6,12 +6,12 @@
 
 #include <string>
 
+#include "common/ComparisonText.h"
+#include "common/GapsMessage.h"
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
-#include "settings/ComparisonText.h"
 #include "text/CodePageText.h"
-#include "ui/GapsMessage.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
 

@@ -2,11 +2,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "common/GapsMessage.h"
+#include "common/RunResultText.h"
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
 #include "text/WideConversion.h"
-#include "ui/GapsMessage.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
 
@@ -24,31 +25,6 @@ void TrimBlanks(std::wstring& text) {
         return;
     }
     text = text.substr(start, text.find_last_not_of(blanks) - start + 1);
-}
-
-// The words for a result that is not a success.
-CString ResultMessage(RunResult result) {
-    switch (result) {
-    case RunResult::Stopped:
-        return LoadResourceString(IDS_RUN_STOPPED);
-    case RunResult::CannotCreate:
-        return LoadResourceString(IDS_CANNOT_CREATE);
-    case RunResult::WriteFailed:
-        return LoadResourceString(IDS_WRITE_FAILED);
-    case RunResult::EarlierUnreadable:
-        return LoadResourceString(IDS_EARLIER_UNREADABLE);
-    case RunResult::EarlierTemplate:
-        return LoadResourceString(IDS_EARLIER_TEMPLATE);
-    case RunResult::EarlierOtherColumns:
-        return LoadResourceString(IDS_EARLIER_OTHER_COLUMNS);
-    case RunResult::EarlierOtherPaths:
-        return LoadResourceString(IDS_EARLIER_OTHER_PATHS);
-    case RunResult::FolderUnreadable:
-        return LoadResourceString(IDS_FOLDER_UNREACHABLE);
-    case RunResult::Complete:
-        break;
-    }
-    return CString();
 }
 
 void ShowMessage(HWND owner, UINT textId, UINT type) {
@@ -103,14 +79,14 @@ void CMainDialog::OnFinish() {
     EndComparison(result == RunResult::Complete);
     const bool told = result == RunResult::Complete || result == RunResult::Stopped ||
                       result == RunResult::FolderUnreadable;  // each told below
-    if (!told) AppMessageBox(ResultMessage(result).c_str(), kFailureBoxType);
+    if (!told) AppMessageBox(LoadResourceString(RunResultMessageId(result)).c_str(), kFailureBoxType);
     EnableControls(true);
     if (result == RunResult::FolderUnreadable) {  // as when it cannot be reached at the start
         ShowMessage(Window(), IDS_FOLDER_UNREACHABLE, MB_OK | MB_ICONERROR);
         return;
     }
     if (result == RunResult::Stopped) {
-        AppMessageBox(ResultMessage(result).c_str(), MB_OK);
+        AppMessageBox(LoadResourceString(RunResultMessageId(result)).c_str(), MB_OK);
         return;
     }
     if (result != RunResult::Complete) return;

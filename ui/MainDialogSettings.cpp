@@ -1,7 +1,7 @@
 // The main dialog's traffic with the settings file beside the executable.
+#include "common/OptionsSettings.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
-#include "settings/OptionsSettings.h"
 #include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"

@@ -1,8 +1,8 @@
 #include "ui/TemplateDialog.h"
 
+#include "common/ReadyTemplates.h"
 #include "framework/AppHelp.h"
 #include "framework/ModuleText.h"
-#include "settings/ReadyTemplates.h"
 #include "res/resource.h"
 
 CTemplateDialog::CTemplateDialog() : CDialog(IDD_TEMPLATE, nullptr) {}

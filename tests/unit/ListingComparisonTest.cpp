@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "common/OptionsSettings.h"
 #include "engine/ListingRun.h"
 #include "format/ListingOptions.h"
-#include "settings/OptionsSettings.h"
 #include "support/LineTexts.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"

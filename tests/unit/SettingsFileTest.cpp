@@ -1,8 +1,10 @@
-#include "settings/OptionsSettings.h"
+#include "common/OptionsSettings.h"
 
 #include <gtest/gtest.h>
 
+#include "framework/ModuleText.h"
 #include "support/TempFolder.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -229,7 +231,7 @@ TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
 
 TEST(SaveFileChoices, DefaultsWholeValuesAndAMendedEnd) {
     TempFolder folder;
-    SaveFileChoices none = ReadSaveFileChoices(Wide(folder / "none.ini"));
+    SaveFileChoices none = ReadSaveFileChoices(Wide(folder / "none.ini"), LoadResourceString(IDS_SAVE_FILTER));
     EXPECT_EQ("テキスト(*.TXT)|*.TXT|HTMLドキュメント(*.HTM;*.HTML)|*.HTM;*HTML|すべて(*.*)|*.*||",
               none.filter);
     EXPECT_EQ("txt", none.defaultExtension);
@@ -238,16 +240,16 @@ TEST(SaveFileChoices, DefaultsWholeValuesAndAMendedEnd) {
     for (int i = 0; i < 40; ++i) list += "表示" + std::to_string(i) + "|*.x" + std::to_string(i) + "|";
     ASSERT_GT(list.size(), 400u);
     std::wstring file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=" + list + "|\r\nDEFAULT=htm\r\n"));
-    EXPECT_EQ(list + "|", ReadSaveFileChoices(file).filter);
-    EXPECT_EQ("htm", ReadSaveFileChoices(file).defaultExtension);
+    EXPECT_EQ(list + "|", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).filter);
+    EXPECT_EQ("htm", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).defaultExtension);
 
     file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*\r\n"));
-    EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file).filter);
+    EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).filter);
     file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*|\r\n"));
-    EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file).filter);
+    EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).filter);
     // The second byte of ポ is 0x7C: not a separator.
     file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=A|*.ポ\r\n"));
-    EXPECT_EQ("A|*.ポ||", ReadSaveFileChoices(file).filter);
+    EXPECT_EQ("A|*.ポ||", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).filter);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "settings/ReadyTemplates.h"
+#include "common/ReadyTemplates.h"
 
 #include "framework/ModuleText.h"
 #include "res/resource.h"

@@ -1,4 +1,4 @@
-#include "settings/OptionsSettings.h"
+#include "common/OptionsSettings.h"
 
 #include <cstdint>
 

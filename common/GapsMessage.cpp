@@ -1,4 +1,4 @@
-#include "ui/GapsMessage.h"
+#include "common/GapsMessage.h"
 
 #include "framework/LongPath.h"
 #include "framework/MessageText.h"
@@ -29,6 +29,15 @@ std::wstring GapLines(const ListingGaps& gaps) {
     }
     if (const uint64_t names = gaps.inexactNames.load())
         lines += FillIn(LoadResourceText(IDS_INEXACT_NAMES), {std::to_wstring(names)}) + kLineBreak;
+    return lines;
+}
+
+std::vector<std::wstring> EveryGapLine(const ListingGaps& gaps) {
+    std::vector<std::wstring> lines;
+    for (const UnreadEntry& entry : gaps.unread)
+        lines.push_back(FillIn(LoadResourceText(IDS_CLI_UNREAD), {ShownPath(entry.path), SystemErrorText(entry.error)}));
+    if (const uint64_t names = gaps.inexactNames.load())
+        lines.push_back(FillIn(LoadResourceText(IDS_CLI_INEXACT_NAMES), {std::to_wstring(names)}));
     return lines;
 }
 

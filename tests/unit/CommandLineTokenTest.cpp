@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/CommandLineToken.h"
 #include "support/TempFolder.h"
-#include "ui/CommandLineToken.h"
 
 namespace {
 

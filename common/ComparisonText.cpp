@@ -1,4 +1,4 @@
-#include "settings/ComparisonText.h"
+#include "common/ComparisonText.h"
 
 #include "framework/MessageText.h"
 #include "framework/ModuleText.h"

@@ -1,4 +1,4 @@
-#include "ui/CommandLineToken.h"
+#include "common/CommandLineToken.h"
 
 std::wstring FirstCommandLineToken(const std::wstring& arguments) {
     size_t start = arguments.find_first_not_of(L" \t");
