@@ -129,7 +129,7 @@ const OptionRow kOptions[] = {
     {L"date", true, IDS_CLI_OPTION_DATE, ParseSwitch<&ListingOptions::date>},
     {L"attributes", true, IDS_CLI_OPTION_ATTRIBUTES, ParseSwitch<&ListingOptions::attributes>},
     {L"crc", true, IDS_CLI_OPTION_CRC, ParseSwitch<&ListingOptions::checksum>},
-    {L"version", true, IDS_CLI_OPTION_VERSION, ParseSwitch<&ListingOptions::fileVersion>},
+    {L"file-version", true, IDS_CLI_OPTION_FILE_VERSION, ParseSwitch<&ListingOptions::fileVersion>},
     {L"product-version", true, IDS_CLI_OPTION_PRODUCT_VERSION, ParseSwitch<&ListingOptions::productVersion>},
     {L"filter", true, IDS_CLI_OPTION_FILTER, ParseFilter},
     {L"no-filter", false, IDS_CLI_OPTION_NO_FILTER, ParseNoFilter},
@@ -140,6 +140,8 @@ const OptionRow kOptions[] = {
     {L"compare", true, IDS_CLI_OPTION_COMPARE, ParseCompare},
     {L"quiet", false, IDS_CLI_OPTION_QUIET, ParseQuiet},
     {L"help", false, IDS_CLI_OPTION_HELP, ParseHelp},
+    // "--version=0|1", the file version's name before --file-version; alone, the version.
+    {L"version", true, IDS_CLI_OPTION_VERSION, ParseSwitch<&ListingOptions::fileVersion>},
 };
 
 const OptionRow* FindOption(const std::wstring& name) {
@@ -195,6 +197,8 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
         const std::wstring& argument = arguments[i];
         if (!optionsEnded && (argument == L"/?" || argument == L"-h")) {
             request.help = true;  // as Windows users ask; a folder named -h follows "--"
+        } else if (!optionsEnded && argument == L"--version") {
+            request.version = true;
         } else if (optionsEnded || argument.size() < 2 || argument.compare(0, 2, L"--") != 0) {
             operands.push_back(argument);
         } else if (argument == L"--") {
@@ -203,7 +207,7 @@ bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest
             return false;
         }
     }
-    if (request.help) return true;
+    if (request.help || request.version) return true;
     if (operands.empty()) {
         error = LoadResourceText(IDS_CLI_NO_FOLDER);
         return false;
@@ -238,4 +242,6 @@ std::wstring UsageText() {
     return text + LoadResourceText(IDS_CLI_USAGE_TAIL) + LoadResourceText(IDS_CLI_USAGE_COMPARE_EXITS);
 }
 
-std::wstring HelpText() { return L"quillmark-cli " QM_VERSION_WIDE_TEXT L"\r\n" + UsageText(); }
+std::wstring VersionLine() { return L"quillmark-cli " QM_VERSION_WIDE_TEXT L"\r\n"; }
+
+std::wstring HelpText() { return VersionLine() + UsageText(); }

@@ -13,6 +13,7 @@ struct ConsoleRequest {
     std::wstring settingsFile;  // empty: quillmark.ini beside the program
     bool quiet = false;         // nothing but errors on standard error
     bool help = false;
+    bool version = false;       // --version alone: the program's name and version
     // The options given, applied in order over the settings file's.
     std::vector<std::function<void(ListingOptions&)>> overrides;
 };
@@ -21,10 +22,13 @@ struct ConsoleRequest {
 std::vector<std::wstring> CommandLineArguments();
 
 // Reads the arguments into the request; false, with a message for the user, when they are not
-// understood. "--" ends the options; "--name=value" and "--name value" are the same.
+// understood. "--" ends the options; "--name=value" and "--name value" are the same, but for
+// "--version", which alone asks for the version and takes its value only after "=".
 bool ParseCommandLine(const std::vector<std::wstring>& arguments, ConsoleRequest& request, std::wstring& error);
 
 // The usage text, each line ending in CR LF.
 std::wstring UsageText();
+// The program's name and version, as --version prints it, with its line end.
+std::wstring VersionLine();
 // The help (--help, -h, /?): the program's name and version on a line, then the usage.
 std::wstring HelpText();

@@ -12,6 +12,7 @@
 #include "common/RunResultText.h"
 #include "engine/ListingRun.h"
 #include "framework/LongPath.h"
+#include "framework/MessageText.h"
 #include "framework/ModuleText.h"
 #include "res/resource.h"
 
@@ -31,6 +32,38 @@ void RunWithProgress(ListingRun& run, bool quiet) {
     progress.End(run);
 }
 
+// The file or folder a result that is not a success concerns, as the user named it.
+std::wstring ConcernedPath(RunResult result, const ListingOptions& options) {
+    switch (result) {
+    case RunResult::FolderUnreadable:
+        return options.folder;
+    case RunResult::EarlierUnreadable:
+    case RunResult::EarlierTemplate:
+    case RunResult::EarlierOtherColumns:
+    case RunResult::EarlierOtherPaths:
+        return options.earlierListing;
+    default:
+        return options.outputPath.empty() ? LoadResourceText(IDS_CLI_STANDARD_OUTPUT) : options.outputPath;
+    }
+}
+
+// Why a typed folder names none: the system's reason for its path, or that it is no folder.
+DWORD WhyNoFolder(const std::wstring& typed) {
+    const std::wstring full = FullPath(typed);
+    if (full.empty()) return ERROR_INVALID_NAME;
+    if (GetFileAttributesW(ExtendedPath(full).c_str()) == INVALID_FILE_ATTRIBUTES) return GetLastError();
+    return ERROR_DIRECTORY;
+}
+
+// A failure's line: what failed, on what, and the system's reason when it gave one.
+void TellFailure(RunResult result, const ListingOptions& options, DWORD reason) {
+    const UINT message = RunResultNamingMessageId(result);
+    if (!message) return;
+    std::wstring line = FillIn(LoadResourceText(message), {ShownPath(ConcernedPath(result, options))});
+    if (reason) line += L" (" + SystemErrorText(reason) + L")";
+    WriteErrorLine(line);
+}
+
 // Stop, write and create failures come before entries that could not be read, and those before
 // the differences: a listing with gaps is not compared as if it were whole.
 int ExitCodeOf(RunResult result, const ListingGaps& gaps, const ComparisonCounts& comparison) {
@@ -44,6 +77,10 @@ int ExitCodeOf(RunResult result, const ListingGaps& gaps, const ComparisonCounts
     case RunResult::EarlierTemplate:
     case RunResult::EarlierOtherColumns:
     case RunResult::EarlierOtherPaths:
+    case RunResult::EarlierOutOfOrder:
+    case RunResult::EarlierNotText:
+    case RunResult::EarlierUtf16:
+    case RunResult::EarlierLineTooLong:
         return kExitCannotCompare;
     case RunResult::CannotCreate:
         return kExitCannotCreate;
@@ -58,9 +95,15 @@ int ExitCodeOf(RunResult result, const ListingGaps& gaps, const ComparisonCounts
 }  // namespace
 
 int RunConsoleListing(ListingOptions options, bool quiet) {
-    options.folder = TypedFolder(options.folder);
+    const std::wstring typed = options.folder;
+    options.folder = TypedFolder(typed);
     if (options.folder.empty()) {
-        WriteErrorLine(LoadResourceText(IDS_FOLDER_UNREACHABLE));
+        if (typed.find_first_not_of(L" \t") == std::wstring::npos) {
+            WriteErrorLine(LoadResourceText(IDS_NO_FOLDER_GIVEN));
+        } else {
+            options.folder = typed;
+            TellFailure(RunResult::FolderUnreadable, options, WhyNoFolder(typed));
+        }
         return kExitNoFolder;
     }
     ListingRun run(options);
@@ -69,7 +112,8 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     RunWithProgress(run, quiet);
     const RunResult result = run.Result();
     for (const std::wstring& line : EveryGapLine(run.Gaps())) WriteErrorLine(line);
-    if (const UINT message = RunResultMessageId(result)) WriteErrorLine(LoadResourceText(message));
+    // Stopped is no failure of the system's, whatever the last error was.
+    TellFailure(result, options, result == RunResult::Stopped ? 0 : run.Gaps().failure);
     if (result == RunResult::Complete && options.compare && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));
     return ExitCodeOf(result, run.Gaps(), run.Comparison());
 }

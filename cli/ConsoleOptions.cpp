@@ -5,6 +5,7 @@
 #include "cli/WideText.h"
 #include "common/OptionsSettings.h"
 #include "framework/LongPath.h"
+#include "framework/MessageText.h"
 #include "framework/ModuleText.h"
 #include "settings/SettingsFile.h"
 #include "res/resource.h"
@@ -23,7 +24,9 @@ bool FindSettingsFile(const ConsoleRequest& request, std::wstring& file, std::ws
     const std::wstring full = FullPath(request.settingsFile);
     // A scheduled task with a mistyped name must fail, not list with the defaults.
     if (full.empty() || !IsFile(full)) {
-        error = LoadResourceText(IDS_CLI_NO_SETTINGS) + request.settingsFile;
+        error = FillIn(LoadResourceText(IDS_CLI_NO_SETTINGS), {ShownPath(request.settingsFile)});
+        const DWORD attributes = full.empty() ? 0 : GetFileAttributesW(ExtendedPath(full).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) error += L" (" + SystemErrorText(GetLastError()) + L")";
         return false;
     }
     file = full;
@@ -36,7 +39,7 @@ bool LoadConsoleOptions(const ConsoleRequest& request, ListingOptions& options, 
     std::wstring settingsFile;
     if (!FindSettingsFile(request, settingsFile, error)) return false;
     bool expand = false;  // the dialog's own
-    LoadSettings(settingsFile, BuiltInTemplateTexts(), options, expand);
+    LoadSettings(SettingsFile(settingsFile), BuiltInTemplateTexts(), options, expand);
     // DIRNAME and FILENAME are the dialog's fields: the command line names both.
     options.folder = request.folder;
     options.outputPath = request.output;

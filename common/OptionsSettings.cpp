@@ -1,9 +1,10 @@
 #include "common/OptionsSettings.h"
 
 #include <cstdint>
+#include <iterator>
 
 #include "framework/ModuleText.h"
-#include "text/CodePageText.h"
+#include "settings/SettingKeys.h"
 #include "res/resource.h"
 
 namespace {
@@ -11,50 +12,66 @@ namespace {
 // UPPER holds both case switches: 1 upper case, 2 lower case, anything else neither.
 const int32_t kUpperCase = 1;
 const int32_t kLowerCase = 2;
-// The closing keys' values of a first start.
-const bool kExpandDefault = false;
-const bool kSubfoldersDefault = true;
 
-int32_t CaseNumber(const ListingOptions& options) {
+int32_t CaseNumber(const StoredOptions& options) {
     if (options.upperCase) return kUpperCase;
     if (options.lowerCase) return kLowerCase;
     return 0;
 }
 
+void SetCase(StoredOptions& options, int32_t number) {
+    options.upperCase = number == kUpperCase;
+    options.lowerCase = number == kLowerCase;
+}
+
+int32_t PathTypeNumber(const StoredOptions& options) { return static_cast<int32_t>(options.pathType); }
+
 // PATHTYPE is the index of the checked radio; any other number checks neither.
-PathType PathTypeOf(int32_t number) {
-    if (number == static_cast<int32_t>(PathType::Absolute)) return PathType::Absolute;
-    if (number == static_cast<int32_t>(PathType::Relative)) return PathType::Relative;
-    return PathType::Unchosen;
+void SetPathType(StoredOptions& options, int32_t number) {
+    if (number == static_cast<int32_t>(PathType::Absolute))
+        options.pathType = PathType::Absolute;
+    else if (number == static_cast<int32_t>(PathType::Relative))
+        options.pathType = PathType::Relative;
+    else
+        options.pathType = PathType::Unchosen;
 }
 
-// The file keeps texts in the ANSI code page. A path that the code page cannot hold would come
-// back naming another file, or none: such a path is not stored, and the key keeps the
-// previous one. False only when the write failed.
-bool WritePath(const std::wstring& file, const char* key, const std::wstring& path) {
-    const CodePageText& cp = CodePageText::System();
-    const CString text = cp.FromWide(path);
-    return cp.ToWide(text) != path || WriteText(file, key, text);
-}
+const KeptBy kSave = KeptBy::SaveButton;
+const KeptBy kClose = KeptBy::Closing;
 
-std::wstring ReadPath(const std::wstring& file, const char* key) { return CodePageText::System().ToWide(ReadText(file, key)); }
+// In the order each moment writes them: a fresh file lists its keys in that order.
+const SettingKey kOptionKeys[] = {
+    // section   key         member                                 default     written by
+    {"CONFIG",   "OUTDIR",   Flag(&StoredOptions::directoryNames),  1,          kSave},
+    {"CONFIG",   "TEMPLATE", Flag(&StoredOptions::useTemplate),     0,          kSave},
+    {"CONFIG",   "UPPER",    Number(&CaseNumber, &SetCase),         kUpperCase, kSave},
+    {"CONFIG",   "URL",      Flag(&StoredOptions::url),             0,          kSave},
+    {"CONFIG",   "PATHTYPE", Number(&PathTypeNumber, &SetPathType), 0,          kSave},
+    {"CONFIG",   "SIZE",     Flag(&StoredOptions::size),            1,          kSave},
+    {"CONFIG",   "DATE",     Flag(&StoredOptions::date),            1,          kSave},
+    {"CONFIG",   "ATTR",     Flag(&StoredOptions::attributes),      1,          kSave},
+    {"CONFIG",   "CRC16",    Flag(&StoredOptions::checksum),        0,          kSave},
+    {"CONFIG",   "VERSION",  Flag(&StoredOptions::fileVersion),     0,          kSave},
+    {"CONFIG",   "VERSIONP", Flag(&StoredOptions::productVersion),  0,          kSave},
+    {"CONFIG",   "FILTER",   Flag(&StoredOptions::filter),          0,          kSave},
+    {"CONFIG",   "UTF8",     Flag(&StoredOptions::utf8),            0,          kSave},
+    {"CONFIG",   "COMPARE",  Flag(&StoredOptions::compare),         0,          kSave},
+    {"STRINGS",  "FILTER",   Patterns(&StoredOptions::filterText),  0,          kSave},
+    {"STRINGS",  "EXCLUDE",  Patterns(&StoredOptions::excludeText), 0,          kSave},
+    {"TEMPLATE", nullptr,    Templates(),                           0,          kSave},
+    {"CONFIG",   "EXPAND",   Flag(&StoredOptions::expand),          0,          kClose},
+    {"CONFIG",   "SUBDIR",   Flag(&StoredOptions::subfolders),      1,          kClose},
+    {"STRINGS",  "DIRNAME",  Path(&StoredOptions::folder),          0,          kClose},
+    {"STRINGS",  "FILENAME", Path(&StoredOptions::outputPath),      0,          kClose},
+};
 
-// Patterns that the code page cannot hold would come back as other patterns: they are not
-// stored, the key keeps the previous ones, and the save counts as failed.
-bool WritePatterns(const std::wstring& file, const char* key, const std::wstring& patterns) {
-    const CodePageText& cp = CodePageText::System();
-    const CString text = cp.TextFromWide(patterns);
-    return cp.ToWide(text) == patterns && WriteText(file, key, text);
-}
+const SettingKeys kKeys = {kOptionKeys, std::size(kOptionKeys)};
 
-// A close that cannot write a key loses nothing when the file already gives its value (a
-// program kept where it may not write, closed with nothing changed): only a lost change counts.
-bool KeepSwitch(const std::wstring& file, const char* key, bool on, bool defaultOn) {
-    return WriteSwitch(file, key, on) || ReadSwitch(file, key, defaultOn) == on;
-}
-
-bool KeepPath(const std::wstring& file, const char* key, const std::wstring& path) {
-    return WritePath(file, key, path) || ReadPath(file, key) == path;
+StoredOptions Stored(const ListingOptions& options, bool expand) {
+    StoredOptions stored;
+    static_cast<ListingOptions&>(stored) = options;
+    stored.expand = expand;
+    return stored;
 }
 
 }  // namespace
@@ -67,61 +84,17 @@ TemplateTexts BuiltInTemplateTexts() {
     return texts;
 }
 
-void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand) {
-    options.directoryNames = ReadSwitch(file, "OUTDIR", true);
-    const int32_t caseNumber = ReadNumber(file, "UPPER", kUpperCase);
-    options.upperCase = caseNumber == kUpperCase;
-    options.lowerCase = caseNumber == kLowerCase;
-    options.url = ReadSwitch(file, "URL", false);
-    options.pathType = PathTypeOf(ReadNumber(file, "PATHTYPE", 0));
-    options.size = ReadSwitch(file, "SIZE", true);
-    options.date = ReadSwitch(file, "DATE", true);
-    options.attributes = ReadSwitch(file, "ATTR", true);
-    options.checksum = ReadSwitch(file, "CRC16", false);
-    options.fileVersion = ReadSwitch(file, "VERSION", false);
-    options.productVersion = ReadSwitch(file, "VERSIONP", false);
-    options.filter = ReadSwitch(file, "FILTER", false);
-    expand = ReadSwitch(file, "EXPAND", kExpandDefault);
-    options.subfolders = ReadSwitch(file, "SUBDIR", kSubfoldersDefault);
-    options.useTemplate = ReadSwitch(file, "TEMPLATE", false);
-
-    options.filterText = CodePageText::System().ToWide(ReadText(file, "FILTER"));
-    options.excludeText = CodePageText::System().ToWide(ReadText(file, "EXCLUDE"));
-    options.outputPath = ReadPath(file, "FILENAME");
-    const TemplateTexts texts = ReadTemplateTexts(file, builtIn);
-    options.headerText = texts.header;
-    options.repeatText = texts.repeat;
-    options.footerText = texts.footer;
-    options.folder = ReadPath(file, "DIRNAME");
-    options.utf8 = ReadSwitch(file, "UTF8", false);
-    options.compare = ReadSwitch(file, "COMPARE", false);
+void LoadSettings(const SettingsFile& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand) {
+    StoredOptions stored = Stored(options, expand);
+    LoadKeys(file, kKeys, builtIn, stored);
+    options = stored;
+    expand = stored.expand;
 }
 
-bool SaveSettings(const std::wstring& file, const ListingOptions& options) {
-    bool kept = WriteSwitch(file, "OUTDIR", options.directoryNames);
-    kept &= WriteSwitch(file, "TEMPLATE", options.useTemplate);
-    kept &= WriteNumber(file, "UPPER", CaseNumber(options));
-    kept &= WriteSwitch(file, "URL", options.url);
-    kept &= WriteNumber(file, "PATHTYPE", static_cast<int32_t>(options.pathType));
-    kept &= WriteSwitch(file, "SIZE", options.size);
-    kept &= WriteSwitch(file, "DATE", options.date);
-    kept &= WriteSwitch(file, "ATTR", options.attributes);
-    kept &= WriteSwitch(file, "CRC16", options.checksum);
-    kept &= WriteSwitch(file, "VERSION", options.fileVersion);
-    kept &= WriteSwitch(file, "VERSIONP", options.productVersion);
-    kept &= WriteSwitch(file, "FILTER", options.filter);
-    kept &= WriteSwitch(file, "UTF8", options.utf8);
-    kept &= WriteSwitch(file, "COMPARE", options.compare);
-    kept &= WritePatterns(file, "FILTER", options.filterText);
-    kept &= WritePatterns(file, "EXCLUDE", options.excludeText);
-    kept &= WriteTemplateTexts(file, {options.headerText, options.repeatText, options.footerText});
-    return kept;
+bool SaveSettings(const SettingsFile& file, const ListingOptions& options) {
+    return SaveKeys(file, kKeys, KeptBy::SaveButton, Stored(options, false));
 }
 
-bool SaveClosingKeys(const std::wstring& file, const ListingOptions& options, bool expand) {
-    bool kept = KeepSwitch(file, "EXPAND", expand, kExpandDefault);
-    kept &= KeepSwitch(file, "SUBDIR", options.subfolders, kSubfoldersDefault);
-    kept &= KeepPath(file, "DIRNAME", options.folder);
-    kept &= KeepPath(file, "FILENAME", options.outputPath);
-    return kept;
+bool SaveClosingKeys(const SettingsFile& file, const ListingOptions& options, bool expand) {
+    return SaveKeys(file, kKeys, KeptBy::Closing, Stored(options, expand));
 }

@@ -9,12 +9,11 @@
 // The built-in template: the texts of the program's string table (IDS_TEMPLATE_HEADER, ...).
 TemplateTexts BuiltInTemplateTexts();
 
-// Every CONFIG, STRINGS and TEMPLATE key; a missing key gives its default. expand: whether
-// the dialog opens expanded.
-void LoadSettings(const std::wstring& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand);
+// Every key; a missing key gives its default. expand: whether the dialog opens expanded.
+void LoadSettings(const SettingsFile& file, const TemplateTexts& builtIn, ListingOptions& options, bool& expand);
 // The Save button: the switches, the filter and exclusion texts and the template texts. Every key is
 // tried; false when any of them was not kept.
-bool SaveSettings(const std::wstring& file, const ListingOptions& options);
+bool SaveSettings(const SettingsFile& file, const ListingOptions& options);
 // Closing: EXPAND, SUBDIR, DIRNAME and FILENAME only; false when a key that was not kept
 // now reads other than its value (a key the file already gives as it is loses nothing).
-bool SaveClosingKeys(const std::wstring& file, const ListingOptions& options, bool expand);
+bool SaveClosingKeys(const SettingsFile& file, const ListingOptions& options, bool expand);

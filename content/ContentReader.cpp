@@ -1,12 +1,10 @@
 #include "content/ContentReader.h"
 
 #include "content/FileChecksum.h"
-#include "content/ReadPause.h"
 #include "content/VersionResource.h"
 
 bool ReadEntryContent(const std::wstring& fullPath, DWORD attributes, const ContentNeeds& needs,
                       const StopSignal& stop, EntryContent& content) {
-    PauseBeforeRead();
     const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     content.unreadError = 0;
     if (needs.checksum)

@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "content/ContentReader.h"
-#include "engine/WalkRules.h"
+#include "engine/FoundContent.h"
 
 namespace {
 
@@ -51,10 +50,10 @@ void ContentPrefetcher::Fail(std::exception_ptr failure) {
 void ContentPrefetcher::Work() {
     std::unique_lock<std::mutex> lock(mutex_);
     while (!quit_ && !stop_) {
-        EntryBatch* batch = nullptr;
+        Queued* batch = nullptr;
         if (ahead_ < kContentAhead)
-            for (const std::unique_ptr<EntryBatch>& queued : queue_)
-                if (queued->contentNext < queued->Count()) {
+            for (const std::unique_ptr<Queued>& queued : queue_)
+                if (queued->next < queued->batch->Count()) {
                     batch = queued.get();
                     break;
                 }
@@ -62,13 +61,13 @@ void ContentPrefetcher::Work() {
             work_.wait(lock);
             continue;
         }
-        const size_t index = batch->contentNext++;
-        batch->contentStates[index] = EntryBatch::kReading;
+        const size_t index = batch->next++;
+        batch->states[index] = kReading;
         ++ahead_;
         lock.unlock();
         Read(*batch, index);
         lock.lock();
-        batch->contentStates[index] = EntryBatch::kRead;
+        batch->states[index] = kRead;
         ready_.notify_all();
     }
 }
@@ -85,24 +84,37 @@ void ContentPrefetcher::TakeOnMore() {
 }
 
 void ContentPrefetcher::Queue(std::unique_ptr<EntryBatch> batch) {
-    queuedAhead_ += batch->Count();
-    const bool contentToRead = batch->Count() > 0;
-    queue_.push_back(std::move(batch));
-    if (contentToRead) work_.notify_all();
+    const size_t count = batch->Count();
+    std::unique_ptr<Queued> queued;
+    if (spare_.empty()) {
+        queued = std::make_unique<Queued>();
+    } else {
+        queued = std::move(spare_.back());
+        spare_.pop_back();
+    }
+    queued->batch = std::move(batch);
+    queued->next = 0;
+    if (needs_.Any()) {
+        queued->states.assign(count, kUnread);
+        if (queued->contents.size() < count) queued->contents.resize(count);
+    }
+    queuedAhead_ += count;
+    queue_.push_back(std::move(queued));
+    if (count > 0) work_.notify_all();
 }
 
-void ContentPrefetcher::Read(EntryBatch& batch, size_t index) {
-    if (NameHoldsSeparator(batch.RealName(index)))
-        SetUnreadContent(ERROR_INVALID_NAME, batch.contents[index]);
-    else
-        ReadEntryContent(batch.RealPath(index), batch.Attributes(index), needs_, stop_, batch.contents[index]);
+void ContentPrefetcher::Read(Queued& queued, size_t index) {
+    const EntryBatch& batch = *queued.batch;
+    ReadFoundContent(batch.At(index), batch.directory->realPath, needs_, stop_, queued.contents[index]);
 }
 
 bool ContentPrefetcher::NextBatch(const EntryBatch*& batch) {
     std::unique_lock<std::mutex> lock(mutex_);
     if (taking_) {  // every entry's content handed out: no reader holds it
-        sequence_.GiveBack(std::move(queue_.front()));
+        std::unique_ptr<Queued> done = std::move(queue_.front());
         queue_.pop_front();
+        sequence_.GiveBack(std::move(done->batch));
+        spare_.push_back(std::move(done));
         taking_ = false;
     }
     if (needs_.Any()) TakeOnMore();
@@ -116,26 +128,26 @@ bool ContentPrefetcher::NextBatch(const EntryBatch*& batch) {
         else Queue(std::move(next));
     }
     taking_ = true;
-    batch = queue_.front().get();
+    batch = queue_.front()->batch.get();
     return true;
 }
 
 bool ContentPrefetcher::Content(size_t index, const EntryContent*& content) {
     std::unique_lock<std::mutex> lock(mutex_);
-    EntryBatch& batch = *queue_.front();
+    Queued& batch = *queue_.front();
     --queuedAhead_;
     TakeOnMore();
-    if (batch.contentStates[index] == EntryBatch::kUnread) {  // every entry before it is taken on
-        batch.contentNext = index + 1;
-        batch.contentStates[index] = EntryBatch::kReading;
+    if (batch.states[index] == kUnread) {  // every entry before it is taken on
+        batch.next = index + 1;
+        batch.states[index] = kReading;
         lock.unlock();
         Read(batch, index);
         lock.lock();
-        batch.contentStates[index] = EntryBatch::kRead;
+        batch.states[index] = kRead;
     } else {
-        ready_.wait(lock, [&] { return batch.contentStates[index] == EntryBatch::kRead || stop_ || failure_; });
+        ready_.wait(lock, [&] { return batch.states[index] == kRead || stop_ || failure_; });
         if (failure_) std::rethrow_exception(failure_);
-        if (batch.contentStates[index] != EntryBatch::kRead) return false;
+        if (batch.states[index] != kRead) return false;
         --ahead_;
         work_.notify_one();  // room for one more entry's content
     }

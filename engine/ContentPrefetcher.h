@@ -7,7 +7,7 @@
 // - queue_ holds the batches taken from the sequence, in walk order; its front is the
 //   taker's batch once the taker has one.
 // - In walk order, the entries whose content is taken on (read or being read) come before
-//   every entry whose content nobody has taken on; each batch's contentNext marks the line.
+//   every entry whose content nobody has taken on; each queued batch's next marks the line.
 // - ahead_ counts entries a reader has taken on and the taker has not had yet; readers take
 //   one on only while it is under kContentAhead. The taker reads its entry itself when
 //   nobody has taken it on.
@@ -47,10 +47,21 @@ public:
     bool Content(size_t index, const EntryContent*& content);
 
 private:
+    enum ContentState : unsigned char { kUnread, kReading, kRead };
+    // A batch taken from the sequence, with its entries' content texts and what became of each.
+    struct Queued {
+        std::unique_ptr<EntryBatch> batch;
+        // One for each entry when content is needed. Grown only before the batch is queued:
+        // readers hold references into it.
+        std::vector<EntryContent> contents;
+        std::vector<ContentState> states;
+        size_t next = 0;  // the first entry whose content nobody has taken on
+    };
+
     void Work();
     void TakeOnMore();
     void Queue(std::unique_ptr<EntryBatch> batch);
-    void Read(EntryBatch& batch, size_t index);
+    void Read(Queued& queued, size_t index);
     void Fail(std::exception_ptr failure);
 
     FolderSequence& sequence_;
@@ -65,7 +76,8 @@ private:
     bool quit_ = false;
     std::exception_ptr failure_;  // what a reader threw: the entry it read will never be read
 
-    std::deque<std::unique_ptr<EntryBatch>> queue_;
+    std::deque<std::unique_ptr<Queued>> queue_;
+    std::vector<std::unique_ptr<Queued>> spare_;  // done with, for reuse (their texts' buffers)
     bool taking_ = false;       // queue_.front() is the taker's batch
     bool ended_ = false;        // the sequence has no batch left
     size_t queuedAhead_ = 0;    // entries queued that the taker has not had yet

@@ -8,9 +8,15 @@
 
 namespace {
 
+// Also the longest line read: a path holds at most 32,767 UTF-16 units, at most three bytes each,
+// so a listing line of a megabyte is no listing line.
 const size_t kReadBytes = 1 << 20;
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 const size_t kByteOrderMarkSize = sizeof kByteOrderMark - 1;
+
+bool BeginsWith(const std::vector<char>& buffer, size_t size, const char* bytes, size_t count) {
+    return size >= count && std::memcmp(buffer.data(), bytes, count) == 0;
+}
 
 }  // namespace
 
@@ -31,12 +37,14 @@ bool EarlierListing::Open(const std::wstring& path, bool utf8Output) {
 bool EarlierListing::Rewind() {
     LARGE_INTEGER start = {};
     failed_ = !SetFilePointerEx(file_.Get(), start, nullptr, FILE_BEGIN);
+    tooLong_ = false;
     atEnd_ = failed_;
     begin_ = end_ = 0;
     if (failed_) return false;
     while (end_ < kByteOrderMarkSize && Refill()) {
     }
-    utf8File_ = end_ >= kByteOrderMarkSize && std::memcmp(buffer_.data(), kByteOrderMark, kByteOrderMarkSize) == 0;
+    utf8File_ = BeginsWith(buffer_, end_, kByteOrderMark, kByteOrderMarkSize);
+    utf16File_ = BeginsWith(buffer_, end_, "\xFF\xFE", 2) || BeginsWith(buffer_, end_, "\xFE\xFF", 2);
     if (utf8File_) begin_ = kByteOrderMarkSize;
     return !failed_;
 }
@@ -48,7 +56,10 @@ bool EarlierListing::Refill() {
         end_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);  // one line longer than the buffer
+    if (end_ == buffer_.size()) {  // one line fills the buffer
+        tooLong_ = true;
+        return false;
+    }
     DWORD read = 0;
     const size_t room = buffer_.size() - end_;
     const DWORD want = room > kReadBytes ? static_cast<DWORD>(kReadBytes) : static_cast<DWORD>(room);
@@ -59,6 +70,12 @@ bool EarlierListing::Refill() {
 }
 
 bool EarlierListing::NextLine(std::string& line) {
+    if (!NextLineAsWritten(line)) return false;
+    ToOutputEncoding(line);
+    return true;
+}
+
+bool EarlierListing::NextLineAsWritten(std::string& line) {
     size_t searched = begin_;
     for (;;) {
         const void* found = std::memchr(buffer_.data() + searched, '\n', end_ - searched);
@@ -72,15 +89,19 @@ bool EarlierListing::NextLine(std::string& line) {
         }
         searched = end_ - begin_;  // where the search goes on once the buffer is moved
         if (!Refill()) {
-            if (failed_ || begin_ == end_) return false;
+            if (Failed() || begin_ == end_) return false;
             line.assign(buffer_.data() + begin_, end_ - begin_);  // the last line, with no line end
             if (!line.empty() && line.back() == '\r') line.pop_back();
             begin_ = end_;
             break;
         }
     }
-    ToOutputEncoding(line);
     return true;
+}
+
+const TextEncoding& EarlierListing::WrittenEncoding() const {
+    if (utf8File_) return Utf8Text::Instance();
+    return CodePageText::System();
 }
 
 void EarlierListing::ToOutputEncoding(std::string& line) const {

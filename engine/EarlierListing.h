@@ -2,13 +2,15 @@
 // An earlier listing read line by line as a comparison goes, never held whole. It is held open
 // for the whole run, shared for reading only: nothing can change it meanwhile, nor can the run
 // create its output over it. A UTF-8 byte-order mark says UTF-8, else the text is the code
-// page's; lines end with CR LF or LF, and each comes in the output's encoding.
+// page's; lines end with CR LF or LF, and each comes in the output's encoding. A line longer
+// than any listing line can be is never read whole: reading stops there (LineTooLong).
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
 #include "framework/FileHandle.h"
+#include "text/TextEncoding.h"
 
 class EarlierListing {
 public:
@@ -23,7 +25,14 @@ public:
     bool Rewind();
     // The next line without its line end; false at the end, or when reading failed (Failed).
     bool NextLine(std::string& line);
-    bool Failed() const { return failed_; }
+    // The same in the listing's own encoding (WrittenEncoding), as its bytes stand.
+    bool NextLineAsWritten(std::string& line);
+    const TextEncoding& WrittenEncoding() const;
+    // Whether it begins with a UTF-16 byte-order mark, either way round: not a text of ours.
+    bool IsUtf16() const { return utf16File_; }
+    // Whether reading stopped at a line longer than any listing line.
+    bool LineTooLong() const { return tooLong_; }
+    bool Failed() const { return failed_ || tooLong_; }
     void Close();
 
 private:
@@ -33,6 +42,8 @@ private:
 
     FileHandle file_;
     bool utf8File_ = false;
+    bool utf16File_ = false;
+    bool tooLong_ = false;
     bool utf8Output_ = false;
     bool failed_ = false;
     bool atEnd_ = false;

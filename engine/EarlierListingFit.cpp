@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -13,16 +14,33 @@ bool IsTemplateLine(const std::string& line) {
     return line.empty() || line[0] == '<' || line[0] == '"' || line.rfind("{\"", 0) == 0;
 }
 
-// A drive ("C:\"), a UNC path ("\\server") or, in URL form, "file://".
-bool IsAbsolutePath(const std::string& line, bool url) {
-    if (url) return line.rfind("file://", 0) == 0;
-    if (line.rfind("\\\\", 0) == 0) return true;
+// prefix: in lower case.
+bool BeginsWithoutCase(const std::string& line, const char* prefix) {
+    const size_t length = std::strlen(prefix);
+    if (line.size() < length) return false;
+    for (size_t i = 0; i < length; ++i) {
+        const char c = line[i] >= 'A' && line[i] <= 'Z' ? static_cast<char>(line[i] - 'A' + 'a') : line[i];
+        if (c != prefix[i]) return false;
+    }
+    return true;
+}
+
+// A drive ("C:\"), a UNC path ("\\server") or the URL form of either ("file://", in upper case
+// too): no relative path begins so, whatever its form, since no name holds ":".
+bool IsAbsolutePath(const std::string& line) {
+    if (BeginsWithoutCase(line, "file://") || line.rfind("\\\\", 0) == 0) return true;
     return line.size() >= 3 && line[1] == ':' && line[2] == '\\';
+}
+
+// What the order of two neighbouring lines says, by the rule the listing was sorted by.
+bool InOrder(const std::string& previous, const std::string& line, const TextEncoding& encoding) {
+    return encoding.Compare(previous.c_str(), line.c_str()) <= 0;
 }
 
 }  // namespace
 
 RunResult CheckEarlierListing(EarlierListing& earlier, const ListingOptions& options) {
+    if (earlier.IsUtf16()) return RunResult::EarlierUtf16;
     // The version columns are left out of a line whose file has no version.
     size_t fixedColumns = 1;
     for (bool column : {options.size, options.date, options.attributes, options.checksum}) fixedColumns += column;
@@ -30,13 +48,19 @@ RunResult CheckEarlierListing(EarlierListing& earlier, const ListingOptions& opt
     for (bool column : {options.fileVersion, options.productVersion}) mostColumns += column;
     const bool absolute = options.pathType == PathType::Absolute;
     RunResult fit = RunResult::Complete;
-    std::string line;
-    while (fit == RunResult::Complete && earlier.NextLine(line)) {
+    std::string line, previous;
+    // The lines as written: the order is the listing's own encoding's.
+    const TextEncoding& order = earlier.WrittenEncoding();
+    while (fit == RunResult::Complete && earlier.NextLineAsWritten(line)) {
         const size_t columns = 1 + static_cast<size_t>(std::count(line.begin(), line.end(), '\t'));
-        if (IsTemplateLine(line)) fit = RunResult::EarlierTemplate;
+        if (line.find('\0') != std::string::npos) fit = RunResult::EarlierNotText;
+        else if (IsTemplateLine(line)) fit = RunResult::EarlierTemplate;
         else if (columns < fixedColumns || columns > mostColumns) fit = RunResult::EarlierOtherColumns;
-        else if (IsAbsolutePath(line, options.url) != absolute) fit = RunResult::EarlierOtherPaths;
+        else if (IsAbsolutePath(line) != absolute) fit = RunResult::EarlierOtherPaths;
+        else if (!previous.empty() && !InOrder(previous, line, order)) fit = RunResult::EarlierOutOfOrder;
+        previous.swap(line);
     }
+    if (earlier.LineTooLong()) return RunResult::EarlierLineTooLong;
     if (earlier.Failed() || !earlier.Rewind()) return RunResult::EarlierUnreadable;
     return fit;
 }

@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "content/ReadPause.h"
-#include "engine/DirectorySearch.h"
+#include "engine/DirectoryStep.h"
 
 namespace {
 
@@ -30,22 +29,28 @@ struct FolderSequence::Slot {
     std::vector<Directory> children;             // its subdirectories found so far, in order
 };
 
-// What one thread needs to read directories: its rules and its buffers.
-struct FolderSequence::Reader {
+// What one thread needs to read directories: its rules and its buffers; it fills the batch
+// it reads into and gathers the subdirectories found.
+struct FolderSequence::Reader final : DirectoryStepTaker {
     Reader(const ListingJob& job, const TextEncoding& encoding, const StopSignal& stop,
            std::atomic<uint64_t>& inexactNames)
         : rules(job, encoding, stop, inexactNames) {}
 
+    bool Listed(const WalkedEntry& listed) override {
+        batch->Add(listed);
+        return batch->Count() < kBatchEntries;
+    }
+    void Entered(Directory child) override { children.push_back(std::move(child)); }
+
     WalkRules rules;
     WalkedEntry entry;
     std::vector<Directory> children;
+    EntryBatch* batch = nullptr;  // the batch being read
 };
 
-FolderSequence::FolderSequence(const ListingJob& job, const TextEncoding& encoding, bool withContent,
-                               unsigned readers, Directory root, const StopSignal& stop,
-                               std::atomic<uint64_t>& inexactNames)
-    : withContent_(withContent),
-      stop_(stop),
+FolderSequence::FolderSequence(const ListingJob& job, const TextEncoding& encoding, unsigned readers,
+                               Directory root, const StopSignal& stop, std::atomic<uint64_t>& inexactNames)
+    : stop_(stop),
       wakeReaders_(stop, mutex_, work_),
       wakeTaker_(stop, mutex_, ready_) {
     slots_.push_back(std::make_unique<Slot>(std::move(root)));
@@ -108,7 +113,7 @@ void FolderSequence::ReadBatchOf(Slot& slot, std::unique_lock<std::mutex>& lock,
         batch = std::move(spare_.back());
         spare_.pop_back();
     }
-    batch->Reset(slot.directory, !slot.begun, withContent_);
+    batch->Reset(slot.directory, !slot.begun);
     slot.begun = true;
     ++batchesHeld_;
     lock.unlock();
@@ -134,30 +139,11 @@ void FolderSequence::ReadBatchOf(Slot& slot, std::unique_lock<std::mutex>& lock,
 // Reads the directory's entries on into the batch: true at the directory's end, false when
 // the batch is full or a stop came.
 bool FolderSequence::ReadEntries(Slot& slot, EntryBatch& batch, Reader& reader) {
-    PauseBeforeRead();
-    if (slot.directory->nameHoldsSeparator) {  // its path leads elsewhere: nothing is searched
-        batch.searchError = ERROR_INVALID_NAME;
-        return true;
-    }
-    if (!slot.search) {
-        slot.search = std::make_unique<DirectorySearch>(slot.directory->realPath + L"*");
-        if (!reader.rules.MayRead(*slot.search, *slot.directory)) {
-            slot.search.reset();
-            return true;
-        }
-    }
-    WalkedEntry& entry = reader.entry;
-    while (batch.Count() < kBatchEntries) {
-        if (!reader.rules.Step(*slot.search, *slot.directory, entry)) {
-            if (stop_) return false;
-            batch.searchError = slot.search->Error();
-            slot.search.reset();
-            return true;
-        }
-        if (entry.listed) batch.Add(entry);
-        if (entry.entered) reader.children.push_back(std::move(entry.child));
-    }
-    return false;
+    reader.batch = &batch;
+    DWORD unread = 0;
+    const bool end = StepDirectory(*slot.directory, slot.search, reader.rules, reader.entry, reader, stop_, unread);
+    if (end) batch.searchError = unread;
+    return end;
 }
 
 void FolderSequence::AppendChildren() {

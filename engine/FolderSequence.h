@@ -36,11 +36,9 @@
 
 class FolderSequence {
 public:
-    // Starts readers threads on the walk from root; withContent: the batches keep room for the
-    // entries' content texts.
-    // inexactNames: as for WalkRules.
-    FolderSequence(const ListingJob& job, const TextEncoding& encoding, bool withContent, unsigned readers,
-                   Directory root, const StopSignal& stop, std::atomic<uint64_t>& inexactNames);
+    // Starts readers threads on the walk from root. inexactNames: as for WalkRules.
+    FolderSequence(const ListingJob& job, const TextEncoding& encoding, unsigned readers, Directory root,
+                   const StopSignal& stop, std::atomic<uint64_t>& inexactNames);
     // Ends the readers and waits for them.
     ~FolderSequence();
     FolderSequence(const FolderSequence&) = delete;
@@ -65,7 +63,6 @@ private:
     void AppendChildren();
     void Fail(std::exception_ptr failure);
 
-    const bool withContent_;
     const StopSignal& stop_;
 
     std::mutex mutex_;

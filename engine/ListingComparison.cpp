@@ -14,7 +14,7 @@ public:
 
     bool Take(const char* line, size_t length) {
         // The most common case first: the same line, no path to cut out.
-        if (haveEarlier_ && earlierLine_.size() == length && std::memcmp(earlierLine_.data(), line, length) == 0) {
+        if (SameAsEarlier(line, length)) {
             ++counts_.unchanged;
             return Advance();
         }
@@ -25,6 +25,11 @@ public:
             if (!Write('-', earlierLine_.data(), earlierLine_.size()) || !Advance()) return false;
         }
         if (haveEarlier_ && order == 0) {
+            // The entries gone may have led to the same line again.
+            if (SameAsEarlier(line, length)) {
+                ++counts_.unchanged;
+                return Advance();
+            }
             ++counts_.changed;
             return Write('<', earlierLine_.data(), earlierLine_.size()) && Write('>', line, length) && Advance();
         }
@@ -42,6 +47,10 @@ public:
     }
 
 private:
+    bool SameAsEarlier(const char* line, size_t length) const {
+        return haveEarlier_ && earlierLine_.size() == length && std::memcmp(earlierLine_.data(), line, length) == 0;
+    }
+
     static void PathOf(const char* line, size_t length, std::string& path) {
         const void* tab = std::memchr(line, '\t', length);
         path.assign(line, tab ? static_cast<size_t>(static_cast<const char*>(tab) - line) : length);

@@ -19,4 +19,7 @@ struct ListingGaps {
     // Names the output's encoding cannot hold (written with "?"), counted as the walk met them:
     // listed, or entered as a folder.
     std::atomic<uint64_t> inexactNames{0};
+    // Why the run failed, when the system gave a reason: the folder to list could not be
+    // searched, or the output could not be created or written (out of memory too); else 0.
+    DWORD failure = 0;
 };

@@ -1,6 +1,9 @@
 #include "engine/ListingJob.h"
 
+#include <utility>
+
 #include "engine/Exclusions.h"
+#include "format/TemplateSections.h"
 #include "text/CodePageText.h"
 #include "text/Utf8Text.h"
 
@@ -12,13 +15,27 @@ unsigned DefaultReaderThreads() {
 }
 
 ListingJob::ListingJob(const ListingOptions& chosen) : options(chosen) {
-    if (options.compare) options.useTemplate = false;  // a comparison is of list-form lines
     if (options.filter) SplitFilterText(options.filterText, filterList);
     SplitExclusionText(options.excludeText, excludedNames, excludedPaths);
-    if (!options.utf8) return;
-    const TextEncoding& utf8 = Utf8Text::Instance();
-    for (CString* text : {&options.headerText, &options.repeatText, &options.footerText})
-        *text = utf8.FromCodePage(*text);
+    std::wstring& folder = options.folder;
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    Derive();
+}
+
+ListingJob::ListingJob(const ListingOptions& chosen, PathList listed)
+    : options(chosen), listsPaths(true), paths(std::move(listed)) {
+    options.folder.clear();
+    options.compare = false;
+    options.subfolders = false;
+    Derive();
+}
+
+void ListingJob::Derive() {
+    if (options.compare) options.useTemplate = false;  // a comparison is of list-form lines
+    for (CString* text : {&options.headerText, &options.repeatText, &options.footerText}) {
+        if (options.utf8) *text = Utf8Text::Instance().FromCodePage(*text);
+        if (options.useTemplate) *text = KeepChosenSections(*text, options, Encoding());
+    }
 }
 
 const TextEncoding& ListingJob::Encoding() const {

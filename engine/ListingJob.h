@@ -1,8 +1,12 @@
 #pragma once
-// What one run lists: the user's options frozen at its start, with the texts made ready for
-// the output's encoding, and the filter patterns split from them. A run owns its job; during
-// the run only the run changes it (the folder's "\").
+// What one run lists: the user's options frozen at its start and made whole once, when the
+// job is made: what excludes what, the folder with its "\", the texts made ready for the
+// output's encoding, and the filter patterns split from them. Nothing changes it afterwards
+// but the path run taking its paths out as it lists them.
 #include <windows.h>
+
+#include <list>
+#include <string>
 
 #include "engine/WildcardFilter.h"
 #include "format/ListingOptions.h"
@@ -13,17 +17,26 @@
 // system) and at most eight.
 unsigned DefaultReaderThreads();
 
+using PathList = std::list<std::wstring>;
+
 struct ListingJob {
-    ListingJob() = default;
-    // Takes the options, the filter's patterns split when it is on and the exclusions' always;
-    // the template texts are converted into the output's encoding. A comparing run lists
-    // without the template.
+    // A folder run: takes the options, the filter's patterns split when it is on and the
+    // exclusions' always; the template texts are converted into the output's encoding, their
+    // column sections kept or left out by the columns chosen (format/TemplateSections.h). A
+    // comparing run lists without the template. The folder ends with "\" (unless empty).
     explicit ListingJob(const ListingOptions& chosen);
+    // A path run over the given paths, in this order: decided before anything else is derived
+    // from the options, it never compares (no earlier listing holds these paths in a folder's
+    // order), filters, excludes or descends, and has no folder (each line carries its own;
+    // DIRNAME stays empty).
+    ListingJob(const ListingOptions& chosen, PathList listed);
 
     // The output's encoding: UTF-8 or the system's code page.
     const TextEncoding& Encoding() const;
 
     ListingOptions options;
+    bool listsPaths = false;
+    PathList paths;          // a path run's paths not listed yet
     PatternList filterList;  // the patterns, in the order typed
     // The exclusions' patterns: matched against names, and against paths below the folder.
     PatternList excludedNames;
@@ -36,4 +49,8 @@ struct ListingJob {
     // When not null, the output goes to this handle, opened elsewhere (standard output, say),
     // instead of a file created at options.outputPath; the run never closes it.
     HANDLE outputHandle = nullptr;
+
+private:
+    // What follows from the options once the kind of run has set what it excludes.
+    void Derive();
 };

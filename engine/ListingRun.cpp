@@ -1,5 +1,6 @@
 #include "engine/ListingRun.h"
 
+#include <new>
 #include <utility>
 
 #include "engine/DirectorySearch.h"
@@ -10,25 +11,18 @@
 
 namespace {
 
-// Whether the folder's entries cannot be read from the first (an empty folder can).
-bool FolderUnreadable(const std::wstring& folder) {
+// Why the folder's entries cannot be read from the first (an empty folder can); 0 when they can.
+DWORD FolderSearchError(const std::wstring& folder) {
     std::wstring pattern = ExtendedPath(folder);
     if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
-    return DirectorySearch(pattern + L"*").Error() != 0;
+    return DirectorySearch(pattern + L"*").Error();
 }
 
 }  // namespace
 
 ListingRun::ListingRun(const ListingOptions& options) : job_(options) {}
 
-ListingRun::ListingRun(const ListingOptions& options, PathList paths)
-    : job_(options), paths_(std::move(paths)), listsPaths_(true) {
-    job_.options.folder.clear();  // each line carries its own folder; DIRNAME stays empty
-    job_.filterList.clear();      // nothing is filtered
-    job_.excludedNames.clear();   // nor excluded: each path was chosen by itself
-    job_.excludedPaths.clear();
-    job_.options.compare = false; // no earlier listing holds these paths in a folder's order
-}
+ListingRun::ListingRun(const ListingOptions& options, PathList paths) : job_(options, std::move(paths)) {}
 
 ListingRun::~ListingRun() {
     RequestStop();
@@ -51,18 +45,22 @@ void ListingRun::RunHere() {
 }
 
 void ListingRun::Work() {
-    if (!listsPaths_ && FolderUnreadable(job_.options.folder)) {
+    if (!job_.listsPaths && (gaps_.failure = FolderSearchError(job_.options.folder)) != 0) {
         result_ = RunResult::FolderUnreadable;
         return;
     }
     try {
-        result_ = WriteListing(job_, progress_, stop_, gaps_, [this](OutputWriter& writer) {
-            return listsPaths_ ? ListPaths(writer, paths_, stop_) : WalkFolder(job_, writer, stop_);
-        }, &comparison_);
-    } catch (...) {
+        result_ = WriteListing(job_, progress_, stop_, gaps_, [this](EntryIntake& intake) {
+            return job_.listsPaths ? ListPaths(job_, intake, stop_) : WalkFolder(job_, intake, stop_);
+        }, comparison_);
+    } catch (const std::bad_alloc&) {
         // Out of memory (here or on a reader thread, whose failure is thrown again here): the
         // lines held are given up and the file is closed as it stands, as after a failed
         // write; the front end stays to say so.
+        gaps_.failure = ERROR_NOT_ENOUGH_MEMORY;
+        result_ = RunResult::WriteFailed;
+    } catch (...) {
+        // Whatever else a thread of the run threw ends it the same way, for want of a reason.
         result_ = RunResult::WriteFailed;
     }
 }

@@ -14,13 +14,11 @@
 
 #include "engine/ListingGaps.h"
 #include "engine/ListingJob.h"
-#include "engine/PathListing.h"
 #include "engine/RunProgress.h"
 #include "engine/RunResult.h"
 #include "format/ComparisonCounts.h"
 #include "format/ListingOptions.h"
 #include "framework/StopSignal.h"
-#include "framework/Strings.h"
 #include "framework/WorkerThread.h"
 
 class ListingRun {
@@ -69,15 +67,13 @@ public:
     bool IsWriting() const { return progress_.writing.load(std::memory_order_relaxed); }
     // A comparing run's counts; read them once IsRunning() is false.
     const ComparisonCounts& Comparison() const { return comparison_; }
-    // The job as the run holds it (the folder ends with "\" once the run has begun).
+    // The job as the run holds it, made whole when the run was made (see ListingJob).
     const ListingJob& Job() const { return job_; }
 
 private:
     void Work();
 
     ListingJob job_;
-    PathList paths_;
-    bool listsPaths_ = false;
     std::atomic<bool> running_{true};
     StopSignal stop_;
     std::atomic<RunResult> result_{RunResult::Complete};

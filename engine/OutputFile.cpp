@@ -18,17 +18,24 @@ bool OutputFile::Create(const std::wstring& path) {
     Close();
     FileHandle file(CreationPath(path), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, CREATE_ALWAYS,
                     FILE_ATTRIBUTE_NORMAL);
+    const DWORD error = file.IsOpen() ? 0 : GetLastError();
     // A device name opens the device, and the lines would go nowhere (NUL) or elsewhere.
-    if (!Attach(file.IsDiskFile() ? file.Get() : INVALID_HANDLE_VALUE)) return false;
+    if (!Attach(file.IsDiskFile() ? file.Get() : INVALID_HANDLE_VALUE)) {
+        error_ = error;
+        return false;
+    }
     created_ = std::move(file);
+    createdPath_ = CreationPath(path);
     return true;
 }
 
 bool OutputFile::Attach(HANDLE handle) {
     Close();
     handle_ = handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+    createdPath_.clear();
     written_ = 0;
     failed_ = false;
+    error_ = 0;
     pending_.reserve(kPieceBytes);
     return handle_ != nullptr;
 }
@@ -62,7 +69,14 @@ bool OutputFile::WriteAll(const char* data, size_t size) {
         const DWORD want = size > kMaxWrite ? kMaxWrite : static_cast<DWORD>(size);
         DWORD done = 0;
         // A short write (a full disk) is a failure too, not only an error return.
-        if (!write_(handle_, data, want, &done, nullptr) || done != want) return false;
+        if (!write_(handle_, data, want, &done, nullptr)) {
+            error_ = GetLastError();
+            return false;
+        }
+        if (done != want) {
+            error_ = ERROR_DISK_FULL;  // what a short write to a disk file means
+            return false;
+        }
         data += done;
         size -= done;
     }
@@ -96,4 +110,12 @@ bool OutputFile::Close() {
     handle_ = nullptr;
     pending_.clear();
     return ok;
+}
+
+void OutputFile::Discard() {
+    pending_.clear();
+    const bool created = handle_ && created_.IsOpen();
+    const std::wstring path = createdPath_;
+    Close();
+    if (created) DeleteFileW(path.c_str());
 }

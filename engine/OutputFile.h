@@ -34,6 +34,12 @@ public:
     bool WriteBytes(const char* data, size_t length);
     // Writes what is gathered and closes the file; false when any write failed.
     bool Close();
+    // Closes the file without writing what is gathered, and removes it when it was created
+    // here; an open handle given is left as it stands.
+    void Discard();
+    // Why the file could not be created or written: the system's error code; 0 when nothing
+    // failed, or the system gave no reason (a device's name).
+    DWORD Error() const { return error_; }
 
 private:
     bool Flush();
@@ -42,8 +48,10 @@ private:
 
     WriteFunction write_;
     HANDLE handle_ = nullptr;
+    std::wstring createdPath_;  // the file created here, while it is open
     CString pending_;          // whole lines with their CR LF, not yet written
     uint64_t written_ = 0;     // bytes of the file that hold whole lines
     bool failed_ = false;
+    DWORD error_ = 0;
     FileHandle created_;       // created here: cut back after a failure, closed at the end
 };

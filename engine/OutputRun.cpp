@@ -1,18 +1,32 @@
 #include "engine/OutputRun.h"
 
-RunResult WriteListing(ListingJob& job, RunProgress& progress, const StopSignal& stop, ListingGaps& gaps,
-                       const std::function<bool(OutputWriter&)>& collect, ComparisonCounts* comparison) {
-    OutputWriter writer(job, progress, stop);
-    writer.Begin();
-    const RunResult earlier = writer.OpenEarlierListing();
-    if (earlier != RunResult::Complete) return earlier;
-    if (!writer.Open()) return RunResult::CannotCreate;
-    const bool complete = collect(writer);
-    gaps.unread = std::move(writer.Gaps().unread);
-    gaps.inexactNames = writer.Gaps().inexactNames.load();
-    writer.AddHeaderAndFooter();
-    const bool written = writer.WriteAndClose();
-    if (comparison) *comparison = writer.Comparison();
-    if (!written) return RunResult::WriteFailed;
+#include <memory>
+
+#include "engine/ComparedListing.h"
+#include "engine/EarlierListing.h"
+#include "engine/PlainListing.h"
+#include "engine/RunFiles.h"
+
+RunResult WriteListing(const ListingJob& job, RunProgress& progress, const StopSignal& stop, ListingGaps& gaps,
+                       const std::function<bool(EntryIntake&)>& collect, ComparisonCounts& comparison) {
+    EarlierListing earlier;  // held open from before the files are created until compared
+    if (job.options.compare) {
+        const RunResult fit = ComparedListing::OpenEarlier(earlier, job.options);
+        if (fit != RunResult::Complete) return fit;
+    }
+    const std::unique_ptr<RunFiles> files = RunFiles::Create(job, gaps.failure);
+    if (!files) return RunResult::CannotCreate;
+    std::unique_ptr<ListingOutput> output;
+    if (job.options.compare) output = std::make_unique<ComparedListing>(job, *files, earlier, comparison);
+    else output = std::make_unique<PlainListing>(job, *files);
+    EntryIntake intake(job, *output, *files, gaps, progress, stop);
+    const bool complete = collect(intake);
+    progress.writing.store(true, std::memory_order_relaxed);
+    bool written = output->Finish(complete);
+    written = files->Close() && written;
+    if (!written) {
+        gaps.failure = files->Error();
+        return RunResult::WriteFailed;
+    }
     return complete ? RunResult::Complete : RunResult::Stopped;
 }

@@ -8,14 +8,15 @@
 
 namespace {
 
-bool ListOnePath(OutputWriter& writer, const std::wstring& path, const StopSignal& stop, WalkedEntry& entry) {
+bool ListOnePath(EntryIntake& intake, const TextEncoding& encoding, const std::wstring& path,
+                 const StopSignal& stop, WalkedEntry& entry) {
     const std::wstring directory = DirectoryWithBackslash(path);
-    writer.SetDirectory(writer.Encoding().FromWide(directory), ExtendedPath(directory));
+    intake.SetDirectory(encoding.FromWide(directory), ExtendedPath(directory));
     // The path itself (not a pattern); gone meanwhile, or not searchable: no line, no message.
     DirectorySearch search(ExtendedPath(path));
-    if (!NextWalkedEntry(search, writer.Encoding(), stop, entry)) return !stop;
-    if (entry.inexactName) writer.Gaps().inexactNames.fetch_add(1, std::memory_order_relaxed);
-    return writer.FormatEntry(entry.record, entry.name);
+    if (!NextWalkedEntry(search, encoding, stop, entry)) return !stop;
+    if (entry.inexactName) intake.Gaps().inexactNames.fetch_add(1, std::memory_order_relaxed);
+    return intake.Add(entry.found);
 }
 
 }  // namespace
@@ -27,13 +28,14 @@ std::wstring DirectoryWithBackslash(const std::wstring& path) {
     return path.substr(0, last + 1);
 }
 
-bool ListPaths(OutputWriter& writer, PathList& paths, const StopSignal& stop) {
+bool ListPaths(ListingJob& job, EntryIntake& intake, const StopSignal& stop) {
     WalkedEntry entry;
+    PathList& paths = job.paths;
     while (!paths.empty()) {
         if (stop) return false;
         const std::wstring path = paths.front();
         paths.pop_front();
-        if (!ListOnePath(writer, path, stop, entry)) return false;
+        if (!ListOnePath(intake, job.Encoding(), path, stop, entry)) return false;
     }
     return true;
 }

@@ -8,9 +8,14 @@ enum class RunResult {
     WriteFailed,   // writing the output failed, or memory ran out; the file holds what was written
     FolderUnreadable,  // the folder to list could not be searched; nothing was created
     // A comparing run refused before anything was written: the earlier listing is missing or
-    // unreadable, is a template's output, has other columns, or the other path form.
+    // unreadable, is a template's output, has other columns, or the other path form; its lines
+    // are out of order, hold NUL bytes, are UTF-16, or one is longer than any listing line.
     EarlierUnreadable,
     EarlierTemplate,
     EarlierOtherColumns,
     EarlierOtherPaths,
+    EarlierOutOfOrder,
+    EarlierNotText,
+    EarlierUtf16,
+    EarlierLineTooLong,
 };

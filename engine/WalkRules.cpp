@@ -5,10 +5,21 @@
 
 namespace {
 
-bool IsDirectory(const WIN32_FIND_DATAW& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
-
 // A junction, a symbolic link or a mount point (Wine shows a Unix link to a folder so too).
-bool IsLink(const WIN32_FIND_DATAW& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
+bool IsLink(const FoundEntry& entry) { return (entry.attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
+
+// The one place the separator rule is decided: a path built from such a name names another
+// entry.
+bool NameHoldsSeparator(const wchar_t* name) { return std::wcspbrk(name, L"\\/") != nullptr; }
+
+void Found(const WIN32_FIND_DATAW& record, FoundEntry& entry) {
+    entry.attributes = record.dwFileAttributes;
+    entry.size = (static_cast<uint64_t>(record.nFileSizeHigh) << 32) | record.nFileSizeLow;
+    entry.created = record.ftCreationTime;
+    entry.written = record.ftLastWriteTime;
+    entry.realName.assign(record.cFileName);
+    entry.unreadError = NameHoldsSeparator(record.cFileName) ? ERROR_INVALID_NAME : 0;
+}
 
 bool SameTime(const FILETIME& a, const FILETIME& b) {
     return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
@@ -22,21 +33,21 @@ std::wstring ParentPath(const std::wstring& realPath) {
 
 }  // namespace
 
-bool NameHoldsSeparator(const wchar_t* name) { return std::wcspbrk(name, L"\\/") != nullptr; }
-
 bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, const StopSignal& stop,
                      WalkedEntry& entry) {
-    WIN32_FIND_DATAW& record = entry.record;
+    WIN32_FIND_DATAW record;
     do {
         if (!search.Next(record) || stop) return false;
-    } while (IsDirectory(record) && record.cFileName[0] == L'.');
-    if (NameHoldsSeparator(record.cFileName)) {  // in UTF-16: a code page's trail byte may be 0x5C
-        std::wstring shown = record.cFileName;
+    } while ((record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && record.cFileName[0] == L'.');
+    FoundEntry& found = entry.found;
+    Found(record, found);
+    if (found.unreadError == ERROR_INVALID_NAME) {  // in UTF-16: a code page's trail byte may be 0x5C
+        std::wstring shown = found.realName;
         std::replace(shown.begin(), shown.end(), L'\\', L'?');
         std::replace(shown.begin(), shown.end(), L'/', L'?');
-        entry.inexactName = !encoding.FromWide(shown.data(), shown.size(), entry.name);
+        entry.inexactName = !encoding.FromWide(shown.data(), shown.size(), found.name);
     } else {
-        entry.inexactName = !encoding.FromWide(record.cFileName, std::wcslen(record.cFileName), entry.name);
+        entry.inexactName = !encoding.FromWide(found.realName.data(), found.realName.size(), found.name);
     }
     return true;
 }
@@ -60,36 +71,34 @@ WalkRules::WalkRules(const ListingJob& job, const TextEncoding& encoding, const 
 
 bool WalkRules::Step(DirectorySearch& search, const Directory& directory, WalkedEntry& entry) {
     if (!NextWalkedEntry(search, encoding_, stop_, entry)) return false;
-    if (exclusions_.Exclude(directory.realPath, directory.belowListed, entry.record.cFileName)) {
+    if (exclusions_.Exclude(directory.realPath, directory.belowListed, entry.found.realName.c_str())) {
         entry.listed = entry.entered = false;
         return true;
     }
-    entry.listed = IsListed(entry.record);
-    entry.entered = Enters(directory, entry.record, entry.name, entry.child);
+    entry.listed = IsListed(entry.found);
+    entry.entered = Enters(directory, entry.found, entry.child);
     if (entry.inexactName && (entry.listed || entry.entered)) inexactNames_.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 
-bool WalkRules::IsListed(const WIN32_FIND_DATAW& entry) const {
-    if (IsDirectory(entry) && !job_.options.directoryNames) return false;
-    return !job_.options.filter || filter_.Matches(entry.cFileName);
+bool WalkRules::IsListed(const FoundEntry& entry) const {
+    if (entry.IsDirectory() && !job_.options.directoryNames) return false;
+    return !job_.options.filter || filter_.Matches(entry.realName.c_str());
 }
 
-bool WalkRules::Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name,
-                       Directory& child) {
-    if (!job_.options.subfolders || !IsDirectory(entry)) return false;
-    child.nameHoldsSeparator = NameHoldsSeparator(entry.cFileName);
-    // A folder whose name holds a separator is handed on beyond the depth too: the walk records
-    // it unread when it turns to it, as its line leaves to the walk (OutputWriter::FormatEntry).
-    if (job_.options.depth != 0 && directory.level + 1 >= job_.options.depth && !child.nameHoldsSeparator)
-        return false;
-    child.realPath = directory.realPath + entry.cFileName + L"\\";
+bool WalkRules::Enters(const Directory& directory, const FoundEntry& entry, Directory& child) {
+    if (!job_.options.subfolders || !entry.IsDirectory()) return false;
+    child.unreadError = entry.unreadError;
+    // An unread folder is handed on beyond the depth too: the walk records it unread when it
+    // turns to it, as its line leaves to the walk (EntryIntake::Add).
+    if (job_.options.depth != 0 && directory.level + 1 >= job_.options.depth && !child.unreadError) return false;
+    child.realPath = directory.realPath + entry.realName + L"\\";
     child.enteredAsFolder = !IsLink(entry);
-    if (!child.nameHoldsSeparator && !child.enteredAsFolder && !LeadsElsewhere(directory.realPath, child.realPath))
+    if (!child.unreadError && !child.enteredAsFolder && !LeadsElsewhere(directory.realPath, child.realPath))
         return false;
-    child.created = entry.ftCreationTime;
-    child.written = entry.ftLastWriteTime;
-    child.text = directory.text + name + "\\";
+    child.created = entry.created;
+    child.written = entry.written;
+    child.text = directory.text + entry.name + "\\";
     child.belowListed = directory.belowListed;
     child.level = directory.level + 1;
     return true;

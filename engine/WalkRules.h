@@ -15,6 +15,7 @@
 #include "engine/FolderIdentity.h"
 #include "engine/ListingJob.h"
 #include "engine/WildcardFilter.h"
+#include "format/FoundEntry.h"
 #include "framework/StopSignal.h"
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
@@ -30,7 +31,9 @@ struct Directory {
     // by its path later may since have been swapped for a link.
     bool enteredAsFolder = false;
     FILETIME created{}, written{};
-    bool nameHoldsSeparator = false;  // never searched: its path would lead elsewhere
+    // Its entry's unread reason: a folder whose name holds a separator is never searched (its
+    // path would lead elsewhere); 0 for one that is.
+    DWORD unreadError = 0;
 };
 
 // The listed folder as the walk's first directory.
@@ -38,21 +41,18 @@ Directory ListedDirectory(const CString& text, const std::wstring& realPath);
 
 // One entry as a walk takes it; kept from entry to entry, so its buffers are reused.
 struct WalkedEntry {
-    WIN32_FIND_DATAW record;  // with the real name
-    CString name;             // the name in the output's encoding
-    bool inexactName = false; // the encoding could not hold some character of it
+    FoundEntry found;
+    bool inexactName = false; // the encoding could not hold some character of its name
     bool listed = false;      // it gets a line
     bool entered = false;     // the walk lists child too
     Directory child;
 };
 
-// Whether a name found holds "\" or "/" (only shares served by other systems give such
-// names): a path built from it would name another entry, so nothing is read through it.
-bool NameHoldsSeparator(const wchar_t* name);
-
 // The search's next entry that is neither ".", ".." nor a hidden folder such as ".cache"
 // (those are never listed or entered), with its name converted ("\" and "/" as "?"); false
-// at the search's end, or when a stop came.
+// at the search's end, or when a stop came. A name holding "\" or "/" (only shares served by
+// other systems give such names) would make a path to another entry: the entry is found
+// unread (ERROR_INVALID_NAME), and nothing is ever read through it.
 bool NextWalkedEntry(DirectorySearch& search, const TextEncoding& encoding, const StopSignal& stop,
                      WalkedEntry& entry);
 
@@ -78,8 +78,8 @@ public:
     bool MayRead(const DirectorySearch& search, const Directory& directory);
 
 private:
-    bool IsListed(const WIN32_FIND_DATAW& entry) const;
-    bool Enters(const Directory& directory, const WIN32_FIND_DATAW& entry, const CString& name, Directory& child);
+    bool IsListed(const FoundEntry& entry) const;
+    bool Enters(const Directory& directory, const FoundEntry& entry, Directory& child);
     bool LeadsElsewhere(const std::wstring& directoryPath, const std::wstring& linkPath);
 
     const ListingJob& job_;

@@ -30,7 +30,3 @@ CString AttributeLetters(DWORD attributes) {
     if (attributes & FILE_ATTRIBUTE_SYSTEM) letters[4] = 'S';
     return letters;
 }
-
-uint64_t FoundSize(const WIN32_FIND_DATAW& entry) {
-    return (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
-}

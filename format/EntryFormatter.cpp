@@ -28,14 +28,13 @@ void EntryFormatter::MakeListLine() {
     if (options_.productVersion && !texts_.productVersion.empty()) column(texts_.productVersion);
 }
 
-void EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore,
-                            const EntryContent* content) {
-    texts_.file = name;
+void EntryFormatter::Format(const FoundEntry& entry, size_t linesBefore, const EntryContent* content) {
+    texts_.file = entry.name;
     texts_.count = std::to_string(linesBefore + 1);
     MakePathText(texts_.dir, texts_.file, options_, encoding_, texts_.path);
-    texts_.size = std::to_string(FoundSize(entry));
-    LocalDateText(entry.ftLastWriteTime, texts_.date);
-    texts_.attribute = AttributeLetters(entry.dwFileAttributes);
+    texts_.size = std::to_string(entry.size);
+    LocalDateText(entry.written, texts_.date);
+    texts_.attribute = AttributeLetters(entry.attributes);
     if (texts_.forms.Any()) texts_.forms.SetEntry(entry, options_);
     if (content) {
         if (needs_.checksum) texts_.crc = content->crc;
@@ -44,6 +43,7 @@ void EntryFormatter::Format(const WIN32_FIND_DATAW& entry, const CString& name, 
             texts_.productVersion = content->productVersion;
         }
     }
-    if (options_.useTemplate) repeat_.ExpandInto(line_);
+    if (options_.useTemplate)
+        repeat_.ExpandInto(line_, entry.IsDirectory() ? EntryKind::FolderEntry : EntryKind::FileEntry);
     else MakeListLine();
 }

@@ -8,6 +8,7 @@
 #include "format/EntryContent.h"
 #include "format/EntryFields.h"
 #include "format/EntryTexts.h"
+#include "format/FoundEntry.h"
 #include "format/ListingOptions.h"
 #include "format/TemplateExpander.h"
 #include "framework/Strings.h"
@@ -22,13 +23,15 @@ public:
     // Fills the entry's texts (FILE, PATH, COUNT, SIZE, DATE, ATTRIBUTE, and CRC / VERSION /
     // PRODUCTVERSION when needed) and makes its line: the list form (path and the switched-on
     // columns, tab-separated) or, in template mode, the expanded repeat text.
-    // DIR and LOCATION must already hold the entry's directory; name is the entry's name in
-    // the output's encoding; linesBefore gives COUNT. content: the entry's content texts,
-    // read by the caller, when Needs() asks for any (else unused).
-    void Format(const WIN32_FIND_DATAW& entry, const CString& name, size_t linesBefore,
-                const EntryContent* content = nullptr);
+    // DIR and LOCATION must already hold the entry's directory.
+    // linesBefore gives COUNT. content: the entry's content texts, read by the caller, when
+    // Needs() asks for any (else unused).
+    void Format(const FoundEntry& entry, size_t linesBefore, const EntryContent* content = nullptr);
     // The line of the last entry formatted.
     const CString& Line() const { return line_; }
+    // Whether that entry has a line: not when a template with sections wrote nothing for it
+    // (an SFV file's folder).
+    bool HasLine() const { return !line_.empty() || !options_.useTemplate || !repeat_.HasSections(); }
     // What the run's lines need of the files' content.
     const ContentNeeds& Needs() const { return needs_; }
 

@@ -1,7 +1,6 @@
 #include "format/FormTexts.h"
 
 #include <algorithm>
-#include <cwchar>
 
 #include "format/PathForms.h"
 #include "format/TemplateParse.h"
@@ -53,10 +52,10 @@ void FormTexts::SetDirectory(const std::wstring& realPath, PathType pathType) {
     else dir = location.substr(dirName.size() < location.size() ? dirName.size() : location.size());
 }
 
-void FormTexts::SetEntry(const WIN32_FIND_DATAW& entry, const ListingOptions& options) {
-    if (isoDateUsed) IsoDateText(entry.ftLastWriteTime, isoDate);
+void FormTexts::SetEntry(const FoundEntry& entry, const ListingOptions& options) {
+    if (isoDateUsed) IsoDateText(entry.written, isoDate);
     if (!realNamesUsed) return;
-    Utf8().FromWide(entry.cFileName, std::wcslen(entry.cFileName), file);
+    Utf8().FromWide(entry.realName.data(), entry.realName.size(), file);
     // A name from a share of another system may hold a separator: it names this entry alone.
     std::replace(file.begin(), file.end(), '\\', '?');
     std::replace(file.begin(), file.end(), '/', '?');

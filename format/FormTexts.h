@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "format/FoundEntry.h"
 #include "format/ListingOptions.h"
 #include "format/PlaceholderForms.h"
 #include "framework/Strings.h"
@@ -29,7 +30,7 @@ struct FormTexts {
     void BeginRun(const std::wstring& folder, const std::wstring& outputPath);
     // The directory whose entries follow, by its real path (see framework/LongPath.h).
     void SetDirectory(const std::wstring& realPath, PathType pathType);
-    void SetEntry(const WIN32_FIND_DATAW& entry, const ListingOptions& options);
+    void SetEntry(const FoundEntry& entry, const ListingOptions& options);
 
     // The UTF-8 text that the json or url form of this upper-case name writes; null when the
     // name is not a name text.

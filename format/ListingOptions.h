@@ -45,5 +45,8 @@ struct ListingOptions {
     // given (the listing then goes to outputPath, the report to reportPath).
     bool compare = false;
     std::wstring earlierListing;  // the listing compared with; only in a run, never stored
-    std::wstring reportPath;
+    std::wstring reportPath;      // a side file of the run: never listed as an entry
+    // The output is a side file too, of the listing it replaces once complete (the dialog's
+    // comparing run): it gets no line of its own either.
+    bool sideOutput = false;
 };

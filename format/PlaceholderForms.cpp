@@ -77,6 +77,12 @@ void AppendCsv(const CString& text, const TextEncoding& encoding, CString& resul
     result += '"';
 }
 
+// The common advice against formulas smuggled into a spreadsheet through a CSV file.
+void AppendSheet(const CString& text, const TextEncoding& encoding, CString& result) {
+    const bool formula = !text.empty() && CString("=+-@").find(text[0]) != CString::npos;
+    AppendCsv(formula ? "'" + text : text, encoding, result);
+}
+
 void AppendJsonUnit(unsigned unit, CString& result) {
     result += "\\u";
     for (int shift = 12; shift >= 0; shift -= 4) result += kHex[(unit >> shift) & 0x0F];
@@ -112,6 +118,7 @@ bool SplitPlaceholderForm(const CString& upperName, CString& baseName, Placehold
     if (formName == "HTML") form = PlaceholderForm::Html;
     else if (formName == "URL") form = PlaceholderForm::Url;
     else if (formName == "CSV") form = PlaceholderForm::Csv;
+    else if (formName == "SHEET") form = PlaceholderForm::Sheet;
     else if (formName == "JSON") form = PlaceholderForm::Json;
     else if (formName == "ISO" && baseName == "DATE") form = PlaceholderForm::Iso;
     else if (formName == "CHARSET" && baseName == "OUTFILE") form = PlaceholderForm::Charset;
@@ -125,6 +132,7 @@ void AppendInForm(PlaceholderForm form, const CString& text, const TextEncoding&
         case PlaceholderForm::Html: AppendHtml(text, textEncoding, result); break;
         case PlaceholderForm::Url: AppendUrl(text, textEncoding, result); break;
         case PlaceholderForm::Csv: AppendCsv(text, textEncoding, result); break;
+        case PlaceholderForm::Sheet: AppendSheet(text, textEncoding, result); break;
         case PlaceholderForm::Json: AppendJson(text, textEncoding, outputEncoding, result); break;
         case PlaceholderForm::Iso:
         case PlaceholderForm::Charset: result += text; break;  // made in their final form

@@ -7,6 +7,7 @@
 
 #include "format/FormTexts.h"
 #include "format/TemplateParse.h"
+#include "format/TemplateSections.h"
 #include "text/Utf8Text.h"
 
 CString EnvironmentValue(const CString& name, const TextEncoding& encoding) {
@@ -28,12 +29,15 @@ TemplateText::TemplateText(const CString& text, const CMapStringToPtr& placehold
                            const TextEncoding& encoding, const FormTexts* forms)
     : encoding_(&encoding) {
     auto addLiteral = [this](const CString& bytes) {
-        if (pieces_.empty() || pieces_.back().text) pieces_.push_back(Piece());
+        const bool joins = !pieces_.empty() && !pieces_.back().text && pieces_.back().section == section_ &&
+                           pieces_.back().neverWritten == neverWritten_;
+        if (!joins) AddPiece(Piece());
         pieces_.back().literal += bytes;
     };
     ParseTemplate(
         text, encoding, [&](const char* bytes, size_t length) { addLiteral(CString(bytes, length)); },
         [&](const CString& name) {
+            if (!name.empty() && name[0] == '?') return BeginSection(name);
             auto found = placeholders.find(name);
             if (found == placeholders.end()) {
                 if (!AddFormedPiece(name, placeholders, forms)) addLiteral(EnvironmentValue(name, encoding));
@@ -41,8 +45,23 @@ TemplateText::TemplateText(const CString& text, const CMapStringToPtr& placehold
             }
             Piece piece;
             piece.text = found->second;
-            pieces_.push_back(piece);
+            AddPiece(piece);
         });
+}
+
+void TemplateText::BeginSection(const CString& marker) {
+    hasSections_ = true;
+    section_ = marker == kFileSection     ? EntryKind::FileEntry
+               : marker == kFolderSection ? EntryKind::FolderEntry
+                                          : EntryKind::None;
+    // A column section left in the text (one not made ready by a run) has no entry kind.
+    neverWritten_ = section_ == EntryKind::None && marker != kSectionEnd;
+}
+
+void TemplateText::AddPiece(Piece piece) {
+    piece.section = section_;
+    piece.neverWritten = neverWritten_;
+    pieces_.push_back(piece);
 }
 
 bool TemplateText::AddFormedPiece(const CString& name, const CMapStringToPtr& placeholders, const FormTexts* forms) {
@@ -64,13 +83,14 @@ bool TemplateText::AddFormedPiece(const CString& name, const CMapStringToPtr& pl
         piece.text = real;
         piece.textEncoding = &Utf8Text::Instance();
     }
-    pieces_.push_back(piece);
+    AddPiece(piece);
     return true;
 }
 
-void TemplateText::ExpandInto(CString& result) const {
+void TemplateText::ExpandInto(CString& result, EntryKind entry) const {
     result.clear();
     for (const Piece& piece : pieces_) {
+        if (piece.neverWritten || (piece.section != EntryKind::None && piece.section != entry)) continue;
         if (piece.formed) AppendInForm(piece.form, *piece.text, *piece.textEncoding, *encoding_, result);
         else result += piece.text ? *piece.text : piece.literal;
     }

@@ -1,35 +1,43 @@
 #include "framework/AppHelp.h"
 
-#include "framework/MessageBox.h"
+#include <shellapi.h>
+
+#include <utility>
+
+#include "framework/LongPath.h"
 #include "framework/ModuleText.h"
 
 namespace {
 
-HelpEngine& Engine() {
-    static HelpEngine engine;
-    return engine;
+DocumentOpener& Opener() {
+    static DocumentOpener opener;
+    return opener;
 }
 
-BOOL CallEngine(HWND window, const wchar_t* helpFile, UINT command, ULONG_PTR data) {
-    if (Engine()) return Engine()(window, helpFile, command, data);
-    return WinHelpW(window, helpFile, command, data);
+DWORD OpenWithShell(HWND owner, const std::wstring& path) {
+    SHELLEXECUTEINFOW execute = {};
+    execute.cbSize = sizeof execute;
+    execute.fMask = SEE_MASK_FLAG_NO_UI;  // the caller says what went wrong, naming the file
+    execute.hwnd = owner;
+    execute.lpVerb = L"open";
+    execute.lpFile = path.c_str();
+    execute.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&execute)) return 0;
+    const DWORD error = GetLastError();
+    return error ? error : ERROR_NO_ASSOCIATION;
 }
 
 }  // namespace
 
-std::wstring HelpFilePath() { return PathWithoutExtension(ModulePath()) + L".HLP"; }
+std::wstring ReadmePath() { return ProgramFolder() + L"README.txt"; }
 
-void ShowAppHelp(ULONG_PTR data, UINT command, UINT failureMessageId) {
-    HWND main = AppMainWindow();
-    if (main) SendMessageA(main, WM_CANCELMODE, 0, 0);  // ends a menu or mouse capture
+DWORD OpenReadme(HWND owner) {
+    const std::wstring path = ReadmePath();
+    if (!IsFile(path)) return ERROR_FILE_NOT_FOUND;
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    BOOL started = CallEngine(main, HelpFilePath().c_str(), command, data);
+    const DWORD error = Opener() ? Opener()(owner, path) : OpenWithShell(owner, path);
     SetCursor(previous);
-    if (!started) AppMessageBox(LoadResourceString(failureMessageId).c_str(), MB_OK);
+    return error;
 }
 
-void ShowContextHelp(const HELPINFO& request, UINT failureMessageId) {
-    ShowAppHelp(static_cast<ULONG_PTR>(request.iCtrlId), HELP_CONTEXTPOPUP, failureMessageId);
-}
-
-void SetHelpEngine(HelpEngine engine) { Engine() = std::move(engine); }
+void SetDocumentOpener(DocumentOpener opener) { Opener() = std::move(opener); }

@@ -101,9 +101,12 @@ std::wstring PlainPathWherePossible(const std::wstring& path) {
 }
 
 std::wstring ShownPath(const std::wstring& realPath) {
-    if (StartsWith(realPath, L"\\\\?\\UNC\\")) return L"\\" + realPath.substr(7);
-    if (StartsWith(realPath, L"\\\\?\\")) return realPath.substr(4);
-    return realPath;
+    std::wstring shown = StartsWith(realPath, L"\\\\?\\UNC\\") ? L"\\" + realPath.substr(7)
+                         : StartsWith(realPath, L"\\\\?\\")    ? realPath.substr(4)
+                                                                 : realPath;
+    for (wchar_t& c : shown)
+        if (c < 0x20 || c == 0x7F) c = L'?';
+    return shown;
 }
 
 DWORD PathAttributes(const std::wstring& path) {

@@ -30,8 +30,10 @@ std::wstring TypedFolder(const std::wstring& path);
 // extended form. Empty when the path has no full form.
 std::wstring PlainPathWherePossible(const std::wstring& path);
 
-// A real path as users write paths: the extended form's prefix taken off ("\\?\C:\a" is
-// "C:\a", "\\?\UNC\server\share" is "\\server\share"); any other path as it is.
+// A real path as users write paths, for a message: the extended form's prefix taken off
+// ("\\?\C:\a" is "C:\a", "\\?\UNC\server\share" is "\\server\share"), and each control
+// character written "?" as the output writes names (a CR LF would forge a line of its own, an
+// escape sequence would reach the terminal); any other path as it is.
 std::wstring ShownPath(const std::wstring& realPath);
 
 // GetFileAttributesW of the real path; INVALID_FILE_ATTRIBUTES when it cannot be reached.

@@ -11,19 +11,19 @@ MessageBoxHook& Hook() {
 
 HWND g_mainWindow = nullptr;
 
-int Show(HWND owner, const char* text, UINT type) {
+int Show(HWND owner, const std::wstring& text, UINT type) {
     if (Hook()) return Hook()(owner, text, ApplicationName(), type);
-    return MessageBoxA(owner, text, ApplicationName(), type);
+    return MessageBoxW(owner, text.c_str(), ApplicationName().c_str(), type);
 }
 
 }  // namespace
 
-const char* ApplicationName() {
-    static const CString name = ModuleBaseName();
-    return name.c_str();
+const std::wstring& ApplicationName() {
+    static const std::wstring name = ModuleBaseName();
+    return name;
 }
 
-int AppMessageBox(const char* text, UINT type) {
+int AppMessageBox(const std::wstring& text, UINT type) {
     UINT buttons = type & MB_TYPEMASK;
     bool plainButtons = buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO ||
                         buttons == MB_YESNOCANCEL;
@@ -31,7 +31,7 @@ int AppMessageBox(const char* text, UINT type) {
     return Show(g_mainWindow, text, type);
 }
 
-int DialogMessageBox(HWND owner, const char* text, UINT type) { return Show(owner, text, type); }
+int DialogMessageBox(HWND owner, const std::wstring& text, UINT type) { return Show(owner, text, type); }
 
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 

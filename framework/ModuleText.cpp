@@ -43,9 +43,9 @@ std::wstring PathWithoutExtension(const std::wstring& path) {
     return path.substr(0, dot);
 }
 
-CString ModuleBaseName() {
+std::wstring ModuleBaseName() {
     const std::wstring base = PathWithoutExtension(ModulePath());
-    return AnsiText(base.substr(NameStart(base)));
+    return base.substr(NameStart(base));
 }
 
 std::wstring LoadResourceText(UINT id) {

@@ -12,9 +12,8 @@
 std::wstring ModulePath();
 // The folder of the running executable, ending in "\".
 std::wstring ProgramFolder();
-// The executable's file name without its extension: the application's name, in the ANSI
-// code page (a caption, never a path).
-CString ModuleBaseName();
+// The executable's file name without its extension: the application's name (a caption).
+std::wstring ModuleBaseName();
 // The path without the extension of its file name: from its last "." that follows the last
 // "\" or "/" (never its first character); the whole path when the name has none.
 std::wstring PathWithoutExtension(const std::wstring& path);

@@ -31,8 +31,10 @@
 #define IDS_OPEN_NOW 211
 #define IDS_SETTINGS_NOT_WRITTEN 212
 #define IDS_CAPTION_WRITING 213
-#define IDS_HELP_FAILED 214
+#define IDS_README_NOT_OPENED 214
 #define IDS_SAVE_FILTER 215
+#define IDS_NO_FOLDER_GIVEN 216
+#define IDS_CAPTION_SAVED 217
 
 // The console program's help, errors and count. An option's help is its value's form, a tab
 // and its meaning.
@@ -67,6 +69,17 @@
 #define IDS_CLI_OPTION_HELP 337
 #define IDS_CLI_OPTION_EXCLUDE 650
 #define IDS_CLI_OPTION_DEPTH 651
+#define IDS_CLI_OPTION_FILE_VERSION 652
+// A console failure names what it concerns (%1); the system's reason follows in parentheses.
+#define IDS_CLI_CANNOT_CREATE 720
+#define IDS_CLI_WRITE_FAILED 721
+#define IDS_CLI_FOLDER_UNREACHABLE 722
+#define IDS_CLI_EARLIER_UNREADABLE 723
+#define IDS_CLI_EARLIER_TEMPLATE 724
+#define IDS_CLI_EARLIER_OTHER_COLUMNS 725
+#define IDS_CLI_EARLIER_OTHER_PATHS 726
+#define IDS_CLI_STANDARD_OUTPUT 727
+#define IDS_CLI_SEE_HELP 728
 
 // Ready templates (ReadyTemplates.rc): the labels, then header, repeat and footer of each
 #define IDS_READY_CHOOSE 400
@@ -153,3 +166,10 @@
 #define IDS_EARLIER_OTHER_PATHS 606
 #define IDS_CLI_OPTION_COMPARE 607
 #define IDS_CLI_USAGE_COMPARE_EXITS 608
+#define IDS_EARLIER_OUT_OF_ORDER 640
+#define IDS_EARLIER_NOT_TEXT 641
+#define IDS_EARLIER_UTF16 642
+#define IDS_EARLIER_LINE_TOO_LONG 643
+#define IDS_OUTPUT_NOT_WRITABLE 644
+#define IDS_SIDE_FILE_NOT_CREATED 645
+#define IDS_NOT_REPLACED 646

@@ -20,14 +20,14 @@ size_t TrailingSeparators(const CString& list) {
 
 }  // namespace
 
-SaveFileChoices ReadSaveFileChoices(const std::wstring& settingsFile, const CString& defaultFilter) {
+SaveFileChoices SettingsFile::ReadSaveFileChoices(const CString& defaultFilter) const {
     SaveFileChoices choices;
-    choices.filter = ReadWholeProfileText(settingsFile, "SAVEFILE", "FILTER", defaultFilter.c_str());
+    choices.filter = ReadWholeProfileText(path_, "SAVEFILE", "FILTER", defaultFilter.c_str());
     // An empty list would leave the dialog nothing to show.
     if (choices.filter.empty()) choices.filter = defaultFilter;
     const size_t separators = TrailingSeparators(choices.filter);
     if (separators < 2) choices.filter.append(2 - separators, '|');
     choices.defaultExtension =
-        ReadProfileText(settingsFile, "SAVEFILE", "DEFAULT", "txt", kExtensionBufferSize);
+        ReadProfileText(path_, "SAVEFILE", "DEFAULT", "txt", kExtensionBufferSize);
     return choices;
 }

@@ -1,6 +1,8 @@
 #include "ui/AboutDialog.h"
 
-#include "framework/Strings.h"
+#include <iterator>
+#include <string>
+
 #include "res/ProgramVersion.h"
 #include "res/resource.h"
 
@@ -8,8 +10,8 @@ CAboutDialog::CAboutDialog() : CDialog(IDD_ABOUT, nullptr) {}
 
 BOOL CAboutDialog::OnInitDialog() {
     // The number is kept in one place for the box and the version resources alike.
-    char words[128] = "";
-    GetDlgItemTextA(Window(), IDC_ABOUT_VERSION, words, sizeof words);
-    SetDlgItemTextA(Window(), IDC_ABOUT_VERSION, (CString(words) + " " QM_VERSION_TEXT).c_str());
+    wchar_t words[128] = L"";
+    GetDlgItemTextW(Window(), IDC_ABOUT_VERSION, words, static_cast<int>(std::size(words)));
+    SetDlgItemTextW(Window(), IDC_ABOUT_VERSION, (std::wstring(words) + L" " QM_VERSION_WIDE_TEXT).c_str());
     return CDialog::OnInitDialog();
 }

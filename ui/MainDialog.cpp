@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "framework/AppHelp.h"
 #include "framework/MessageBox.h"
+#include "ui/ReadmeHelp.h"
 #include "res/resource.h"
 
 namespace {
@@ -23,7 +23,7 @@ CMainDialog::CMainDialog(std::wstring commandLine, std::wstring executable)
     : CDialog(IDD_MAIN, nullptr),
       commandLinePath(std::move(commandLine)),
       executablePath(std::move(executable)),
-      icon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+      icon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
 CMainDialog::~CMainDialog() = default;
 
@@ -87,7 +87,7 @@ INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(icon);  // the minimised window is dragged with it
     case WM_HELP:
-        ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam), IDS_HELP_FAILED);
+        ShowReadme(Window());  // F1
         SetMessageResult(TRUE);
         return TRUE;
     default:

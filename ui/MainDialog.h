@@ -13,6 +13,7 @@
 #include "framework/Dialog.h"
 #include "framework/Strings.h"
 #include "framework/TaskbarProgress.h"
+#include "settings/SettingsFile.h"
 
 class CMainDialog : public CDialog {
 public:
@@ -26,7 +27,7 @@ public:
     std::wstring commandLinePath;    // first command-line token, empty if none
     std::wstring executablePath;
     std::wstring defaultOutputPath;  // executable path with ".txt"; written when the output is empty
-    std::wstring settingsFilePath;   // executable path with ".ini"
+    SettingsFile settingsFile;       // executable path with ".ini"
     int32_t windowWidth = 0;     // measured at initialisation, pixels
     int32_t expandedHeight = 0;
     int32_t collapsedHeight = 0;
@@ -73,13 +74,14 @@ private:
     // The dialog's choices as a run takes them: the output field trimmed (in the field too),
     // the default output file when it is empty.
     ListingOptions Snapshot();
-    // With the compare box on and a previous listing in the output path: keeps it aside for
-    // the run to compare with (see ui/MainDialogCompare.cpp). False, having said so, when it
-    // cannot be moved.
+    // Before every run: removes the report of an earlier run beside the output. With the compare
+    // box on and a previous listing in the output path, the run is made to compare with it and
+    // to write beside it (see ui/MainDialogCompare.cpp). False, having said why, when the
+    // output or a file beside it cannot be written.
     bool PrepareComparison(ListingOptions& snapshot);
-    // After a comparing run: the kept listing is dropped when the new one is complete, else
-    // put back.
-    void EndComparison(bool complete);
+    // After a comparing run: the new listing and its report take the places of the previous
+    // ones when it is complete, else they go. False when it did not replace the output.
+    bool EndComparison(bool complete);
     // The end-of-run box of a comparing run: the counts, the lines of what could not be read
     // (see GapLines), and the report to open.
     void OfferReport(const std::wstring& gaps);
@@ -89,6 +91,9 @@ private:
     void StartProgress();
     void ShowProgress();
     void EndProgress();
+    // The caption as the dialog template gives it, read once; notes (a run's count, a Save)
+    // are added to it.
+    const std::wstring& NormalCaption();
     void OnDropFiles(HDROP drop);
     void HandleCommandLinePath();
     void MeasureGeometry();
@@ -104,9 +109,8 @@ private:
     void OnCancelCommand();
 
     std::unique_ptr<ListingRun> run_;
-    std::wstring keptAside_;  // the previous listing while a comparing run goes; empty else
-    std::wstring keptFrom_;   // where it is put back
-    bool noPreviousListing_ = false;  // the compare box was on, but there was nothing to compare with
+    std::wstring comparedOutput_;     // the output the latest run compared with; empty for none
+    bool noPreviousListing_ = false;  // the latest run: the compare box was on, but there was nothing to compare with
     std::wstring normalCaption_;  // the caption when no run is going
     TaskbarProgress taskbar_;
 };

@@ -1,7 +1,6 @@
 // Choosing the folder to list and the output file through the system's dialogs.
 #include "framework/FileDialog.h"
 #include "framework/ModuleText.h"
-#include "settings/SettingsFile.h"
 #include "ui/FolderBrowser.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
@@ -16,7 +15,7 @@ void CMainDialog::OnBrowseFolder() {
 
 void CMainDialog::OnChooseOutput() {
     UpdateData(true);
-    SaveFileChoices choices = ReadSaveFileChoices(settingsFilePath, LoadResourceString(IDS_SAVE_FILTER));
+    SaveFileChoices choices = settingsFile.ReadSaveFileChoices(LoadResourceString(IDS_SAVE_FILTER));
     CFileDialog dialog(choices.defaultExtension, options.outputPath, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        choices.filter, Window());
     if (dialog.DoModal() != IDOK) return;

@@ -1,6 +1,7 @@
-// Comparing with the previous listing: the file the output path holds before a run is kept
-// aside beside it (the run empties the output when it starts), read by the run as the earlier
-// listing, and dropped once the new listing is complete; the differences go to a report file.
+// Comparing with the previous listing: the file the output path holds before a run is the
+// earlier listing. The run writes the new listing and the report beside it and the output is
+// replaced only once the new listing is complete, so that at every moment, a killed run too,
+// the output holds a whole listing for the next run to compare with.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -8,57 +9,103 @@
 
 #include "common/ComparisonText.h"
 #include "common/GapsMessage.h"
+#include "framework/FileHandle.h"
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
+#include "framework/MessageText.h"
 #include "framework/ModuleText.h"
-#include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
 
 namespace {
 
-// Beside the output: the previous listing while a run goes, and the report of the differences.
-const wchar_t kKeptAsideSuffix[] = L".quillmark-previous";
+// Beside the output: the report of the differences, and each new file while a run writes it.
 const wchar_t kReportSuffix[] = L".diff.txt";
+const wchar_t kNewSuffix[] = L".quillmark-new";
+
+// The output as the file functions make it ("report." is "report"): the listing compared with,
+// and the name the files beside it are named after.
+std::wstring TidiedOutput(const std::wstring& typed) {
+    const std::wstring full = FullPath(typed);
+    return full.empty() ? typed : full;
+}
+
+// The system's reason why the file cannot be opened for writing so; 0 when it can.
+DWORD WriteError(const std::wstring& path, DWORD creation) {
+    const FileHandle file(CreationPath(path), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, creation,
+                          FILE_ATTRIBUTE_NORMAL);
+    return file.IsOpen() ? 0 : GetLastError();
+}
+
+void ShowFileError(HWND owner, UINT textId, const std::wstring& path, DWORD error) {
+    const std::wstring text = FillIn(LoadResourceText(textId), {ShownPath(path), SystemErrorText(error)});
+    DialogMessageBox(owner, text, MB_OK | MB_ICONERROR);
+}
+
+// The system's reason why the file cannot take the other's place; 0 when it has.
+DWORD ReplaceError(const std::wstring& from, const std::wstring& to) {
+    const BOOL moved = MoveFileExW(CreationPath(from).c_str(), CreationPath(to).c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return moved ? 0 : GetLastError();
+}
 
 }  // namespace
 
 bool CMainDialog::PrepareComparison(ListingOptions& snapshot) {
     noPreviousListing_ = false;
-    keptAside_.clear();
-    if (!snapshot.compare || snapshot.useTemplate) {  // the template's box greys the compare box
-        snapshot.compare = false;
-        return true;
-    }
-    const std::wstring output = CreationPath(snapshot.outputPath);
+    comparedOutput_.clear();
+    const bool comparing = snapshot.compare && !snapshot.useTemplate;  // the template's box greys the compare box
+    snapshot.compare = false;
+    const std::wstring output = TidiedOutput(snapshot.outputPath);
+    // A report of an earlier run is not left beside a listing that makes none.
+    DeleteFileW(CreationPath(output + kReportSuffix).c_str());
+    if (!comparing) return true;
     if (!IsFile(output)) {
-        snapshot.compare = false;
         noPreviousListing_ = true;
         return true;
     }
-    const std::wstring keptAside = CreationPath(snapshot.outputPath + kKeptAsideSuffix);
-    if (!MoveFileExW(output.c_str(), keptAside.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        DialogMessageBox(Window(), LoadResourceString(IDS_EARLIER_UNREADABLE).c_str(), MB_OK | MB_ICONERROR);
+    // Each failure the run would meet only at its end, told before anything is written.
+    if (const DWORD error = WriteError(output, OPEN_EXISTING)) {
+        ShowFileError(Window(), IDS_OUTPUT_NOT_WRITABLE, output, error);
         return false;
     }
-    keptAside_ = keptAside;
-    keptFrom_ = output;
-    snapshot.earlierListing = keptAside;
-    snapshot.reportPath = snapshot.outputPath + kReportSuffix;
+    for (const std::wstring& side : {output + kNewSuffix, output + kReportSuffix + kNewSuffix}) {
+        if (const DWORD error = WriteError(side, CREATE_ALWAYS)) {
+            DeleteFileW(CreationPath(output + kNewSuffix).c_str());
+            ShowFileError(Window(), IDS_SIDE_FILE_NOT_CREATED, side, error);
+            return false;
+        }
+    }
+    comparedOutput_ = output;
+    snapshot.compare = true;
+    snapshot.earlierListing = output;
+    snapshot.outputPath = output + kNewSuffix;
+    snapshot.sideOutput = true;
+    snapshot.reportPath = output + kReportSuffix + kNewSuffix;
     return true;
 }
 
-void CMainDialog::EndComparison(bool complete) {
-    if (keptAside_.empty()) return;
+bool CMainDialog::EndComparison(bool complete) {
+    if (comparedOutput_.empty()) return true;
+    const std::wstring newListing = comparedOutput_ + kNewSuffix;
+    const std::wstring report = comparedOutput_ + kReportSuffix;
+    const std::wstring newReport = report + kNewSuffix;
     if (complete) {
-        DeleteFileW(keptAside_.c_str());
-    } else {
-        // A listing cut short is worth less than the previous one: that comes back, and the
-        // report of a part goes.
-        MoveFileExW(keptAside_.c_str(), keptFrom_.c_str(), MOVEFILE_REPLACE_EXISTING);
-        if (run_) DeleteFileW(CreationPath(run_->Job().options.reportPath).c_str());
+        // The report first: a report never stands beside a listing it was not made with.
+        if (const DWORD error = ReplaceError(newReport, report)) {
+            ShowFileError(Window(), IDS_NOT_REPLACED, report, error);
+        } else if (const DWORD listingError = ReplaceError(newListing, comparedOutput_)) {
+            ShowFileError(Window(), IDS_NOT_REPLACED, comparedOutput_, listingError);
+            DeleteFileW(CreationPath(report).c_str());
+        } else {
+            return true;
+        }
     }
-    keptAside_.clear();
+    // A listing cut short, or one that could not take the output's place, is worth less than
+    // the previous one, which stays; the report of a part goes.
+    DeleteFileW(CreationPath(newListing).c_str());
+    DeleteFileW(CreationPath(newReport).c_str());
+    return false;
 }
 
 void CMainDialog::OfferReport(const std::wstring& gaps) {
@@ -67,11 +114,11 @@ void CMainDialog::OfferReport(const std::wstring& gaps) {
     if (!counts.AnyDifference()) {
         if (!gaps.empty()) text += L"\r\n" + gaps.substr(0, gaps.size() - 2);  // without its last line break
         const UINT sign = gaps.empty() ? MB_ICONINFORMATION : MB_ICONWARNING;
-        DialogMessageBox(Window(), CodePageText::System().TextFromWide(text).c_str(), MB_OK | sign);
+        DialogMessageBox(Window(), text, MB_OK | sign);
         return;
     }
     text = BeforeLastLine(text + LoadResourceText(IDS_COMPARE_OPEN_REPORT), gaps);
-    const CString question = CodePageText::System().TextFromWide(text);
-    if (DialogMessageBox(Window(), question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    ShellExecuteW(Window(), L"OPEN", run_->Job().options.reportPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (DialogMessageBox(Window(), text, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    const std::wstring report = comparedOutput_ + kReportSuffix;
+    ShellExecuteW(Window(), L"OPEN", report.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -71,9 +71,12 @@ bool CMainDialog::HandleSinglePath(const std::wstring& path) {
 void CMainDialog::ListDroppedFiles(PathList& paths) {
     if (IsRunning()) return;
     UpdateData(true);
+    ListingOptions snapshot = Snapshot();
+    snapshot.compare = false;  // no earlier listing holds dropped paths in a folder's order
+    if (!PrepareComparison(snapshot)) return;
     // On the worker thread like a folder run: a large file's checksum neither freezes the
     // window nor keeps Cancel from stopping it.
-    Start(std::make_unique<ListingRun>(Snapshot(), std::move(paths)));
+    Start(std::make_unique<ListingRun>(snapshot, std::move(paths)));
     paths.clear();
 }
 

@@ -20,12 +20,17 @@ std::wstring GroupedDigits(uint64_t value) {
 
 }  // namespace
 
-void CMainDialog::StartProgress() {
+const std::wstring& CMainDialog::NormalCaption() {
     if (normalCaption_.empty()) {
         normalCaption_.resize(static_cast<size_t>(GetWindowTextLengthW(Window())) + 1);
         normalCaption_.resize(static_cast<size_t>(GetWindowTextW(Window(), &normalCaption_[0],
                                                                  static_cast<int>(normalCaption_.size()))));
     }
+    return normalCaption_;
+}
+
+void CMainDialog::StartProgress() {
+    NormalCaption();
     SetTimer(Window(), kProgressTimer, kProgressMilliseconds, nullptr);
     taskbar_.ShowBusy(Window());
 }

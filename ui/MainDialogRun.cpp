@@ -7,7 +7,6 @@
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
-#include "text/WideConversion.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
 
@@ -28,11 +27,7 @@ void TrimBlanks(std::wstring& text) {
 }
 
 void ShowMessage(HWND owner, UINT textId, UINT type) {
-    DialogMessageBox(owner, LoadResourceString(textId).c_str(), type);
-}
-
-int ShowMessage(HWND owner, const std::wstring& text, UINT type) {
-    return DialogMessageBox(owner, CodePageFromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, text).c_str(), type);
+    DialogMessageBox(owner, LoadResourceText(textId), type);
 }
 
 }  // namespace
@@ -42,7 +37,9 @@ void CMainDialog::Execute() {
     UpdateData(true);
     const std::wstring folder = TypedFolder(options.folder);
     if (folder.empty()) {
-        ShowMessage(Window(), IDS_FOLDER_UNREACHABLE, MB_OK | MB_ICONERROR);
+        // Blanks only are no folder either: "cannot be reached" would send the user looking.
+        const bool given = options.folder.find_first_not_of(L" \t") != std::wstring::npos;
+        ShowMessage(Window(), given ? IDS_FOLDER_UNREACHABLE : IDS_NO_FOLDER_GIVEN, MB_OK | MB_ICONERROR);
         return;
     }
     ListingOptions snapshot = Snapshot();
@@ -76,20 +73,20 @@ void CMainDialog::OnFinish() {
     run_->Wait();  // the notice comes just before the worker's last step
     EndProgress();
     const RunResult result = run_->Result();
-    EndComparison(result == RunResult::Complete);
+    const bool replaced = EndComparison(result == RunResult::Complete);
     const bool told = result == RunResult::Complete || result == RunResult::Stopped ||
                       result == RunResult::FolderUnreadable;  // each told below
-    if (!told) AppMessageBox(LoadResourceString(RunResultMessageId(result)).c_str(), kFailureBoxType);
+    if (!told) AppMessageBox(LoadResourceText(RunResultMessageId(result)), kFailureBoxType);
     EnableControls(true);
     if (result == RunResult::FolderUnreadable) {  // as when it cannot be reached at the start
         ShowMessage(Window(), IDS_FOLDER_UNREACHABLE, MB_OK | MB_ICONERROR);
         return;
     }
     if (result == RunResult::Stopped) {
-        AppMessageBox(LoadResourceString(RunResultMessageId(result)).c_str(), MB_OK);
+        AppMessageBox(LoadResourceText(RunResultMessageId(result)), MB_OK);
         return;
     }
-    if (result != RunResult::Complete) return;
+    if (result != RunResult::Complete || !replaced) return;
     const std::wstring gaps = GapLines(run_->Gaps());
     if (run_->Job().options.compare) {
         OfferReport(gaps);
@@ -97,11 +94,11 @@ void CMainDialog::OnFinish() {
     }
     if (!options.outputPath.empty() || noPreviousListing_) {
         const std::wstring note = noPreviousListing_ ? LoadResourceText(IDS_COMPARE_NO_EARLIER) : std::wstring();
-        const int answer = ShowMessage(Window(), BeforeLastLine(note + LoadResourceText(IDS_OPEN_NOW), gaps),
-                                       MB_YESNO | MB_ICONQUESTION);
+        const int answer = DialogMessageBox(Window(), BeforeLastLine(note + LoadResourceText(IDS_OPEN_NOW), gaps),
+                                            MB_YESNO | MB_ICONQUESTION);
         if (answer != IDYES) return;
     } else if (!gaps.empty()) {  // the default output opens unasked: the lines come first
-        ShowMessage(Window(), gaps, MB_OK | MB_ICONWARNING);
+        DialogMessageBox(Window(), gaps, MB_OK | MB_ICONWARNING);
     }
     ShellExecuteW(Window(), L"OPEN", run_->Job().options.outputPath.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -2,7 +2,6 @@
 #include "common/OptionsSettings.h"
 #include "framework/MessageBox.h"
 #include "framework/ModuleText.h"
-#include "text/CodePageText.h"
 #include "ui/MainDialog.h"
 #include "res/resource.h"
 
@@ -10,28 +9,33 @@ namespace {
 
 // One box for all the keys of a Save or a close that were not kept.
 void ReportUnsavedSettings(const std::wstring& settingsFile) {
-    const CString text = LoadResourceString(IDS_SETTINGS_NOT_WRITTEN) + CodePageText::System().FromWide(settingsFile);
-    AppMessageBox(text.c_str(), MB_OK);
+    AppMessageBox(LoadResourceText(IDS_SETTINGS_NOT_WRITTEN) + settingsFile, MB_OK);
 }
 
 }  // namespace
 
 void CMainDialog::LoadSettings() {
     SidePaths paths = DeriveSidePaths(executablePath);
-    settingsFilePath = paths.settingsFile;
+    settingsFile = SettingsFile(paths.settingsFile);
     defaultOutputPath = paths.defaultOutput;
-    ::LoadSettings(settingsFilePath, BuiltInTemplateTexts(), options, expand);
+    ::LoadSettings(settingsFile, BuiltInTemplateTexts(), options, expand);
 }
 
 void CMainDialog::SaveSettings() {
     UpdateData(true);
-    if (!::SaveSettings(settingsFilePath, options)) ReportUnsavedSettings(settingsFilePath);
+    if (!::SaveSettings(settingsFile, options)) {
+        ReportUnsavedSettings(settingsFile.Path());
+        return;
+    }
+    // Said in the caption until the next run: a Save that changes nothing in sight looks
+    // like one that did nothing.
+    SetWindowTextW(Window(), (NormalCaption() + LoadResourceText(IDS_CAPTION_SAVED)).c_str());
 }
 
 void CMainDialog::SaveOnClose() {
     UpdateData(true);
     // The dialog closes all the same: the user has been told what was not kept.
-    if (!SaveClosingKeys(settingsFilePath, options, expand)) ReportUnsavedSettings(settingsFilePath);
+    if (!SaveClosingKeys(settingsFile, options, expand)) ReportUnsavedSettings(settingsFile.Path());
     // A scratch file: whatever wrote it, it goes with the dialog.
     DeleteFileW(defaultOutputPath.c_str());
     EndDialog(IDCANCEL);

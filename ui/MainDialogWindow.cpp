@@ -1,24 +1,24 @@
 // The main dialog's window details: system-menu entries, icons, the minimised picture and help.
-#include "framework/AppHelp.h"
 #include "framework/ModuleText.h"
 #include "ui/AboutDialog.h"
 #include "ui/MainDialog.h"
+#include "ui/ReadmeHelp.h"
 #include "res/resource.h"
 
 void CMainDialog::AddSystemMenuEntries() {
     HMENU menu = GetSystemMenu(Window(), FALSE);
     if (!menu) return;
-    CString about = LoadResourceString(IDS_ABOUT_MENU);
-    CString help = LoadResourceString(IDS_HELP_MENU);
+    const std::wstring about = LoadResourceText(IDS_ABOUT_MENU);
+    const std::wstring help = LoadResourceText(IDS_HELP_MENU);
     if (about.empty()) return;
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_HELP_CONTENTS, help.c_str());
-    AppendMenuA(menu, MF_STRING, IDM_ABOUT, about.c_str());
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_HELP_CONTENTS, help.c_str());
+    AppendMenuW(menu, MF_STRING, IDM_ABOUT, about.c_str());
 }
 
 void CMainDialog::SetWindowIcons() {
-    SendMessageA(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 bool CMainDialog::OnSysCommand(WPARAM command) {
@@ -30,7 +30,7 @@ bool CMainDialog::OnSysCommand(WPARAM command) {
         return true;
     }
     case IDM_HELP_CONTENTS:
-        ShowAppHelp(0, HELP_CONTENTS, IDS_HELP_FAILED);
+        ShowReadme(Window());
         return true;
     default:
         return false;  // minimise, move, close and the rest: the window's own processing
@@ -41,7 +41,7 @@ bool CMainDialog::OnPaint() {
     if (!IsIconic(Window())) return false;
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Window(), &paint);
-    SendMessageA(Window(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(Window(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     int iconWidth = GetSystemMetrics(SM_CXICON);
     int iconHeight = GetSystemMetrics(SM_CYICON);
     RECT client;

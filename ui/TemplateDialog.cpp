@@ -1,30 +1,32 @@
 #include "ui/TemplateDialog.h"
 
 #include "common/ReadyTemplates.h"
-#include "framework/AppHelp.h"
 #include "framework/ModuleText.h"
+#include "ui/ReadmeHelp.h"
 #include "res/resource.h"
 
 CTemplateDialog::CTemplateDialog() : CDialog(IDD_TEMPLATE, nullptr) {}
 
 INT_PTR CTemplateDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_HELP) {
-        ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam), IDS_HELP_FAILED);
+        ShowReadme(Window());  // F1
         SetMessageResult(TRUE);
         return TRUE;
     }
     return CDialog::OnMessage(message, wParam, lParam);
 }
 
+void CTemplateDialog::AddReadyChoice(UINT labelId) {
+    const std::wstring label = LoadResourceText(labelId);
+    SendDlgItemMessageW(Window(), IDC_TEMPLATE_READY, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
+}
+
 BOOL CTemplateDialog::OnInitDialog() {
     const BOOL result = CDialog::OnInitDialog();
     // The first line only invites a choice: the texts shown are the caller's until one is made.
-    SendDlgItemMessageA(Window(), IDC_TEMPLATE_READY, CB_ADDSTRING, 0,
-                        reinterpret_cast<LPARAM>(LoadResourceString(IDS_READY_CHOOSE).c_str()));
-    for (const ReadyTemplate& ready : kReadyTemplates)
-        SendDlgItemMessageA(Window(), IDC_TEMPLATE_READY, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(LoadResourceString(ready.labelId).c_str()));
-    SendDlgItemMessageA(Window(), IDC_TEMPLATE_READY, CB_SETCURSEL, 0, 0);
+    AddReadyChoice(IDS_READY_CHOOSE);
+    for (const ReadyTemplate& ready : kReadyTemplates) AddReadyChoice(ready.labelId);
+    SendDlgItemMessageW(Window(), IDC_TEMPLATE_READY, CB_SETCURSEL, 0, 0);
     return result;
 }
 
@@ -35,7 +37,7 @@ bool CTemplateDialog::OnCommand(WORD code, WORD id, LPARAM lParam) {
 }
 
 void CTemplateDialog::FillFromReadyTemplate() {
-    const LRESULT chosen = SendDlgItemMessageA(Window(), IDC_TEMPLATE_READY, CB_GETCURSEL, 0, 0);
+    const LRESULT chosen = SendDlgItemMessageW(Window(), IDC_TEMPLATE_READY, CB_GETCURSEL, 0, 0);
     if (chosen < 1 || chosen > static_cast<LRESULT>(kReadyTemplateCount)) return;
     const TemplateTexts texts = LoadReadyTemplate(kReadyTemplates[chosen - 1]);
     headerText = texts.header;

@@ -19,6 +19,8 @@ protected:
     void Exchange(DataExchange& dx) override;
 
 private:
+    // One line of the ready templates' list: its words from the string table.
+    void AddReadyChoice(UINT labelId);
     // The ready template chosen in the list fills the three edits.
     void FillFromReadyTemplate();
 };

@@ -8,16 +8,26 @@
 #include "ProgramWindows.h"
 #include "framework/MessageText.h"
 #include "support/TempFolder.h"
+#include "res/ProgramVersion.h"
 
 namespace {
+
+// "WHAT: PATH (REASON)\r\n": a failure names what it concerns and the system's reason.
+void ExpectFailureLine(const std::string& what, const std::string& path, const std::string& err) {
+    const std::string start = what + ": " + path + " (";
+    EXPECT_EQ(0u, err.find(start)) << err;
+    EXPECT_GT(err.size(), start.size() + 4) << "no reason: " << err;
+    EXPECT_EQ(err.size() - 3, err.find(")\r\n")) << "one line: " << err;
+}
 
 TEST(ConsoleExitCode, UsageEmptyOutputMissingFolderAndUncreatableOutput) {
     TempFolder folder;
     const std::string data = folder.MakeDir("data");
 
+    // The mistake and where the help is, not the thirty lines of the help.
     ConsoleOutcome usage = RunConsoleProgram("--size=2 " + Quoted(data));
     EXPECT_EQ(1u, usage.exitCode);
-    EXPECT_EQ(0u, usage.err.find("オプションの値が正しくありません: --size=2\r\n使い方: quillmark-cli ")) << usage.err;
+    EXPECT_EQ("オプションの値が正しくありません: --size=2\r\n使い方は quillmark-cli --help で表示できます\r\n", usage.err);
     EXPECT_EQ("", usage.out);
 
     // An empty output name (an unset variable in a script) is not standard output.
@@ -28,12 +38,36 @@ TEST(ConsoleExitCode, UsageEmptyOutputMissingFolderAndUncreatableOutput) {
 
     ConsoleOutcome missing = RunConsoleProgram(Quoted(folder / "nowhere"));
     EXPECT_EQ(2u, missing.exitCode);
-    EXPECT_EQ("対象フォルダにアクセスできません\r\n", missing.err);
+    ExpectFailureLine("対象フォルダにアクセスできません", folder / "nowhere", missing.err);
+    ConsoleOutcome noFolder = RunConsoleProgram("\"  \" -");
+    EXPECT_EQ(2u, noFolder.exitCode);
+    EXPECT_EQ("対象フォルダが指定されていません\r\n", noFolder.err);
 
     ConsoleOutcome uncreatable = RunConsoleProgram(Quoted(data) + " " + Quoted(folder / "missing\\out.txt"));
     EXPECT_EQ(3u, uncreatable.exitCode);
-    EXPECT_EQ("ファイルが作成できません\r\n", uncreatable.err);
+    ExpectFailureLine("出力ファイルを作成できません", folder / "missing\\out.txt", uncreatable.err);
     EXPECT_EQ("", uncreatable.out);
+
+    ConsoleOutcome noSettings = RunConsoleProgram("--settings " + Quoted(folder / "none.ini") + " " + Quoted(data));
+    EXPECT_EQ(1u, noSettings.exitCode);
+    ExpectFailureLine("設定ファイルが見つかりません", folder / "none.ini", noSettings.err);
+}
+
+TEST(ConsoleExitCode, VersionAloneAndTheFileVersionColumnUnderBothNames) {
+    ConsoleOutcome version = RunConsoleProgram("--version");
+    EXPECT_EQ(0u, version.exitCode);
+    EXPECT_EQ("quillmark-cli " QM_VERSION_TEXT "\r\n", version.out);
+    EXPECT_EQ("", version.err);
+    TempFolder folder;
+    folder.WriteFile("data\\a.txt", "a");
+    folder.WriteFile("empty.ini", "");
+    const std::string run = " --settings " + Quoted(folder / "empty.ini") +
+                            " --path=relative --case=none --size=0 --date=0 --attributes=0 " + Quoted(folder / "data");
+    for (const char* option : {"--version=1", "--file-version=1", "--file-version 1"}) {
+        ConsoleOutcome listed = RunConsoleProgram(std::string(option) + run);
+        EXPECT_EQ(0u, listed.exitCode) << option << listed.err;
+        EXPECT_EQ("a.txt\r\n", listed.out) << option;  // a file without a version: no column
+    }
 }
 
 TEST(ConsoleExitCode, StandardOutputWhoseReaderHasGoneIsAWriteFailure) {
@@ -48,7 +82,7 @@ TEST(ConsoleExitCode, StandardOutputWhoseReaderHasGoneIsAWriteFailure) {
     CloseHandle(writer);
     ASSERT_TRUE(program.Started());
     EXPECT_EQ(4u, program.Finish());
-    EXPECT_EQ("書き込み中にエラーが発生しました\r\n", program.Err());
+    EXPECT_EQ(0u, program.Err().find("出力ファイルに書き込めません: 標準出力 (")) << program.Err();
 }
 
 TEST(ConsoleExitCode, CtrlCStopsLikeCancelWithHeaderEntriesSoFarAndFooter) {
@@ -114,6 +148,16 @@ TEST(ConsoleExitCode, CompareEndsWithZeroOrWithSevenForDifferences) {
     ConsoleOutcome overItself = RunConsoleProgram(compare + " " + Quoted(earlier));
     EXPECT_EQ(3u, overItself.exitCode);
     EXPECT_EQ("a.txt\t1\r\n", ReadWholeFile(earlier));
+
+    // A listing saved again as UTF-16 is refused, saying so, before anything is written.
+    const std::string utf16 =
+        folder.WriteFile("utf16.txt", std::string("\xFF\xFE" "a\0.\0t\0x\0t\0\t\0" "1\0\r\0\n\0", 20));
+    const std::string data = Quoted(folder / "data");
+    ConsoleOutcome refused = RunConsoleProgram(options + "--compare=" + Quoted(utf16) + " " + data + " -");
+    EXPECT_EQ(8u, refused.exitCode);
+    EXPECT_EQ("", refused.out);
+    EXPECT_EQ("前回の一覧は UTF-16 で書かれています。比較できるのは ANSI (シフト JIS) か UTF-8 の一覧なので、何も出力していません\r\n",
+              refused.err);
 }
 
 // Entries that could not be read: each told on standard error with the system's reason, the

@@ -24,6 +24,11 @@ ProgramProcess::~ProgramProcess() {
     CloseHandle(process_.hThread);
 }
 
+void ProgramProcess::Kill() {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, INFINITE);
+}
+
 bool ProgramProcess::Exited(DWORD timeoutMs) const {
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }

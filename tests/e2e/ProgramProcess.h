@@ -19,6 +19,8 @@ public:
 
     bool Started() const { return started_; }
     bool Exited(DWORD timeoutMs) const;
+    // Ends it at once, as a crash or a power cut would, and waits until it is gone.
+    void Kill();
 
 private:
     PROCESS_INFORMATION process_ = {};

@@ -18,7 +18,7 @@ namespace {
 // writes "ok" or what did not match. The arguments: kind, Python's name of the encoding, the
 // output and the expected paths (UTF-8, one a line).
 const char kChecker[] = R"PY(
-import csv, html, io, json, os, re, sys, urllib.parse
+import csv, html, io, json, os, re, sys, urllib.parse, zlib
 kind, encoding, output, expected_file = sys.argv[1:5]
 expected = [line for line in open(expected_file, encoding='utf-8').read().split('\n') if line]
 utf8 = encoding == 'utf-8-sig'
@@ -42,13 +42,35 @@ elif kind == 'jsonl':
     lines = data.split('\r\n')
     assert lines[-1] == '', lines[-1]
     objects = [json.loads(line) for line in lines[:-1]]
-    assert objects[0]['folder'].endswith('\\data\\'), objects[0]
-    assert objects[-1] == {'entries': str(len(objects) - 2)}, objects[-1]
+    assert objects[0]['type'] == 'listing' and objects[0]['folder'].endswith('\\data\\'), objects[0]
+    assert objects[-1] == {'type': 'summary', 'entries': len(objects) - 2}, objects[-1]
     for entry in objects[1:-1]:
+        assert entry['type'] == 'file', entry
         assert entry['name'] == os.path.basename(unix(entry['path'])), entry
         assert entry['size'] == os.path.getsize(unix(entry['path'])), entry
         assert re.fullmatch(r'\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\+09:00', entry['date']), entry
         found.append(entry['path'])
+elif kind == 'csv-columns':  # every column chosen, folders listed, names a spreadsheet would run
+    rows = list(csv.reader(io.StringIO(data, newline='')))
+    assert rows[0] == ['path', 'name', 'size', 'date', 'attributes', 'crc32', 'file_version',
+                       'product_version'], rows[0]
+    assert all(len(row) == 8 for row in rows[1:-1]), rows
+    rows = {row[0]: row for row in rows[1:-1]}
+    assert rows['digits.txt'][5:] == ['CBF43926', '', ''], rows['digits.txt']
+    assert rows['C# notes'][5] == "'--------", rows['C# notes']  # a folder: no checksum
+    for name in ['=1+2.txt', '+1.txt', '-1.txt', '@SUM(A1).txt']:
+        assert rows["'" + name][1] == "'" + name, rows["'" + name]
+    found = [path for path in expected if path in rows]
+elif kind == 'jsonl-columns':
+    objects = [json.loads(line) for line in data.split('\r\n')[:-1]]
+    assert objects[-1] == {'type': 'summary', 'entries': len(objects) - 2}, objects[-1]
+    for entry in objects[1:-1]:
+        folder = os.path.isdir(unix(entry['path']))
+        assert entry['type'] == ('folder' if folder else 'file'), entry
+        assert isinstance(entry['size'], int) and entry['file_version'] == '', entry
+        assert entry['crc32'] == ('--------' if folder else '%08X' % (zlib.crc32(open(unix(entry['path']), 'rb').read()))), entry
+        found.append(entry['path'])
+    found = [path for path in found if path in expected]
 else:
     assert '<meta charset="%s">' % ('UTF-8' if utf8 else 'Shift_JIS') in data
     for href, text in re.findall(r'<a href="([^"]*)">([^<]*)</a>', data):
@@ -136,8 +158,19 @@ std::map<std::string, std::string> Checksums(const std::string& text, char separ
     return sums;
 }
 
-TEST_F(ReadyTemplates, SfvHoldsTheListFormsChecksumsAndTheSettingsFileStaysAsItWas) {
-    const std::string sfv = ReadWholeFile(List("list.sfv", "--template=sfv"));
+TEST_F(ReadyTemplates, CsvAndJsonLinesFollowTheChosenColumnsAndKeepFormulasText) {
+    for (const wchar_t* name : {L"=1+2.txt", L"+1.txt", L"-1.txt", L"@SUM(A1).txt"}) folder.WriteFile(L"data\\" + std::wstring(name), "");
+    const std::string columns = " --dirs=1 --crc=1 --version=1 --product-version=1";
+    EXPECT_EQ("ok\n", Check("csv-columns", "utf-8-sig", List("columns.csv", "--template=csv --utf8=1" + columns)));
+    EXPECT_EQ("ok\n", Check("jsonl-columns", "cp932", List("columns.jsonl", "--template=jsonl" + columns)));
+    // Unchosen, the columns are not there at all.
+    const std::string plain = ReadWholeFile(List("plain.csv", "--template=csv"));
+    EXPECT_EQ(0u, plain.find("path,name,size,date,attributes\r\n")) << plain;
+    EXPECT_NE(std::string::npos, plain.find("\r\n\"digits.txt\",\"digits.txt\",9,")) << plain;
+}
+
+TEST_F(ReadyTemplates, SfvHoldsTheListFormsChecksumsAndNoFolderLine) {
+    const std::string sfv = ReadWholeFile(List("list.sfv", "--template=sfv --dirs=1"));
     const std::string list = ReadWholeFile(List("list.txt", "--template=0 --crc=1"));
     EXPECT_EQ(0u, sfv.find("; Quillmark " + data + "\\\r\n")) << sfv;
     const auto sums = Checksums(sfv, ' ');

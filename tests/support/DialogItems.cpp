@@ -1,7 +1,8 @@
 #include "DialogItems.h"
 
-std::string ItemText(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
+std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+std::string WindowText(HWND control) {
     const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
     std::string text(static_cast<size_t>(length) + 1, '\0');
     const LRESULT got = SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-// A control's text, of any length.
+// A window's text (a dialog's caption), and a control's, of any length.
+std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
 // Posts a button's click notice, to be handled in the dialog's own message loop.

@@ -8,8 +8,9 @@
 
 struct RecordedBox {
     HWND owner;
-    std::string text;
+    std::string text;  // in the ANSI code page, as the tests' expectations are written
     std::string caption;
+    std::wstring wideText;  // as the box shows it
     UINT type;
 };
 

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "ScriptedMainDialog.h"
-#include "content/ReadPause.h"
+#include "engine/ReadSeams.h"
 #include "res/resource.h"
 
 namespace {

@@ -16,6 +16,10 @@ const int kReadOnlyCheck = chx1;
 const int kFileNameCombo = cmb13;
 const int kFileNameEdit = edt1;
 
+// The kinds of output the built-in list offers.
+const std::vector<std::string> kKinds = {"テキスト (*.txt)", "HTML ドキュメント (*.html;*.htm)", "CSV (*.csv)",
+                                         "JSON Lines (*.jsonl)", "SFV (*.sfv)", "すべてのファイル (*.*)"};
+
 void SetFileName(HWND fileDialog, const std::string& name) {
     HWND field = GetDlgItem(fileDialog, kFileNameCombo);
     if (!field) field = GetDlgItem(fileDialog, kFileNameEdit);
@@ -40,8 +44,7 @@ TEST(OutputButton, BuiltInFilterAndExtensionAndTheChosenPathLands) {
         SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, typed.c_str());
         ModalDriver driver(d.Window());
         driver.Then([&](HWND f) {
-            EXPECT_EQ(ComboItems(GetDlgItem(f, kFileTypeCombo)),
-                      (std::vector<std::string>{"テキスト(*.TXT)", "HTMLドキュメント(*.HTM;*.HTML)", "すべて(*.*)"}));
+            EXPECT_EQ(ComboItems(GetDlgItem(f, kFileTypeCombo)), kKinds);
             EXPECT_EQ(SendMessageA(GetDlgItem(f, kFileTypeCombo), CB_GETCURSEL, 0, 0), 0);
             HWND readOnly = GetDlgItem(f, kReadOnlyCheck);
             EXPECT_TRUE(!readOnly || !IsWindowVisible(readOnly));
@@ -53,6 +56,29 @@ TEST(OutputButton, BuiltInFilterAndExtensionAndTheChosenPathLands) {
         EXPECT_EQ(LongName(Narrow(d.options.outputPath).substr(0, Narrow(d.options.outputPath).rfind('\\'))), LongName(folder.Path()));
         EXPECT_EQ(Narrow(d.options.outputPath).substr(Narrow(d.options.outputPath).rfind('\\')), "\\一覧.txt");
         EXPECT_EQ(Narrow(d.options.outputPath), ItemText(d.Window(), IDC_MAIN_OUTPUT));
+    });
+}
+
+TEST(OutputButton, TheKindChosenGivesANameWithoutExtensionItsOwn) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        for (int kind : {2, 3, 4}) {
+            ModalDriver driver(d.Window());
+            driver.Then([&](HWND f) {
+                HWND kinds = GetDlgItem(f, kFileTypeCombo);
+                SendMessageA(kinds, CB_SETCURSEL, static_cast<WPARAM>(kind), 0);
+                // As a user's choice ends: the change, then the choice made.
+                for (int notice : {CBN_SELCHANGE, CBN_SELENDOK})
+                    SendMessageA(f, WM_COMMAND, MAKEWPARAM(kFileTypeCombo, static_cast<WORD>(notice)), reinterpret_cast<LPARAM>(kinds));
+                SetFileName(f, folder / "一覧");
+                PostClick(f, IDOK);
+            });
+            d.Click(IDC_MAIN_BROWSE_OUTPUT);
+            EXPECT_TRUE(driver.Finished());
+            const std::string chosen = Narrow(d.options.outputPath);
+            EXPECT_EQ(chosen.substr(chosen.rfind('\\')), std::string("\\一覧") + (kind == 2 ? ".csv" : kind == 3 ? ".jsonl" : ".sfv"));
+        }
     });
 }
 

@@ -3,6 +3,7 @@
 
 #include "ScriptedMainDialog.h"
 #include "framework/MessageBox.h"
+#include "support/DialogItems.h"
 #include "res/resource.h"
 
 namespace {
@@ -12,7 +13,7 @@ void ExpectUnsavedReports(const MessageBoxRecorder& boxes, size_t count, const s
     ASSERT_EQ(boxes.Boxes().size(), count);
     for (const RecordedBox& box : boxes.Boxes()) {
         EXPECT_EQ(box.text, "設定ファイルに書き込めませんでした。\r\n" + ini);
-        EXPECT_EQ(box.caption, ApplicationName());
+        EXPECT_EQ(box.caption, Narrow(ApplicationName()));
         EXPECT_EQ(box.type, UINT(MB_OK | MB_ICONEXCLAMATION));
     }
 }
@@ -87,8 +88,12 @@ TEST(MainDialogSave, SaveWritesOptionsAndEscapedTemplatesButNotTheClosingKeys) {
         d.Click(IDC_MAIN_RELATIVE);
         d.Click(IDC_MAIN_CHECKSUM);
         d.Click(IDC_MAIN_EXPAND);
+        const std::string caption = WindowText(d.Window());
         d.Click(IDC_MAIN_SAVE);
         EXPECT_TRUE(IsWindowVisible(d.Window()));  // Save never closes
+        EXPECT_EQ(WindowText(d.Window()), caption + " (設定を保存しました)") << "Save says that it saved";
+        d.Click(IDC_MAIN_SAVE);
+        EXPECT_EQ(WindowText(d.Window()), caption + " (設定を保存しました)") << "once";
     });
     EXPECT_EQ(IniValue(ini, "CONFIG", "UPPER"), "2");
     EXPECT_EQ(IniValue(ini, "CONFIG", "PATHTYPE"), "1");
@@ -144,8 +149,10 @@ TEST(MainDialogSave, AReadOnlySettingsFileOrAFolderIsReportedOnSaveAndOnClose) {
         INT_PTR result = dialog.Run([&](ScriptedMainDialog& d) {
             SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, "C:\\new");
             d.Click(IDC_MAIN_URL);
+            const std::string caption = WindowText(d.Window());
             d.Click(IDC_MAIN_SAVE);
             EXPECT_EQ(boxes.Boxes().size(), 1u) << "one box for the whole Save";
+            EXPECT_EQ(WindowText(d.Window()), caption) << "nothing saved, nothing said";
             d.Click(IDCANCEL);
         });
         EXPECT_EQ(result, IDCANCEL) << "closes all the same";

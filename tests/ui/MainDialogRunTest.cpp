@@ -28,6 +28,12 @@ TEST(MainDialogRun, MissingFolderIsReportedAndNothingStarts) {
         EXPECT_EQ(boxes.Boxes()[0].owner, d.Window());
         EXPECT_EQ(d.CurrentRun(), nullptr);
         EXPECT_FALSE(d.IsRunning());
+        // An empty field (or blanks) is no folder given, not one that cannot be reached.
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, "  ");
+        d.Click(IDOK);
+        ASSERT_EQ(boxes.Boxes().size(), 2u);
+        EXPECT_EQ(boxes.Boxes()[1].text, "対象フォルダが指定されていません");
+        EXPECT_EQ(d.CurrentRun(), nullptr);
         EXPECT_TRUE(d.IsItemEnabled(IDOK));
     });
 }
@@ -53,7 +59,7 @@ TEST(MainDialogRun, SnapshotLockingAndStopBeforeTheFirstDirectory) {
         ASSERT_NE(held, nullptr);
         const ListingJob& job = held->Job();
         EXPECT_TRUE(d.IsRunning());
-        EXPECT_EQ(Narrow(job.options.folder), folder / "data");
+        EXPECT_EQ(Narrow(job.options.folder), folder / "data\\");  // the job is whole when made
         EXPECT_EQ(Narrow(d.options.folder), folder / "data. ");
         EXPECT_EQ(Narrow(d.options.outputPath), folder / "一覧.txt.");  // trimmed in the field itself
         EXPECT_EQ(Narrow(job.options.outputPath), folder / "一覧.txt.");

@@ -35,12 +35,12 @@ TEST(MainDialogStart, FirstStartShowsDefaultsCollapsedWithBuiltInTemplates) {
         EXPECT_EQ(d.windowWidth, collapsed.right - collapsed.left);
         EXPECT_GT(d.expandedHeight, d.collapsedHeight + 100);
     });
-    EXPECT_EQ(Narrow(dialog.settingsFilePath), folder / "qmtest.ini");
+    EXPECT_EQ(Narrow(dialog.settingsFile.Path()), folder / "qmtest.ini");
     EXPECT_EQ(Narrow(dialog.defaultOutputPath), folder / "qmtest.txt");
     EXPECT_EQ(dialog.options.headerText,
               "<html>\r\n<head>\r\n<title> Quillmark OUTPUT</title>\r\n</head>\r\n<body>\r\n");
     EXPECT_EQ(dialog.options.repeatText,
-              "<p><a href=\"%PATH%\">%FILE% %SIZE%Bytes %DATE% %ATTRIBUTES%</a></p>");
+              "<p><a href=\"%PATH:html%\">%FILE:html% %SIZE%Bytes %DATE% %ATTRIBUTES%</a></p>");
     EXPECT_EQ(dialog.options.footerText, "</body>\r\n</html>\r\n");
     EXPECT_EQ(IniValue(folder / "qmtest.ini", "CONFIG", "EXPAND"), "<none>");  // nothing written
 }

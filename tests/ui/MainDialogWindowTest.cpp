@@ -74,7 +74,7 @@ TEST(MainDialogWindow, AboutBoxOnCommand16WithAnyLowBitsAndEveryWayToClose) {
                 HWND text = FindWindowExA(a, picture, "Static", nullptr);
                 char shown[64];
                 GetWindowTextA(text, shown, sizeof shown);
-                EXPECT_STREQ(shown, "ファイル列挙\x81\x40Quillmark Version 1.4");
+                EXPECT_STREQ(shown, "ファイル列挙\x81\x40Quillmark Version 1.5");
                 c.close(a);
             });
             SendMessageA(d.Window(), WM_SYSCOMMAND, c.command, 0);
@@ -84,72 +84,77 @@ TEST(MainDialogWindow, AboutBoxOnCommand16WithAnyLowBitsAndEveryWayToClose) {
     });
 }
 
-struct HelpCall {
+struct OpenCall {
     HWND window;
-    std::wstring file;
-    UINT command;
-    ULONG_PTR data;
+    std::wstring path;
 };
 
-class HelpRecorder {
+// Records what help asks the shell to open, answering as the shell would.
+class OpenRecorder {
 public:
-    explicit HelpRecorder(BOOL answer) {
-        SetHelpEngine([this, answer](HWND w, const wchar_t* file, UINT command, ULONG_PTR data) {
-            calls.push_back({w, file, command, data});
+    explicit OpenRecorder(DWORD answer) {
+        SetDocumentOpener([this, answer](HWND w, const std::wstring& path) {
+            calls.push_back({w, path});
             return answer;
         });
     }
-    ~HelpRecorder() { SetHelpEngine(nullptr); }
-    std::vector<HelpCall> calls;
+    ~OpenRecorder() { SetDocumentOpener(nullptr); }
+    std::vector<OpenCall> calls;
 };
 
-void AskHelpOn(HWND dialog, int controlId) {
+// README.txt beside the test program while it lives, as the zip puts it beside quillmark.exe.
+class ReadmeBesideProgram {
+public:
+    ReadmeBesideProgram() {
+        HANDLE file = CreateFileW(ReadmePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        CloseHandle(file);
+    }
+    ~ReadmeBesideProgram() { DeleteFileW(ReadmePath().c_str()); }
+};
+
+void PressF1On(HWND dialog, int controlId) {
     HELPINFO info = {sizeof info, HELPINFO_WINDOW, controlId, GetDlgItem(dialog, controlId), 0, {0, 0}};
     EXPECT_EQ(SendMessageA(dialog, WM_HELP, 0, reinterpret_cast<LPARAM>(&info)), TRUE);
 }
 
-TEST(MainDialogWindow, HelpContentsAndControlPopupsGoToTheHelpFile) {
+TEST(MainDialogWindow, HelpItemAndF1OpenTheReadmeBesideTheProgram) {
     TempFolder folder;
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
-        const std::wstring exe = ModulePath();
-        const std::wstring helpFile = exe.substr(0, exe.rfind(L'.')) + L".HLP";
-        HelpRecorder help(TRUE);
+        ReadmeBesideProgram readme;
         MessageBoxRecorder boxes;
-        SendMessageA(d.Window(), WM_SYSCOMMAND, IDM_HELP_CONTENTS | 0x3, 0);
-        AskHelpOn(d.Window(), IDC_MAIN_OUTPUT);
-        ModalDriver driver(d.Window());
-        driver.Then([&](HWND t) {
-            AskHelpOn(t, IDC_TEMPLATE_REPEAT);
-            PostClick(t, IDCANCEL);
-        });
-        d.Click(IDC_MAIN_EDIT_TEMPLATE);
-        ASSERT_EQ(help.calls.size(), 3u);
-        for (const HelpCall& call : help.calls) {
-            EXPECT_EQ(call.window, d.Window());
-            EXPECT_EQ(call.file, helpFile);
+        HWND templateDialog = nullptr;
+        {
+            OpenRecorder shell(0);
+            SendMessageA(d.Window(), WM_SYSCOMMAND, IDM_HELP_CONTENTS | 0x3, 0);
+            PressF1On(d.Window(), IDC_MAIN_OUTPUT);
+            ModalDriver driver(d.Window());
+            driver.Then([&](HWND t) {
+                templateDialog = t;
+                PressF1On(t, IDC_TEMPLATE_REPEAT);
+                PostClick(t, IDCANCEL);
+            });
+            d.Click(IDC_MAIN_EDIT_TEMPLATE);
+            ASSERT_EQ(shell.calls.size(), 3u);
+            for (const OpenCall& call : shell.calls) EXPECT_EQ(call.path, ProgramFolder() + L"README.txt");
+            EXPECT_EQ(shell.calls[0].window, d.Window());
+            EXPECT_EQ(shell.calls[2].window, templateDialog);
         }
-        EXPECT_EQ(help.calls[0].command, static_cast<UINT>(HELP_CONTENTS));
-        EXPECT_EQ(help.calls[0].data, 0u);
-        EXPECT_EQ(help.calls[1].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
-        EXPECT_EQ(help.calls[1].data, static_cast<ULONG_PTR>(IDC_MAIN_OUTPUT));
-        EXPECT_EQ(help.calls[2].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
-        EXPECT_EQ(help.calls[2].data, static_cast<ULONG_PTR>(IDC_TEMPLATE_REPEAT));
         EXPECT_TRUE(boxes.Boxes().empty());
     });
 }
 
-TEST(MainDialogWindow, AFailedHelpStartIsReported) {
+TEST(MainDialogWindow, HelpWithoutTheReadmeSaysWhereItBelongs) {
     TempFolder folder;
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
-        HelpRecorder help(FALSE);
+        DeleteFileW(ReadmePath().c_str());
         MessageBoxRecorder boxes;
-        AskHelpOn(d.Window(), IDC_MAIN_FOLDER);
+        SendMessageA(d.Window(), WM_SYSCOMMAND, IDM_HELP_CONTENTS, 0);
         ASSERT_EQ(boxes.Boxes().size(), 1u);
-        EXPECT_EQ(boxes.Boxes()[0].text, "ﾍﾙﾌﾟの起動に失敗しました。");
-        EXPECT_EQ(boxes.Boxes()[0].owner, d.Window());
-        EXPECT_EQ(boxes.Boxes()[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+        const std::string text = boxes.Boxes()[0].text;
+        EXPECT_EQ(0u, text.find("説明書を開けません: " + Narrow(ReadmePath()) + "\r\n(")) << text;
+        EXPECT_NE(std::string::npos, text.find("README.txt は配布の zip に入っています")) << text;
     });
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedMainDialog.h"
+#include "engine/DirectorySearch.h"
+#include "framework/MessageText.h"
 #include "res/resource.h"
 
 namespace {
@@ -60,6 +62,34 @@ TEST(RealNamesInTheDialog, ACommandLineFolderAndDroppedFilesAreListedFromTheirRe
         ASSERT_TRUE(WaitUntil([&] { return boxes.Boxes().size() == 2; }));
         EXPECT_EQ("r?sum?.txt\t1\r\nresume.txt\t3\r\n", ReadWholeFile(output));
     });
+}
+
+// The box goes to the wide API: a folder it names is shown by its real name, not with "?" for
+// what the code page cannot hold. (A seam fails its search: the tests run as root.)
+TEST(RealNamesInTheDialog, AnUnreadFolderIsNamedAsItIsInTheEndOfRunQuestion) {
+    TempFolder tree;
+    tree.WriteFile(L"data\\Caf\u00e9\\b.txt", "b");
+    const std::string output = tree / "out.txt";
+    SetSearchFailureForTests([](const std::wstring& pattern) -> DWORD {
+        const std::wstring closed = L"\\Caf\u00e9\\*";
+        return pattern.size() > closed.size() && pattern.compare(pattern.size() - closed.size(), closed.size(), closed) == 0
+                   ? ERROR_ACCESS_DENIED
+                   : 0;
+    });
+    MessageBoxRecorder boxes(IDNO);
+    ScriptedMainDialog dialog(tree);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        PathAndSizeOnly(d);
+        SetDlgItemTextA(d.Window(), IDC_MAIN_FOLDER, (tree / "data").c_str());
+        SetDlgItemTextA(d.Window(), IDC_MAIN_OUTPUT, output.c_str());
+        d.Click(IDOK);
+        ASSERT_TRUE(WaitUntil([&] { return !boxes.Boxes().empty(); }));
+    });
+    SetSearchFailureForTests(nullptr);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    const std::wstring shown =
+        L"\u30fb" + Wide(tree.Path()) + L"\\data\\Caf\u00e9\\ (" + SystemErrorText(ERROR_ACCESS_DENIED) + L")";
+    EXPECT_NE(std::wstring::npos, boxes.Boxes()[0].wideText.find(shown)) << Narrow(boxes.Boxes()[0].wideText);
 }
 
 }  // namespace

@@ -50,6 +50,8 @@ TEST(TemplateDialog, ShowsTheTextsAndOkCopiesTheEditsBack) {
 }
 
 TEST(TemplateDialog, AReadyTemplateFillsTheTextsWhichOkKeeps) {
+    const char* const kCsvHeader =
+        "path,name,size,date,attributes%?CRC%,crc32%?%%?VERSION%,file_version%?%%?PRODUCTVERSION%,product_version%?%";
     TempFolder folder;
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
@@ -61,13 +63,15 @@ TEST(TemplateDialog, AReadyTemplateFillsTheTextsWhichOkKeeps) {
             EXPECT_EQ(ItemText(t, IDC_TEMPLATE_REPEAT), "%PATH%") << "nothing chosen yet";
             SendMessageA(list, CB_SETCURSEL, 3, 0);  // after the invitation: html, html-table, csv
             SendMessageA(t, WM_COMMAND, MAKEWPARAM(IDC_TEMPLATE_READY, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-            EXPECT_EQ(ItemText(t, IDC_TEMPLATE_HEADER), "path,name,size,date,attributes");
+            EXPECT_EQ(ItemText(t, IDC_TEMPLATE_HEADER), kCsvHeader);
             PostClick(t, IDOK);
         });
         d.Click(IDC_MAIN_EDIT_TEMPLATE);
         EXPECT_TRUE(driver.Finished());
-        EXPECT_EQ(d.options.headerText, "path,name,size,date,attributes");
-        EXPECT_EQ(d.options.repeatText, "%PATH:csv%,%FILE:csv%,%SIZE%,%DATE%,%ATTRIBUTE:csv%");
+        EXPECT_EQ(d.options.headerText, kCsvHeader);
+        EXPECT_EQ(d.options.repeatText,
+                  "%PATH:sheet%,%FILE:sheet%,%SIZE%,%DATE%,%ATTRIBUTE:csv%%?CRC%,%CRC:sheet%%?%%?VERSION%,%VERSION:csv%%?%"
+                  "%?PRODUCTVERSION%,%PRODUCTVERSION:csv%%?%");
         EXPECT_EQ(d.options.footerText, "");
     });
 }

@@ -1,4 +1,4 @@
-// Entry texts from find records that a test cannot easily make on disk.
+// Entry texts from found records that a test cannot easily make on disk.
 #include <gtest/gtest.h>
 
 #include "format/EntryFormatter.h"
@@ -6,22 +6,22 @@
 
 namespace {
 
-// The record of an entry; its name reaches the formatter on its own, in the output's encoding.
-WIN32_FIND_DATAW Entry(DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
-    WIN32_FIND_DATAW entry = {};
-    entry.dwFileAttributes = attributes;
-    entry.nFileSizeHigh = sizeHigh;
-    entry.nFileSizeLow = sizeLow;
+// The record of an entry as a walk finds it (its name is given with it, in the output's encoding).
+FoundEntry Entry(DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
+    FoundEntry entry;
+    entry.attributes = attributes;
+    entry.size = (static_cast<uint64_t>(sizeHigh) << 32) | sizeLow;
     SYSTEMTIME st = {2020, 2, 0, 29, 23, 59, 58, 999};  // UTC; milliseconds are dropped
-    SystemTimeToFileTime(&st, &entry.ftLastWriteTime);
+    SystemTimeToFileTime(&st, &entry.written);
     return entry;
 }
 
 // One entry through a formatter of code-page output, as a run makes it.
-CString FormatEntry(const ListingOptions& options, EntryTexts& texts, const WIN32_FIND_DATAW& entry,
-                    const CString& name, size_t linesBefore) {
+CString FormatEntry(const ListingOptions& options, EntryTexts& texts, FoundEntry entry, const CString& name,
+                    size_t linesBefore) {
+    entry.name = name;
     EntryFormatter formatter(options, CodePageText::System(), texts);
-    formatter.Format(entry, name, linesBefore);
+    formatter.Format(entry, linesBefore);
     return formatter.Line();
 }
 
@@ -39,7 +39,7 @@ TEST(EntryFormatter, ANameLongerThan259BytesIsListedWhole) {
     std::string name;
     for (int i = 0; i < 150; ++i) name += "表";
     name += ".txt";
-    const WIN32_FIND_DATAW record = Entry(0, 0, 3);
+    const FoundEntry record = Entry(0, 0, 3);
     ListingOptions switches;
     switches.size = 1;
     EntryTexts texts;
@@ -56,7 +56,7 @@ TEST(EntryFormatter, AttributeLettersInTheirFixedPositions) {
 }
 
 TEST(EntryFormatter, DatesAreLocalWholeSecondsAndEmptyBeyondYear9999) {
-    FILETIME utc = Entry(0, 0, 0).ftLastWriteTime;
+    FILETIME utc = Entry(0, 0, 0).written;
     CString date = "old";
     LocalDateText(utc, date);
     EXPECT_EQ("2020/03/01 08:59:58", date) << "UTC+9 crosses into a leap-year March";
@@ -71,7 +71,7 @@ TEST(EntryFormatter, TextsAreFilledEvenWhenTheirColumnsAreOff) {
     EntryTexts texts;
     texts.dir = "sub\\";
     texts.location = "C:\\nowhere\\sub\\";
-    const WIN32_FIND_DATAW entry = Entry(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE, 0, 42);
+    const FoundEntry entry = Entry(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE, 0, 42);
     EXPECT_EQ("sub\\Name.TXT", FormatEntry(switches, texts, entry, "Name.TXT", 6));
     EXPECT_EQ("Name.TXT", texts.file);
     EXPECT_EQ("7", texts.count);

@@ -2,7 +2,7 @@
 // entered unless they lead back up the tree.
 #include <gtest/gtest.h>
 
-#include "content/ReadPause.h"
+#include "engine/ReadSeams.h"
 #include "format/ListingOptions.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"

@@ -148,4 +148,63 @@ TEST_F(ListingComparison, EarlierListingThatDoesNotFitIsRefusedWithNothingWritte
     EXPECT_EQ("", clean.report);
 }
 
+// Each way an earlier listing can be broken is refused with its own reason and nothing
+// written; a listing of paths in URL form is absolute whatever its case.
+TEST_F(ListingComparison, BrokenEarlierListingsAreRefusedSayingWhy) {
+    BuildTree("list");
+    List("list", "earlier.txt", false);
+    const std::string good = ReadWholeFile(tree / "earlier.txt");
+    const std::string firstLine = good.substr(0, good.find("\r\n") + 2);
+    tree.WriteFile("reordered.txt", good.substr(firstLine.size()) + firstLine);
+    std::string withNul = good;
+    withNul[1] = '\0';
+    tree.WriteFile("nul.txt", withNul);
+    std::string utf16 = "\xFE\xFF";  // big-endian, as the order mark says
+    for (char c : good) utf16 += std::string(1, '\0') + c;
+    tree.WriteFile("utf16.txt", utf16);
+    tree.WriteFile("long.txt", good + std::string(3 << 20, 'x') + "\t1\t2020/01/02 12:04:05\t00000000\r\n");
+    ListingOptions url = Options("list", "url.txt", false);
+    url.url = true;
+    url.pathType = PathType::Absolute;
+    ASSERT_EQ(RunResult::Complete, RunListing(url).result);
+    ASSERT_EQ(0u, ReadWholeFile(tree / "url.txt").rfind("file://", 0));
+
+    const struct {
+        const char* earlier;
+        RunResult refusal;
+    } cases[] = {{"reordered.txt", RunResult::EarlierOutOfOrder},
+                 {"nul.txt", RunResult::EarlierNotText},
+                 {"utf16.txt", RunResult::EarlierUtf16},
+                 {"long.txt", RunResult::EarlierLineTooLong},
+                 {"url.txt", RunResult::EarlierOtherPaths}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.refusal, Compare(Options("list", "report.txt", false), c.earlier).result) << c.earlier;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((tree / "report.txt").c_str())) << c.earlier;
+    }
+    // The same listing in upper case fits an absolute run of the same form.
+    url.upperCase = true;
+    url.outputPath = Wide(tree / "url-upper.txt");
+    ASSERT_EQ(RunResult::Complete, RunListing(url).result);
+    url.outputPath = Wide(tree / "report.txt");
+    const Compared upper = Compare(url, "url-upper.txt");
+    EXPECT_EQ(RunResult::Complete, upper.result);
+    EXPECT_EQ("", upper.report);
+}
+
+// A stop ends the walk before every entry was seen: no report tells the rest as gone, neither
+// the console program's (the output) nor the dialog's (a file of its own).
+TEST_F(ListingComparison, StoppedComparisonWritesNoReport) {
+    BuildTree("list");
+    List("list", "earlier.txt", false);
+    for (bool ownFile : {false, true}) {
+        ListingOptions options = Options("list", "now.txt", false);
+        options.compare = true;
+        options.earlierListing = Wide(tree / "earlier.txt");
+        if (ownFile) options.reportPath = Wide(tree / "now.diff.txt");
+        EXPECT_EQ(RunResult::Stopped, RunListing(options, true).result);
+        const std::string report = ownFile ? "now.diff.txt" : "now.txt";
+        EXPECT_EQ("<missing>", ReadWholeFile(tree / report)) << report;
+    }
+}
+
 }  // namespace

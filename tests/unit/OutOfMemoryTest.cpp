@@ -10,7 +10,7 @@
 #include <new>
 
 #include "cli/ConsoleListing.h"
-#include "content/ReadPause.h"
+#include "engine/ReadSeams.h"
 #include "engine/ListingRun.h"
 #include "engine/SortedLineStore.h"
 #include "support/ListingRun.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/ListingJob.h"
-#include "engine/OutputWriter.h"
+#include "engine/EntryLines.h"
 #include "format/PathForms.h"
 #include "text/CodePageText.h"
 #include "support/ListingRun.h"
@@ -14,6 +14,21 @@ namespace {
 
 enum Form { kPlain = 0, kUrl = 1, kUpper = 2, kLower = 4 };
 
+// The run's lines, never finished.
+class Lines final : public EntryLines {
+public:
+    using EntryLines::EntryLines;
+
+private:
+    bool FinishLines(const SortedLineStore&, bool) override { return true; }
+};
+
+FoundEntry Named(const char* name) {
+    FoundEntry entry;
+    entry.name = name;
+    return entry;
+}
+
 struct Formed {
     std::string path;
     std::string folderAfterBegin;
@@ -21,24 +36,23 @@ struct Formed {
     std::string dir;
 };
 
-// The path column of one entry in the given directory below the folder, through the writer
-// the run uses (no file is touched: no checksum or version is asked for).
+// The path column of one entry in the given directory below the folder, through the lines the
+// run makes (no file is touched: no checksum or version is asked for).
 // pathType: 0 absolute, 1 relative (the radios' indices).
 Formed PathOf(const std::string& folder, int pathType, int form, const std::string& below,
               const char* name) {
-    ListingJob job;
-    job.options.folder = Wide(folder);
-    job.options.outputPath = Wide("unused.txt");
-    job.options.pathType = static_cast<PathType>(pathType);
-    job.options.url = (form & kUrl) != 0;
-    job.options.upperCase = (form & kUpper) != 0;
-    job.options.lowerCase = (form & kLower) != 0;
-    RunProgress progress;
-    OutputWriter writer(job, progress);
-    writer.Begin();
-    writer.SetDirectory(writer.Texts().dirName + below, L"");
-    writer.FormatEntry(WIN32_FIND_DATAW{}, name);
-    return {writer.Texts().path, writer.Texts().dirName, writer.Texts().file, writer.Texts().dir};
+    ListingOptions options;
+    options.folder = Wide(folder);
+    options.outputPath = Wide("unused.txt");
+    options.pathType = static_cast<PathType>(pathType);
+    options.url = (form & kUrl) != 0;
+    options.upperCase = (form & kUpper) != 0;
+    options.lowerCase = (form & kLower) != 0;
+    const ListingJob job(options);
+    Lines lines(job);
+    lines.SetDirectory(lines.Texts().dirName + below, L"");
+    lines.Add(Named(name), nullptr);
+    return {lines.Texts().path, lines.Texts().dirName, lines.Texts().file, lines.Texts().dir};
 }
 
 std::string Path(const std::string& folder, int pathType, int form, const char* name = "a b.txt") {
@@ -89,23 +103,22 @@ TEST(PathForms, UncFolderGivesFourSlashes) {
 }
 
 TEST(PathForms, WithoutAListedFolderTheRelativePathIsTheBareName) {
-    ListingJob job;
-    job.options.pathType = PathType::Relative;
-    RunProgress progress;
-    OutputWriter relative(job, progress);
-    relative.Begin();
-    EXPECT_EQ(L"", job.options.folder);
+    ListingOptions options;
+    options.folder = L"C:\\ignored";
+    options.pathType = PathType::Relative;
+    const ListingJob paths(options, PathList{L"C:\\work\\a.txt"});
+    EXPECT_EQ(L"", paths.options.folder);
+    Lines relative(paths);
     relative.SetDirectory("C:\\work\\", L"");
-    const WIN32_FIND_DATAW entry = {};
-    relative.FormatEntry(entry, "a.txt");
+    relative.Add(Named("a.txt"), nullptr);
     EXPECT_EQ("a.txt", relative.Texts().path);
     EXPECT_EQ("", relative.Texts().dirName);
 
-    job.options.pathType = PathType::Absolute;
-    OutputWriter absolute(job, progress);
-    absolute.Begin();
+    options.pathType = PathType::Absolute;
+    const ListingJob absolutePaths(options, PathList{});
+    Lines absolute(absolutePaths);
     absolute.SetDirectory("C:\\work\\", L"");
-    absolute.FormatEntry(entry, "a.txt");
+    absolute.Add(Named("a.txt"), nullptr);
     EXPECT_EQ("C:\\work\\a.txt", absolute.Texts().path);
 }
 

@@ -24,6 +24,15 @@ TEST_F(Forms, EachFormWritesItsKindOfOutput) {
     texts.file = "a&b <c> \"d\" 'e', 表.txt";
     EXPECT_EQ("a&amp;b &lt;c&gt; &quot;d&quot; &#39;e&#39;, 表.txt", Expand("%FILE:html%"));
     EXPECT_EQ("\"a&b <c> \"\"d\"\" 'e', 表.txt\"", Expand("%file:Csv%"));
+    // For a spreadsheet, a cell that would be a formula is text; the csv form stays exact.
+    for (const char* formula : {"=1+2", "+1", "-1", "@SUM(A1)"}) {
+        texts.file = formula;
+        EXPECT_EQ("\"'" + std::string(formula) + "\"", Expand("%FILE:sheet%"));
+        EXPECT_EQ("\"" + std::string(formula) + "\"", Expand("%FILE:csv%"));
+    }
+    texts.file = "a=1";
+    EXPECT_EQ("\"a=1\"", Expand("%FILE:sheet%"));
+    texts.file = "a&b <c> \"d\" 'e', 表.txt";
     EXPECT_EQ("a&b <c> \\\"d\\\" 'e', \\u8868.txt", Expand("%FILE:json%"));
     texts.file = "tab\there\\back";
     EXPECT_EQ("tab\\u0009here\\\\back", Expand("%FILE:json%"));

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "content/ReadPause.h"
 #include "engine/ListingRun.h"
+#include "engine/ReadSeams.h"
 #include "format/ListingOptions.h"
 #include "support/TempFolder.h"
 #include "support/UnixSide.h"

@@ -18,7 +18,7 @@ struct Loaded : ListingOptions {
 Loaded Load(const std::wstring& file) {
     Loaded options;
     options.subfolders = options.size = false;  // must be overwritten
-    LoadSettings(file, kBuiltIn, options, options.expand);
+    LoadSettings(SettingsFile(file), kBuiltIn, options, options.expand);
     return options;
 }
 
@@ -115,7 +115,7 @@ TEST(SaveSettings, WritesTheOptionKeysOnlyAndKeepsOthers) {
     options.filterText = L"*.c;*.h";
     options.headerText = "<html>\r\n\t表ソ\\";
     options.folder = Wide("not saved here");
-    SaveSettings(file, options);
+    SaveSettings(SettingsFile(file), options);
     CString content = ReadWholeFile(file);
     EXPECT_NE(CString::npos, content.find("MINE=keep"));
     EXPECT_NE(CString::npos, content.find("UPPER=2"));
@@ -125,7 +125,7 @@ TEST(SaveSettings, WritesTheOptionKeysOnlyAndKeepsOthers) {
         EXPECT_EQ(CString::npos, content.find(absent)) << absent;
 
     options.upperCase = options.lowerCase = false;
-    SaveSettings(file, options);
+    SaveSettings(SettingsFile(file), options);
     EXPECT_FALSE(Load(file).lowerCase || Load(file).upperCase);
     EXPECT_NE(CString::npos, ReadWholeFile(file).find("UPPER=0"));
 }
@@ -146,8 +146,8 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     saved.headerText = "  <html>\r\n\t\\表\\ソ\\\r\n";
     saved.repeatText = "\"%PATH%\"";
     saved.footerText = "</html> ";
-    SaveSettings(file, saved);
-    SaveClosingKeys(file, saved, saved.expand);
+    SaveSettings(SettingsFile(file), saved);
+    SaveClosingKeys(SettingsFile(file), saved, saved.expand);
     Loaded loaded = Load(file);
     EXPECT_EQ(saved.subfolders, loaded.subfolders);
     EXPECT_EQ(saved.expand, loaded.expand);
@@ -165,9 +165,30 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     EXPECT_NE(CString::npos, ReadWholeFile(file).find("END=\"</html> \""));
 
     saved.headerText = saved.repeatText = saved.footerText = "";
-    SaveSettings(file, saved);
+    SaveSettings(SettingsFile(file), saved);
     EXPECT_NE(CString::npos, ReadWholeFile(file).find("LOOP=\r\n"));
     EXPECT_EQ(kBuiltIn.header, Load(file).headerText);
+}
+
+// Save, then close: every key of the table once, each section in the order the keys are written.
+TEST(SaveSettings, AFreshFileHoldsEveryKeyOnceInItsOrder) {
+    TempFolder folder;
+    std::wstring file = Wide(folder / "fresh.ini");
+    ListingOptions options;
+    options.directoryNames = options.checksum = true;
+    options.pathType = PathType::Relative;
+    options.filterText = L"*.c";
+    options.headerText = "<h>";
+    options.footerText = "</f>";
+    options.folder = L"C:\\d";
+    options.outputPath = L"C:\\o.txt";
+    ASSERT_TRUE(SaveSettings(SettingsFile(file), options));
+    ASSERT_TRUE(SaveClosingKeys(SettingsFile(file), options, true));
+    EXPECT_EQ("[CONFIG]\r\nOUTDIR=1\r\nTEMPLATE=0\r\nUPPER=0\r\nURL=0\r\nPATHTYPE=1\r\nSIZE=0\r\nDATE=0\r\n"
+              "ATTR=0\r\nCRC16=1\r\nVERSION=0\r\nVERSIONP=0\r\nFILTER=0\r\nUTF8=0\r\nCOMPARE=0\r\nEXPAND=1\r\n"
+              "SUBDIR=0\r\n[STRINGS]\r\nFILTER=*.c\r\nEXCLUDE=\r\nDIRNAME=C:\\d\r\nFILENAME=C:\\o.txt\r\n"
+              "[TEMPLATE]\r\nSTART=<h>\r\nEND=</f>\r\nLOOP=\r\n",
+              ReadWholeFile(file));
 }
 
 TEST(SaveSettings, TemplatesLongerThanTheReadLengthComeBackWhole) {
@@ -177,12 +198,12 @@ TEST(SaveSettings, TemplatesLongerThanTheReadLengthComeBackWhole) {
         saved.headerText += "<td>表\\ソ\t" + std::to_string(i) + "</td>\r\n";
     saved.footerText = "</table>";
     std::wstring file = Wide(folder / "long.ini");
-    ASSERT_TRUE(SaveSettings(file, saved));
+    ASSERT_TRUE(SaveSettings(SettingsFile(file), saved));
     EXPECT_EQ(saved.headerText, Load(file).headerText);
     EXPECT_EQ(saved.footerText, Load(file).footerText);
     // A LENGTH that already holds the texts is left as written.
     file = Wide(folder.WriteFile("hand.ini", "[TEMPLATE]\r\nLENGTH=30000\r\n"));
-    ASSERT_TRUE(SaveSettings(file, saved));
+    ASSERT_TRUE(SaveSettings(SettingsFile(file), saved));
     EXPECT_NE(CString::npos, ReadWholeFile(file).find("LENGTH=30000\r\n"));
     EXPECT_EQ(saved.headerText, Load(file).headerText);
 }
@@ -194,7 +215,7 @@ TEST(SaveSettings, AValueThatDoesNotReadBackIsReportedAndTheOldOneStays) {
     options.url = true;
     options.filterText = L"*.\u00e9";  // not of the code page: it would come back as "*.?"
     options.excludeText = L"\u00e9*";
-    EXPECT_FALSE(SaveSettings(file, options));
+    EXPECT_FALSE(SaveSettings(SettingsFile(file), options));
     EXPECT_EQ(L"*.old", Load(file).filterText);
     EXPECT_EQ(L"old", Load(file).excludeText) << "the exclusions alike";
     EXPECT_TRUE(Load(file).url) << "the other keys are written";
@@ -210,8 +231,8 @@ TEST(SaveClosingKeys, PathsAndFilterOf260BytesAndMoreComeBackWhole) {
     saved.folder = Wide(folderText);
     saved.outputPath = Wide(folderText + "\\一覧.txt");
     for (int i = 0; saved.filterText.size() < 400; ++i) saved.filterText += L"*.表" + std::to_wstring(i) + L";";
-    ASSERT_TRUE(SaveClosingKeys(file, saved, false));
-    ASSERT_TRUE(SaveSettings(file, saved));
+    ASSERT_TRUE(SaveClosingKeys(SettingsFile(file), saved, false));
+    ASSERT_TRUE(SaveSettings(SettingsFile(file), saved));
     Loaded loaded = Load(file);
     EXPECT_EQ(saved.folder, loaded.folder);
     EXPECT_EQ(saved.outputPath, loaded.outputPath);
@@ -224,15 +245,20 @@ TEST(SaveClosingKeys, WritesItsFourKeysOnly) {
     ListingOptions options;
     options.subfolders = true;
     options.folder = Wide("C:\\a");
-    SaveClosingKeys(file, options, false);
+    SaveClosingKeys(SettingsFile(file), options, false);
     EXPECT_EQ("[CONFIG]\r\nEXPAND=0\r\nSUBDIR=1\r\n[STRINGS]\r\nDIRNAME=C:\\a\r\nFILENAME=\r\n",
               ReadWholeFile(file));
 }
 
+SaveFileChoices ChoicesOf(const std::wstring& file) {
+    return SettingsFile(file).ReadSaveFileChoices(LoadResourceString(IDS_SAVE_FILTER));
+}
+
 TEST(SaveFileChoices, DefaultsWholeValuesAndAMendedEnd) {
     TempFolder folder;
-    SaveFileChoices none = ReadSaveFileChoices(Wide(folder / "none.ini"), LoadResourceString(IDS_SAVE_FILTER));
-    EXPECT_EQ("テキスト(*.TXT)|*.TXT|HTMLドキュメント(*.HTM;*.HTML)|*.HTM;*HTML|すべて(*.*)|*.*||",
+    SaveFileChoices none = ChoicesOf(Wide(folder / "none.ini"));
+    EXPECT_EQ("テキスト (*.txt)|*.txt|HTML ドキュメント (*.html;*.htm)|*.html;*.htm|CSV (*.csv)|*.csv|"
+              "JSON Lines (*.jsonl)|*.jsonl|SFV (*.sfv)|*.sfv|すべてのファイル (*.*)|*.*||",
               none.filter);
     EXPECT_EQ("txt", none.defaultExtension);
 
@@ -240,16 +266,16 @@ TEST(SaveFileChoices, DefaultsWholeValuesAndAMendedEnd) {
     for (int i = 0; i < 40; ++i) list += "表示" + std::to_string(i) + "|*.x" + std::to_string(i) + "|";
     ASSERT_GT(list.size(), 400u);
     std::wstring file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=" + list + "|\r\nDEFAULT=htm\r\n"));
-    EXPECT_EQ(list + "|", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).filter);
-    EXPECT_EQ("htm", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).defaultExtension);
+    EXPECT_EQ(list + "|", ChoicesOf(file).filter);
+    EXPECT_EQ("htm", ChoicesOf(file).defaultExtension);
 
     file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*\r\n"));
-    EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).filter);
+    EXPECT_EQ("All|*.*||", ChoicesOf(file).filter);
     file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=All|*.*|\r\n"));
-    EXPECT_EQ("All|*.*||", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).filter);
+    EXPECT_EQ("All|*.*||", ChoicesOf(file).filter);
     // The second byte of ポ is 0x7C: not a separator.
     file = Wide(folder.WriteFile("s.ini", "[SAVEFILE]\r\nFILTER=A|*.ポ\r\n"));
-    EXPECT_EQ("A|*.ポ||", ReadSaveFileChoices(file, LoadResourceString(IDS_SAVE_FILTER)).filter);
+    EXPECT_EQ("A|*.ポ||", ChoicesOf(file).filter);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "format/ListingOptions.h"
 #include "format/EntryTexts.h"
 #include "format/TemplateExpander.h"
+#include "format/TemplateSections.h"
 #include "text/CodePageText.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
@@ -28,6 +29,31 @@ TEST_F(Expansion, PlaceholderNamesIgnoreCaseAndValuesAreNotScannedAgain) {
     EXPECT_EQ("100%FILE%.txt|100%FILE%.txt", Expand("%FILE%|%file%"));
     EXPECT_EQ("CBF43926 CBF43926", Expand("%Crc% %crc16%"));
     EXPECT_EQ(14u, texts.placeholders.size());
+}
+
+TEST_F(Expansion, ColumnSectionsFollowTheOptionsAndEntrySectionsTheEntry) {
+    ListingOptions options;
+    options.checksum = true;
+    const TextEncoding& cp = CodePageText::System();
+    // The text around the sections comes back meaning what it meant: "%%", names, a cut name.
+    EXPECT_EQ("100%% %FILE%,%CRC%;%?FILE%f%?%%?FOLDER%d%?%.%USERNAME%",
+              KeepChosenSections("100%% %file%%?crc%,%CRC%%?%%?SIZE%,%SIZE%%?%;%?FILE%f%?FOLDER%d%?%%?NONE%x%?%.%USERNAME",
+                                 options, cp));
+    EXPECT_EQ("no sections: %file", KeepChosenSections("no sections: %file", options, cp));
+    options.checksum = false;
+    options.productVersion = true;
+    EXPECT_EQ("a%PRODUCTVERSION%", KeepChosenSections("a%?CRC16%%CRC%%?PRODUCTVERSION%%PRODUCTVERSION%", options, cp));
+
+    texts.file = "a.txt";
+    TemplateText repeat("%?FILE%%FILE% file%?FOLDER%folder%?%!", texts.placeholders, cp);
+    CString line;
+    repeat.ExpandInto(line, EntryKind::FileEntry);
+    EXPECT_EQ("a.txt file!", line);
+    repeat.ExpandInto(line, EntryKind::FolderEntry);
+    EXPECT_EQ("folder!", line);
+    EXPECT_EQ("!", repeat.Expand()) << "the header and footer write no entry section";
+    EXPECT_TRUE(repeat.HasSections());
+    EXPECT_FALSE(TemplateText("%FILE%", texts.placeholders, cp).HasSections());
 }
 
 TEST_F(Expansion, PercentSignsAndUnclosedNames) {
@@ -129,7 +155,7 @@ TEST_F(TemplateRun, NoEntriesGiveHeaderAndFooterOnly) {
     job.footerText = "F";
     RunOutcome outcome = Run(job, tree / "empty");
     EXPECT_EQ(RunResult::Complete, outcome.result);
-    EXPECT_EQ("H\r\nF\r\n", Output());
+    EXPECT_EQ("H0\r\nF\r\n", Output()) << "the count is a number, also of none";
 }
 
 TEST_F(TemplateRun, AStoppedRunStillHasHeaderAndFooter) {

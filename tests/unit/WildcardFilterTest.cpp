@@ -133,7 +133,7 @@ TEST_F(FilterRun, AnEmptyFilterListsNothingButStillWalksEverything) {
     job.headerText = "[%COUNT%]";
     job.footerText = "last: %DIR%";
     RunListing(job);
-    EXPECT_EQ("[]\r\nlast: a\\b\\\r\n", ReadWholeFile(job.outputPath));
+    EXPECT_EQ("[0]\r\nlast: a\\b\\\r\n", ReadWholeFile(job.outputPath));
 }
 
 }  // namespace
