@@ -138,6 +138,7 @@ const OptionRow kOptions[] = {
     {L"template", true, IDS_CLI_OPTION_TEMPLATE, ParseTemplate},
     {L"utf8", true, IDS_CLI_OPTION_UTF8, ParseSwitch<&ListingOptions::utf8>},
     {L"compare", true, IDS_CLI_OPTION_COMPARE, ParseCompare},
+    {L"page", true, IDS_CLI_OPTION_PAGE, ParseSwitch<&ListingOptions::page>},
     {L"quiet", false, IDS_CLI_OPTION_QUIET, ParseQuiet},
     {L"help", false, IDS_CLI_OPTION_HELP, ParseHelp},
     // "--version=0|1", the file version's name before --file-version; alone, the version.

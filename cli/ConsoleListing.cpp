@@ -9,6 +9,7 @@
 #include "cli/StopKeys.h"
 #include "common/ComparisonText.h"
 #include "common/GapsMessage.h"
+#include "common/PageResources.h"
 #include "common/RunResultText.h"
 #include "engine/ListingRun.h"
 #include "framework/LongPath.h"
@@ -107,6 +108,7 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
         return kExitNoFolder;
     }
     ListingRun run(options);
+    if (options.page) run.SetPageAssets(LoadPageAssets());
     // OUTFILE stays empty then: standard output has no name.
     if (options.outputPath.empty()) run.WriteTo(GetStdHandle(STD_OUTPUT_HANDLE));
     RunWithProgress(run, quiet);
@@ -114,6 +116,7 @@ int RunConsoleListing(ListingOptions options, bool quiet) {
     for (const std::wstring& line : EveryGapLine(run.Gaps())) WriteErrorLine(line);
     // Stopped is no failure of the system's, whatever the last error was.
     TellFailure(result, options, result == RunResult::Stopped ? 0 : run.Gaps().failure);
-    if (result == RunResult::Complete && options.compare && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));
+    const bool compared = run.Job().options.compare;  // as the run took it: never beside the page
+    if (result == RunResult::Complete && compared && !quiet) WriteErrorLine(ComparisonCountsText(run.Comparison()));
     return ExitCodeOf(result, run.Gaps(), run.Comparison());
 }

@@ -56,6 +56,7 @@ const SettingKey kOptionKeys[] = {
     {"CONFIG",   "FILTER",   Flag(&StoredOptions::filter),          0,          kSave},
     {"CONFIG",   "UTF8",     Flag(&StoredOptions::utf8),            0,          kSave},
     {"CONFIG",   "COMPARE",  Flag(&StoredOptions::compare),         0,          kSave},
+    {"CONFIG",   "PAGE",     Flag(&StoredOptions::page),            0,          kSave},
     {"STRINGS",  "FILTER",   Patterns(&StoredOptions::filterText),  0,          kSave},
     {"STRINGS",  "EXCLUDE",  Patterns(&StoredOptions::excludeText), 0,          kSave},
     {"TEMPLATE", nullptr,    Templates(),                           0,          kSave},

@@ -26,11 +26,13 @@ ListingJob::ListingJob(const ListingOptions& chosen, PathList listed)
     : options(chosen), listsPaths(true), paths(std::move(listed)) {
     options.folder.clear();
     options.compare = false;
+    options.page = false;  // no one folder for the page's tree: a path run is written in the list form
     options.subfolders = false;
     Derive();
 }
 
 void ListingJob::Derive() {
+    if (options.page) options.useTemplate = options.compare = false;  // the page is a form of its own
     if (options.compare) options.useTemplate = false;  // a comparison is of list-form lines
     for (CString* text : {&options.headerText, &options.repeatText, &options.footerText}) {
         if (options.utf8) *text = Utf8Text::Instance().FromCodePage(*text);

@@ -10,6 +10,7 @@
 
 #include "engine/WildcardFilter.h"
 #include "format/ListingOptions.h"
+#include "format/PageAssets.h"
 #include "framework/Strings.h"
 #include "text/TextEncoding.h"
 
@@ -23,7 +24,8 @@ struct ListingJob {
     // A folder run: takes the options, the filter's patterns split when it is on and the
     // exclusions' always; the template texts are converted into the output's encoding, their
     // column sections kept or left out by the columns chosen (format/TemplateSections.h). A
-    // comparing run lists without the template. The folder ends with "\" (unless empty).
+    // comparing run lists without the template; a page run neither compares nor uses the
+    // template. The folder ends with "\" (unless empty).
     explicit ListingJob(const ListingOptions& chosen);
     // A path run over the given paths, in this order: decided before anything else is derived
     // from the options, it never compares (no earlier listing holds these paths in a folder's
@@ -49,6 +51,8 @@ struct ListingJob {
     // When not null, the output goes to this handle, opened elsewhere (standard output, say),
     // instead of a file created at options.outputPath; the run never closes it.
     HANDLE outputHandle = nullptr;
+    // The browsable page's script, style and words (options.page), from the front end.
+    PageAssets pageAssets;
 
 private:
     // What follows from the options once the kind of run has set what it excludes.

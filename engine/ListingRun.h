@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <utility>
 
 #include "engine/ListingGaps.h"
 #include "engine/ListingJob.h"
@@ -42,6 +43,8 @@ public:
     void WriteTo(HANDLE output) { job_.outputHandle = output; }
     // Before the start: how many threads read ahead (see ListingJob::readerThreads).
     void SetReaderThreads(unsigned count) { job_.readerThreads = count; }
+    // Before the start: the browsable page's script, style and words (for options.page).
+    void SetPageAssets(PageAssets assets) { job_.pageAssets = std::move(assets); }
     // Runs on the calling thread and returns when it has ended.
     void RunHere();
     // Takes effect before the next entry, or while a file's content is read; the output then

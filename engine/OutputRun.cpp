@@ -4,6 +4,7 @@
 
 #include "engine/ComparedListing.h"
 #include "engine/EarlierListing.h"
+#include "engine/PageWriter.h"
 #include "engine/PlainListing.h"
 #include "engine/RunFiles.h"
 
@@ -18,12 +19,15 @@ RunResult WriteListing(const ListingJob& job, RunProgress& progress, const StopS
     if (!files) return RunResult::CannotCreate;
     std::unique_ptr<ListingOutput> output;
     if (job.options.compare) output = std::make_unique<ComparedListing>(job, *files, earlier, comparison);
+    else if (job.options.page) output = std::make_unique<PageWriter>(job, files->Output(), gaps);
     else output = std::make_unique<PlainListing>(job, *files);
     EntryIntake intake(job, *output, *files, gaps, progress, stop);
     const bool complete = collect(intake);
     progress.writing.store(true, std::memory_order_relaxed);
     bool written = output->Finish(complete);
     written = files->Close() && written;
+    // The page wrote every name exactly, escaped where the code page lacks a character.
+    if (job.options.page) gaps.inexactNames = 0;
     if (!written) {
         gaps.failure = files->Error();
         return RunResult::WriteFailed;

@@ -37,6 +37,9 @@ struct ListingOptions {
     bool upperCase = false;
     bool lowerCase = false;       // wins when both cases are set
     bool useTemplate = false;
+    // The browsable page (one HTML file with a folder tree, search and sorting) instead of
+    // the list form; it excludes the template and the comparison.
+    bool page = false;
     bool utf8 = false;            // the output is UTF-8 (with a byte-order mark), not the code page
     unsigned depth = 0;           // folder levels walked with subfolders (1: the folder's own
                                   // entries only); 0: all

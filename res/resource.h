@@ -173,3 +173,29 @@
 #define IDS_OUTPUT_NOT_WRITABLE 644
 #define IDS_SIDE_FILE_NOT_CREATED 645
 #define IDS_NOT_REPLACED 646
+
+// The browsable page: its script and style, the dialog's switch, the console option and the
+// page's own words
+#define IDR_PAGE_SCRIPT 960
+#define IDR_PAGE_STYLE 961
+#define IDC_MAIN_PAGE 1160
+#define IDS_CLI_OPTION_PAGE 950
+#define IDS_PAGE_LANGUAGE 900
+#define IDS_PAGE_TITLE 901
+#define IDS_PAGE_NOSCRIPT 902
+#define IDS_PAGE_NAME 903
+#define IDS_PAGE_SIZE 904
+#define IDS_PAGE_DATE 905
+#define IDS_PAGE_ATTRIBUTES 906
+#define IDS_PAGE_CRC 907
+#define IDS_PAGE_VERSION 908
+#define IDS_PAGE_PRODUCT_VERSION 909
+#define IDS_PAGE_LOCATION 910
+#define IDS_PAGE_SEARCH 911
+#define IDS_PAGE_HITS 912
+#define IDS_PAGE_LISTED 913
+#define IDS_PAGE_TOTALS 914
+#define IDS_PAGE_UNREAD 915
+#define IDS_PAGE_INEXACT 916
+#define IDS_PAGE_EXPORT 917
+#define IDS_PAGE_EMPTY 918

@@ -64,6 +64,7 @@ void CMainDialog::Exchange(DataExchange& dx) {
     dx.Check(IDC_MAIN_PRODUCT_VERSION, options.productVersion);
     dx.Check(IDC_MAIN_UTF8, options.utf8);
     dx.Check(IDC_MAIN_COMPARE, options.compare);
+    dx.Check(IDC_MAIN_PAGE, options.page);
     if (dx.Reading()) {
         KeepFirstLine(options.folder);
         KeepFirstLine(options.outputPath);
@@ -119,6 +120,8 @@ bool CMainDialog::OnButtonClicked(WORD id) {
         SaveSettings();
         return true;
     case IDC_MAIN_USE_TEMPLATE:
+    case IDC_MAIN_COMPARE:
+    case IDC_MAIN_PAGE:
         ApplyTemplateState();
         return true;
     case IDC_MAIN_LOWER_CASE:

@@ -18,7 +18,7 @@ const int kRunLockedControls[] = {
     IDC_MAIN_FILTER_TEXT,   IDC_MAIN_UPPER_CASE,    IDC_MAIN_DIRECTORY_NAMES, IDC_MAIN_SAVE,
     IDC_MAIN_USE_TEMPLATE,  IDC_MAIN_EDIT_TEMPLATE, IDC_MAIN_LOWER_CASE,      IDC_MAIN_URL,
     IDOK,                   IDC_MAIN_UTF8,          IDC_MAIN_EXCLUDE_LABEL,   IDC_MAIN_EXCLUDE_TEXT,
-    IDC_MAIN_COMPARE};
+    IDC_MAIN_COMPARE,       IDC_MAIN_PAGE};
 
 // The collapsed window ends this many pixels below the top edge of the filter's frame.
 const int kCollapsedMarginBelowFrame = 5;
@@ -35,10 +35,15 @@ void CMainDialog::EnableControls(bool enable) {
 
 void CMainDialog::ApplyFilterState() { EnableItem(IDC_MAIN_FILTER_TEXT, IsChecked(IDC_MAIN_FILTER)); }
 
+// The three forms exclude each other as far as they must: the page greys the template and the
+// comparison, the template greys the comparison, and either of those greys the page.
 void CMainDialog::ApplyTemplateState() {
-    bool columnsApply = !IsChecked(IDC_MAIN_USE_TEMPLATE);
+    const bool page = IsChecked(IDC_MAIN_PAGE);
+    const bool columnsApply = page || !IsChecked(IDC_MAIN_USE_TEMPLATE);
     for (int id : kColumnBoxes) EnableItem(id, columnsApply);
-    EnableItem(IDC_MAIN_COMPARE, columnsApply);  // a comparison is of list-form lines
+    EnableItem(IDC_MAIN_USE_TEMPLATE, !page);
+    EnableItem(IDC_MAIN_COMPARE, !page && columnsApply);  // a comparison is of list-form lines
+    EnableItem(IDC_MAIN_PAGE, page || (columnsApply && !IsChecked(IDC_MAIN_COMPARE)));
 }
 
 void CMainDialog::MeasureGeometry() {

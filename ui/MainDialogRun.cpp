@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "common/GapsMessage.h"
+#include "common/PageResources.h"
 #include "common/RunResultText.h"
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
@@ -45,7 +46,9 @@ void CMainDialog::Execute() {
     ListingOptions snapshot = Snapshot();
     snapshot.folder = folder;  // the field keeps what was typed
     if (!PrepareComparison(snapshot)) return;
-    Start(std::make_unique<ListingRun>(snapshot));
+    auto run = std::make_unique<ListingRun>(snapshot);
+    if (snapshot.page) run->SetPageAssets(LoadPageAssets());
+    Start(std::move(run));
 }
 
 void CMainDialog::Start(std::unique_ptr<ListingRun> run) {
@@ -65,6 +68,7 @@ ListingOptions CMainDialog::Snapshot() {
     TrimBlanks(options.outputPath);
     ListingOptions snapshot = options;
     if (snapshot.outputPath.empty()) snapshot.outputPath = defaultOutputPath;
+    if (snapshot.page) snapshot.useTemplate = snapshot.compare = false;  // the page greys both
     return snapshot;
 }
 

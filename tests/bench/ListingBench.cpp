@@ -11,6 +11,7 @@
 // filter: the full run with the filter *.txt;*.log;
 // exclude: the full run with half of the tree's folders excluded (dir000 to dir049 of each group);
 // checksum: a list-form run with size and checksum and relative paths;
+// page: the browsable page of the full run's columns;
 // compare: the full run compared with the listing EARLIER (a full run's output: the report is
 //   empty), read as the comparison goes; prints the earlier listing's bytes as the amount.
 // The runs read ahead on THREADS readers (the default for the machine when not given; 1: the
@@ -33,6 +34,7 @@
 #include <vector>
 
 #include "engine/ListingRun.h"
+#include "common/PageResources.h"
 #include "text/CodePageText.h"
 
 namespace {
@@ -175,8 +177,10 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
         options.footerText = "</body>\r\n</html>\r\n";
     }
     options.compare = mode == "compare";
+    options.page = mode == "page";
     options.earlierListing = CodePageText::System().ToWide(earlier);
     ListingRun run(options);
+    if (options.page) run.SetPageAssets(LoadPageAssets());
     if (readers) run.SetReaderThreads(readers);
     run.RunHere();
     if (run.Result() != RunResult::Complete) return 0;
@@ -189,7 +193,7 @@ unsigned long long TimedRun(const std::string& mode, const std::string& folder, 
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
         std::fprintf(stderr,
-                     "usage: listing_bench walk|readloop|full|utf8|template|filter|exclude|checksum FOLDER OUTPUT [THREADS]\n"
+                     "usage: listing_bench walk|readloop|full|utf8|template|filter|exclude|checksum|page FOLDER OUTPUT [THREADS]\n"
                      "       listing_bench compare FOLDER OUTPUT EARLIER\n");
         return 2;
     }

@@ -77,6 +77,36 @@ TEST(MainDialogRules, FilterTemplateAndCaseRules) {
     });
 }
 
+TEST(MainDialogRules, PageTemplateAndComparisonGreyEachOther) {
+    TempFolder folder;
+    ScriptedMainDialog dialog(folder);
+    dialog.Run([&](ScriptedMainDialog& d) {
+        d.Click(IDC_MAIN_PAGE);
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_USE_TEMPLATE));
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_COMPARE));
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_SIZE)) << "the page shows the chosen columns";
+        d.Click(IDC_MAIN_PAGE);
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_USE_TEMPLATE));
+
+        d.Click(IDC_MAIN_USE_TEMPLATE);
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_PAGE));
+        d.Click(IDC_MAIN_USE_TEMPLATE);
+        d.Click(IDC_MAIN_COMPARE);
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_PAGE));
+        d.Click(IDC_MAIN_COMPARE);
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_PAGE));
+
+        // Both marked, as a settings file may keep them: the page stays free and greys them.
+        d.SetCheck(IDC_MAIN_USE_TEMPLATE, true);
+        d.SetCheck(IDC_MAIN_COMPARE, true);
+        d.Click(IDC_MAIN_PAGE);
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_PAGE));
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_USE_TEMPLATE));
+        EXPECT_FALSE(d.IsItemEnabled(IDC_MAIN_COMPARE));
+        EXPECT_TRUE(d.IsItemEnabled(IDC_MAIN_SIZE));
+    });
+}
+
 std::set<int> EnabledChildren(HWND dialog) {
     std::set<int> ids;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))

@@ -140,6 +140,7 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     saved.pathType = PathType::Relative;
     saved.useTemplate = true;
     saved.utf8 = true;
+    saved.page = true;
     saved.folder = Wide("C:\\表示\\ソフト");
     saved.outputPath = Wide("C:\\出力.txt");
     saved.filterText = L"*.表;*.ソ";
@@ -155,6 +156,7 @@ TEST(SaveSettings, RoundTripKeepsEveryByte) {
     EXPECT_EQ(saved.pathType, loaded.pathType);
     EXPECT_EQ(saved.useTemplate, loaded.useTemplate);
     EXPECT_EQ(saved.utf8, loaded.utf8);
+    EXPECT_EQ(saved.page, loaded.page);
     EXPECT_EQ(saved.folder, loaded.folder);
     EXPECT_EQ(saved.outputPath, loaded.outputPath);
     EXPECT_EQ(saved.filterText, loaded.filterText);
@@ -185,7 +187,7 @@ TEST(SaveSettings, AFreshFileHoldsEveryKeyOnceInItsOrder) {
     ASSERT_TRUE(SaveSettings(SettingsFile(file), options));
     ASSERT_TRUE(SaveClosingKeys(SettingsFile(file), options, true));
     EXPECT_EQ("[CONFIG]\r\nOUTDIR=1\r\nTEMPLATE=0\r\nUPPER=0\r\nURL=0\r\nPATHTYPE=1\r\nSIZE=0\r\nDATE=0\r\n"
-              "ATTR=0\r\nCRC16=1\r\nVERSION=0\r\nVERSIONP=0\r\nFILTER=0\r\nUTF8=0\r\nCOMPARE=0\r\nEXPAND=1\r\n"
+              "ATTR=0\r\nCRC16=1\r\nVERSION=0\r\nVERSIONP=0\r\nFILTER=0\r\nUTF8=0\r\nCOMPARE=0\r\nPAGE=0\r\nEXPAND=1\r\n"
               "SUBDIR=0\r\n[STRINGS]\r\nFILTER=*.c\r\nEXCLUDE=\r\nDIRNAME=C:\\d\r\nFILENAME=C:\\o.txt\r\n"
               "[TEMPLATE]\r\nSTART=<h>\r\nEND=</f>\r\nLOOP=\r\n",
               ReadWholeFile(file));
