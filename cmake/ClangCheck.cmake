@@ -62,3 +62,12 @@ endforeach()
 add_custom_target(clang_check ALL DEPENDS ${logs})
 add_test(NAME clang_check COMMAND sh ${CMAKE_SOURCE_DIR}/tools/clang-check report ${report_flags} ${logs})
 set_tests_properties(clang_check PROPERTIES TIMEOUT 30)
+
+# The layout against .clang-format: the test clang_format names each file clang-format would
+# change (it reports; tools/check-format --strict fails on any).
+find_program(QM_CLANG_FORMAT NAMES clang-format clang-format-14 DOC "clang-format for the layout report")
+if(QM_CLANG_FORMAT)
+  add_test(NAME clang_format COMMAND sh ${CMAKE_SOURCE_DIR}/tools/check-format ${QM_CLANG_FORMAT} ${CMAKE_SOURCE_DIR})
+  set_tests_properties(clang_format PROPERTIES TIMEOUT 300)
+endif()
+

@@ -26,17 +26,17 @@ void SetUnreadDigests(EntryContent& content) {
 }  // namespace
 
 bool ReadEntryContent(const std::wstring& fullPath, DWORD attributes, const ContentNeeds& needs,
-                      const std::atomic<bool>& stopRequest, EntryContent& content) {
+                      const StopSignal& stop, EntryContent& content) {
     const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     content.unreadError = 0;
     if (needs.AnyDigest()) {
         ContentDigests digests(needs);
-        if (!folder && DigestFile(fullPath, digests, &stopRequest, &content.unreadError))
+        if (!folder && DigestFile(fullPath, digests, stop, &content.unreadError))
             SetDigestTexts(digests, needs, content);
         else
             SetUnreadDigests(content);
     }
-    if (stopRequest) return false;
+    if (stop.IsRequested()) return false;
     if (needs.version) {
         DWORD error = 0;
         ReadVersionFields(fullPath, content.version, content.productVersion, &error);

@@ -1,9 +1,11 @@
 #include "content/FileChecksum.h"
 
-#include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 #include "content/Crc32.h"
 #include "content/ReadPause.h"
+#include "framework/FileHandle.h"
 #include "framework/LongPath.h"
 #include "framework/WorkerThread.h"
 
@@ -82,8 +84,7 @@ DWORD BlockLength(uint64_t size, uint64_t block) {
 }
 
 // A reading thread fills a ring of kSlots blocks; the calling thread checksums them in order
-// and hands each slot back. Both wait on one condition variable (not on kernel events,
-// which under Wine cost a round trip to its server on every block).
+// and hands each slot back. Both wait on one condition variable.
 class ReadAhead {
 public:
     ReadAhead(HANDLE file, uint64_t size, unsigned char* slots)
@@ -95,24 +96,25 @@ public:
     }
 
     // Digests the blocks as they come; false when a read came back short or a stop came.
-    bool Digest(ContentDigests& digests, const std::atomic<bool>* stopRequest) {
+    bool Digest(ContentDigests& digests, const StopSignal& stop) {
         bool complete = true;
         for (uint64_t i = 0; complete && i < count_; ++i) {
-            AcquireSRWLockExclusive(&lock_);
-            while (read_ <= i && !failed_)
-                SleepConditionVariableSRW(&changed_, &lock_, INFINITE, 0);
-            complete = read_ > i && !(stopRequest && *stopRequest);
-            failed_ = failed_ || !complete;  // the reading thread stops at its next block
-            ReleaseSRWLockExclusive(&lock_);
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                changed_.wait(lock, [&] { return read_ > i || failed_; });
+                complete = read_ > i && !stop.IsRequested();
+                failed_ = failed_ || !complete;  // the reading thread stops at its next block
+            }
             if (!complete) {
-                WakeConditionVariable(&changed_);
+                changed_.notify_one();
                 break;
             }
             digests.Update(Slot(i), BlockLength(size_, i));
-            AcquireSRWLockExclusive(&lock_);
-            summed_ = i + 1;
-            ReleaseSRWLockExclusive(&lock_);
-            WakeConditionVariable(&changed_);
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                summed_ = i + 1;
+            }
+            changed_.notify_one();
         }
         // The thread stops by itself: after the last block, or at the first short read.
         thread_.Wait();
@@ -123,24 +125,26 @@ public:
 private:
     void ReadAll() {
         for (uint64_t i = 0; i < count_; ++i) {
-            AcquireSRWLockExclusive(&lock_);
-            while (i - summed_ >= kSlots && !failed_) SleepConditionVariableSRW(&changed_, &lock_, INFINITE, 0);
-            const bool given_up = failed_;
-            ReleaseSRWLockExclusive(&lock_);
-            if (given_up) return;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                changed_.wait(lock, [&] { return i - summed_ < kSlots || failed_; });
+                if (failed_) return;
+            }
             const DWORD want = BlockLength(size_, i);
             DWORD got = 0;
             const bool read = ReadFile(file_, Slot(i), want, &got, nullptr) != FALSE;
             const bool ok = read && got == want;
             const DWORD why = read ? ERROR_HANDLE_EOF : GetLastError();
-            AcquireSRWLockExclusive(&lock_);
-            if (!ok) readError_ = why;
-            if (ok)
-                read_ = i + 1;
-            else
-                failed_ = true;
-            ReleaseSRWLockExclusive(&lock_);
-            WakeConditionVariable(&changed_);
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                if (ok) {
+                    read_ = i + 1;
+                } else {
+                    readError_ = why;
+                    failed_ = true;
+                }
+            }
+            changed_.notify_one();
             if (!ok) return;
         }
     }
@@ -154,8 +158,8 @@ private:
     unsigned char* const slots_;
     const uint64_t count_;
     WorkerThread thread_;
-    SRWLOCK lock_ = SRWLOCK_INIT;
-    CONDITION_VARIABLE changed_ = CONDITION_VARIABLE_INIT;
+    std::mutex mutex_;
+    std::condition_variable changed_;
     uint64_t read_ = 0;    // blocks read in full, in order
     uint64_t summed_ = 0;  // blocks checksummed, whose slots may be read into again
     bool failed_ = false;  // a read came back short, or the checksum was given up
@@ -164,13 +168,13 @@ private:
 
 }  // namespace
 
-bool DigestOpenFileInTurn(HANDLE file, uint64_t size, ContentDigests& digests, const std::atomic<bool>* stopRequest) {
+bool DigestOpenFileInTurn(HANDLE file, uint64_t size, ContentDigests& digests, const StopSignal& stop) {
     if (size == 0) return true;
     const Blocks blocks(size < kBlockSize ? static_cast<size_t>(size) : kBlockSize);
     unsigned char* block = blocks.Data();
     if (!block) return false;
     for (uint64_t i = 0, count = BlockCount(size); i < count; ++i) {
-        if (stopRequest && *stopRequest) return false;
+        if (stop.IsRequested()) return false;
         const DWORD want = BlockLength(size, i);
         DWORD got = 0;
         // A short read means the content is not what the size promised: no CRC then.
@@ -185,18 +189,18 @@ bool DigestOpenFileInTurn(HANDLE file, uint64_t size, ContentDigests& digests, c
 }
 
 bool DigestOpenFileReadingAhead(HANDLE file, uint64_t size, ContentDigests& digests,
-                                const std::atomic<bool>* stopRequest) {
+                                const StopSignal& stop) {
     const Blocks blocks(static_cast<size_t>(kSlots) * kBlockSize);
     if (blocks.Data()) {
         ReadAhead reader(file, size, blocks.Data());
-        if (reader.Start()) return reader.Digest(digests, stopRequest);
+        if (reader.Start()) return reader.Digest(digests, stop);
     }
-    return DigestOpenFileInTurn(file, size, digests, stopRequest);
+    return DigestOpenFileInTurn(file, size, digests, stop);
 }
 
-bool DigestOpenFile(HANDLE file, uint64_t size, ContentDigests& digests, const std::atomic<bool>* stopRequest) {
-    return size >= kReadAheadFrom ? DigestOpenFileReadingAhead(file, size, digests, stopRequest)
-                                  : DigestOpenFileInTurn(file, size, digests, stopRequest);
+bool DigestOpenFile(HANDLE file, uint64_t size, ContentDigests& digests, const StopSignal& stop) {
+    return size >= kReadAheadFrom ? DigestOpenFileReadingAhead(file, size, digests, stop)
+                                  : DigestOpenFileInTurn(file, size, digests, stop);
 }
 
 namespace {
@@ -213,8 +217,7 @@ bool EndsHere(HANDLE file) {
 
 }  // namespace
 
-bool DigestFile(const std::wstring& fullPath, ContentDigests& digests, const std::atomic<bool>* stopRequest,
-                DWORD* error) {
+bool DigestFile(const std::wstring& fullPath, ContentDigests& digests, const StopSignal& stop, DWORD* error) {
     if (error) *error = 0;
     const std::wstring path = ExtendedPath(fullPath);
     if (path.empty()) {
@@ -222,9 +225,9 @@ bool DigestFile(const std::wstring& fullPath, ContentDigests& digests, const std
         return false;
     }
     // A folder does not open without backup semantics: no need to ask what the path is.
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const FileHandle file(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN);
+    if (!file.IsOpen()) {
         if (error) *error = GetLastError();
         return false;
     }
@@ -232,21 +235,21 @@ bool DigestFile(const std::wstring& fullPath, ContentDigests& digests, const std
     // a volume query of its own under Wine); the content read must end there.
     LARGE_INTEGER size;
     size.QuadPart = 0;
-    bool ok = GetFileType(file) == FILE_TYPE_DISK;
+    bool ok = file.IsDiskFile();
     if (!ok) SetLastError(ERROR_INVALID_FUNCTION);
-    ok = ok && GetFileSizeEx(file, &size);
+    ok = ok && GetFileSizeEx(file.Get(), &size);
     if (ok) SizeTaken();
-    ok = ok && DigestOpenFile(file, static_cast<uint64_t>(size.QuadPart), digests, stopRequest) && EndsHere(file);
+    ok = ok && DigestOpenFile(file.Get(), static_cast<uint64_t>(size.QuadPart), digests, stop) &&
+         EndsHere(file.Get());
     if (ok) digests.Finish();
     const DWORD why = GetLastError();
-    CloseHandle(file);
-    if (!ok && error && !(stopRequest && *stopRequest)) *error = why ? why : ERROR_READ_FAULT;
+    if (!ok && error && !stop.IsRequested()) *error = why ? why : ERROR_READ_FAULT;
     return ok;
 }
 
-std::string FileChecksumText(const std::wstring& fullPath, const std::atomic<bool>* stopRequest, DWORD* error) {
+std::string FileChecksumText(const std::wstring& fullPath, const StopSignal& stop, DWORD* error) {
     ContentNeeds crcOnly;
     crcOnly.checksum = true;
     ContentDigests digests(crcOnly);
-    return DigestFile(fullPath, digests, stopRequest, error) ? digests.CrcText() : std::string(kUnreadCrc);
+    return DigestFile(fullPath, digests, stop, error) ? digests.CrcText() : std::string(kUnreadCrc);
 }

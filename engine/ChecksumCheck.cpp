@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "content/FileChecksum.h"
+#include "framework/FileHandle.h"
 #include "framework/LongPath.h"
 #include "framework/WorkerThread.h"
 
@@ -18,20 +19,16 @@ const size_t kCheckAhead = 32;
 const uint64_t kLargestSumsFile = 512ull << 20;
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
-    HANDLE file = CreateFileW(ExtendedPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    const FileHandle file(ExtendedPath(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
+                          FILE_FLAG_SEQUENTIAL_SCAN);
     LARGE_INTEGER size;
-    bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) &&
-              static_cast<uint64_t>(size.QuadPart) <= kLargestSumsFile;
-    if (ok) {
-        bytes.resize(static_cast<size_t>(size.QuadPart));
-        DWORD got = 0;
-        ok = bytes.empty() || (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) &&
-                               got == bytes.size());
-    }
-    CloseHandle(file);
-    return ok;
+    if (!file.IsDiskFile() || !GetFileSizeEx(file.Get(), &size) ||
+        static_cast<uint64_t>(size.QuadPart) > kLargestSumsFile)
+        return false;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    DWORD got = 0;
+    return bytes.empty() ||
+           (ReadFile(file.Get(), &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) && got == bytes.size());
 }
 
 bool IsAbsolute(const std::wstring& path) {
@@ -172,7 +169,7 @@ void ChecksumCheck::ReadEntry(size_t index, Pending& result) const {
     const ChecksumEntry& entry = lines_.entries[index];
     ContentDigests digests(NeedsOf(entry.kind));
     DWORD error = 0;
-    if (DigestFile(FullPathOf(entry.path), digests, &stop_.Flag(), &error)) {
+    if (DigestFile(FullPathOf(entry.path), digests, stop_, &error)) {
         result.outcome = LowerText(digests, entry.kind) == entry.expected ? CheckOutcome::Ok : CheckOutcome::Failed;
     } else if (stop_) {
         result.stopped = true;

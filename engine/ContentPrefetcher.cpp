@@ -22,7 +22,9 @@ ContentPrefetcher::ContentPrefetcher(FolderSequence& sequence, const ContentNeed
     for (unsigned i = 0; i < readers; ++i) {
         threads_.push_back(std::make_unique<WorkerThread>());
         // Without readers the taker still reads every entry's content itself.
-        if (!threads_.back()->Start([this] { Work(); })) break;
+        if (!threads_.back()->Start([this] { Work(); },
+                                    [this](std::exception_ptr failure) { Fail(std::move(failure)); }))
+            break;
     }
 }
 
@@ -33,6 +35,16 @@ ContentPrefetcher::~ContentPrefetcher() {
     }
     work_.notify_all();
     threads_.clear();
+}
+
+void ContentPrefetcher::Fail(std::exception_ptr failure) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!failure_) failure_ = std::move(failure);
+        quit_ = true;
+    }
+    work_.notify_all();
+    ready_.notify_all();
 }
 
 void ContentPrefetcher::Work() {
@@ -133,7 +145,8 @@ bool ContentPrefetcher::Content(size_t index, const EntryContent*& content) {
         lock.lock();
         batch.states[index] = kRead;
     } else {
-        ready_.wait(lock, [&] { return batch.states[index] == kRead || stop_; });
+        ready_.wait(lock, [&] { return batch.states[index] == kRead || stop_ || failure_; });
+        if (failure_) std::rethrow_exception(failure_);
         if (batch.states[index] != kRead) return false;
         --ahead_;
         work_.notify_one();  // room for one more entry's content

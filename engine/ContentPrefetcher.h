@@ -15,9 +15,11 @@
 //   queued past its own, and gives its batch back once it has had every entry's content: no
 //   reader touches a batch then.
 // Bounded: content texts read ahead, and the batches queued (the sequence's bound).
-// A stop wakes every waiting thread; readers end, and the taker gets false.
+// A stop wakes every waiting thread; readers end, and the taker gets false. What a reader
+// throws (memory running out) is thrown again to the taker.
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -47,7 +49,7 @@ public:
     // stop came.
     bool NextBatch(const EntryBatch*& batch);
     // The content texts of the batch's entry, asked for in order, each once; false when a
-    // stop came first.
+    // stop came first. Throws what a reader thread threw.
     bool Content(size_t index, const EntryContent*& content);
 
 private:
@@ -66,6 +68,7 @@ private:
     void TakeOnMore();
     void Queue(std::unique_ptr<EntryBatch> batch);
     void Read(Queued& queued, size_t index);
+    void Fail(std::exception_ptr failure);
 
     FolderSequence& sequence_;
     const ContentNeeds needs_;
@@ -77,6 +80,7 @@ private:
     StopWake wakeReaders_;
     StopWake wakeTaker_;
     bool quit_ = false;
+    std::exception_ptr failure_;  // what a reader threw: the entry it read will never be read
 
     std::deque<std::unique_ptr<Queued>> queue_;
     std::vector<std::unique_ptr<Queued>> spare_;  // done with, for reuse (their texts' buffers)

@@ -23,10 +23,10 @@ bool BeginsWith(const std::vector<char>& buffer, size_t size, const char* bytes,
 bool EarlierListing::Open(const std::wstring& path, bool utf8Output) {
     Close();
     utf8Output_ = utf8Output;
-    file_ = CreateFileW(ExtendedPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file_ == INVALID_HANDLE_VALUE) return false;
-    if (GetFileType(file_) != FILE_TYPE_DISK) {  // a device or a pipe cannot be read twice
+    file_ = FileHandle(ExtendedPath(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN);
+    if (!file_.IsOpen()) return false;
+    if (!file_.IsDiskFile()) {  // a device or a pipe cannot be read twice
         Close();
         return false;
     }
@@ -36,7 +36,7 @@ bool EarlierListing::Open(const std::wstring& path, bool utf8Output) {
 
 bool EarlierListing::Rewind() {
     LARGE_INTEGER start = {};
-    failed_ = !SetFilePointerEx(file_, start, nullptr, FILE_BEGIN);
+    failed_ = !SetFilePointerEx(file_.Get(), start, nullptr, FILE_BEGIN);
     tooLong_ = false;
     atEnd_ = failed_;
     begin_ = end_ = 0;
@@ -63,7 +63,7 @@ bool EarlierListing::Refill() {
     DWORD read = 0;
     const size_t room = buffer_.size() - end_;
     const DWORD want = room > kReadBytes ? static_cast<DWORD>(kReadBytes) : static_cast<DWORD>(room);
-    if (!ReadFile(file_, buffer_.data() + end_, want, &read, nullptr)) failed_ = true;
+    if (!ReadFile(file_.Get(), buffer_.data() + end_, want, &read, nullptr)) failed_ = true;
     end_ += read;
     if (read == 0) atEnd_ = true;
     return read > 0;
@@ -111,7 +111,4 @@ void EarlierListing::ToOutputEncoding(std::string& line) const {
     else line = CodePageText::System().TextFromWide(Utf8Text::Instance().ToWide(line));
 }
 
-void EarlierListing::Close() {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
-}
+void EarlierListing::Close() { file_.Close(); }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/FileHandle.h"
 #include "text/TextEncoding.h"
 
 class EarlierListing {
@@ -39,7 +40,7 @@ private:
     bool Refill();
     void ToOutputEncoding(std::string& line) const;
 
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    FileHandle file_;
     bool utf8File_ = false;
     bool utf16File_ = false;
     bool tooLong_ = false;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "framework/FileHandle.h"
+
 namespace {
 
 // FILE_ID_INFO and its class number (Windows 8 and later: 128-bit identifiers, as ReFS has
@@ -27,24 +29,23 @@ size_t RootLength(const std::wstring& realPath) {
 
 bool ReadFolderIdentity(const std::wstring& realPath, FolderIdentity& identity) {
     // Backup semantics open a folder; without FILE_FLAG_OPEN_REPARSE_POINT a link is followed.
-    HANDLE folder = CreateFileW(realPath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (folder == INVALID_HANDLE_VALUE) return false;
+    const FileHandle folder(realPath, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING,
+                            FILE_FLAG_BACKUP_SEMANTICS);
+    if (!folder.IsOpen()) return false;
     FileIdInformation id;
     BY_HANDLE_FILE_INFORMATION info;
     bool read = false;
-    if (GetFileInformationByHandleEx(folder, kFileIdInfo, &id, sizeof id)) {
+    if (GetFileInformationByHandleEx(folder.Get(), kFileIdInfo, &id, sizeof id)) {
         identity.volume = id.volumeSerialNumber;
         std::memcpy(&identity.fileLow, id.fileId, sizeof identity.fileLow);
         std::memcpy(&identity.fileHigh, id.fileId + 8, sizeof identity.fileHigh);
         read = true;
-    } else if (GetFileInformationByHandle(folder, &info)) {  // systems before Windows 8
+    } else if (GetFileInformationByHandle(folder.Get(), &info)) {  // systems before Windows 8
         identity.volume = info.dwVolumeSerialNumber;
         identity.fileLow = static_cast<uint64_t>(info.nFileIndexHigh) << 32 | info.nFileIndexLow;
         identity.fileHigh = 0;
         read = true;
     }
-    CloseHandle(folder);
     return read;
 }
 

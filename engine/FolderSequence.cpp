@@ -60,7 +60,9 @@ FolderSequence::FolderSequence(const ListingJob& job, const TextEncoding& encodi
         threads_.push_back(std::make_unique<WorkerThread>());
         Reader& reader = *readers_.back();
         // Without readers the taker still reads all it needs itself.
-        if (!threads_.back()->Start([this, &reader] { Work(reader); })) break;
+        if (!threads_.back()->Start([this, &reader] { Work(reader); },
+                                    [this](std::exception_ptr failure) { Fail(std::move(failure)); }))
+            break;
     }
 }
 
@@ -71,6 +73,16 @@ FolderSequence::~FolderSequence() {
     }
     work_.notify_all();
     threads_.clear();
+}
+
+void FolderSequence::Fail(std::exception_ptr failure) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!failure_) failure_ = std::move(failure);
+        quit_ = true;
+    }
+    work_.notify_all();
+    ready_.notify_all();
 }
 
 void FolderSequence::Work(Reader& reader) {
@@ -145,6 +157,7 @@ void FolderSequence::AppendChildren() {
 FolderSequence::Taken FolderSequence::Take(std::unique_ptr<EntryBatch>& batch, bool wait) {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
+        if (failure_) std::rethrow_exception(failure_);
         if (stop_ || slots_.empty()) return Taken::kEnd;
         Slot& slot = *slots_.front();
         if (!slot.batches.empty()) {

@@ -16,11 +16,13 @@
 //   every directory in turn.
 // Bounded: batches (and their entries) and open searches. What grows with the tree is what
 // the walk on one thread queues too: the directories found and not yet listed.
-// A stop wakes every waiting thread; readers end, and the taker gets the end.
+// A stop wakes every waiting thread; readers end, and the taker gets the end. What a reader
+// throws (memory running out) is thrown again to the taker.
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -44,7 +46,8 @@ public:
 
     enum class Taken { kBatch, kNotYet, kEnd };
     // The walk's next batch. With wait, a batch not read yet is read here or waited for;
-    // without, it gives kNotYet. kEnd at the walk's end, or once a stop came.
+    // without, it gives kNotYet. kEnd at the walk's end, or once a stop came. Throws what a
+    // reader thread threw.
     Taken Take(std::unique_ptr<EntryBatch>& batch, bool wait);
     // A batch handed out by Take, done with.
     void GiveBack(std::unique_ptr<EntryBatch> batch);
@@ -58,6 +61,7 @@ private:
     void ReadBatchOf(Slot& slot, std::unique_lock<std::mutex>& lock, Reader& reader);
     bool ReadEntries(Slot& slot, EntryBatch& batch, Reader& reader);
     void AppendChildren();
+    void Fail(std::exception_ptr failure);
 
     const StopSignal& stop_;
 
@@ -67,6 +71,7 @@ private:
     StopWake wakeReaders_;
     StopWake wakeTaker_;
     bool quit_ = false;
+    std::exception_ptr failure_;  // what a reader threw: its batch will never come
 
     std::deque<std::unique_ptr<Slot>> slots_;
     size_t appended_ = 0;

@@ -10,5 +10,5 @@ bool ReadFoundContent(const FoundEntry& entry, const std::wstring& directoryPath
         return true;
     }
     PauseBeforeRead();
-    return ReadEntryContent(directoryPath + entry.realName, entry.attributes, needs, stop.Flag(), content);
+    return ReadEntryContent(directoryPath + entry.realName, entry.attributes, needs, stop, content);
 }

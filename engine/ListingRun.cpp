@@ -54,9 +54,13 @@ void ListingRun::Work() {
             return job_.listsPaths ? ListPaths(job_, intake, stop_) : WalkFolder(job_, intake, stop_);
         }, comparison_);
     } catch (const std::bad_alloc&) {
-        // Out of memory: the lines held are given up and the file is closed as it stands, as
-        // after a failed write; the front end stays to say so.
+        // Out of memory (here or on a reader thread, whose failure is thrown again here): the
+        // lines held are given up and the file is closed as it stands, as after a failed
+        // write; the front end stays to say so.
         gaps_.failure = ERROR_NOT_ENOUGH_MEMORY;
+        result_ = RunResult::WriteFailed;
+    } catch (...) {
+        // Whatever else a thread of the run threw ends it the same way, for want of a reason.
         result_ = RunResult::WriteFailed;
     }
 }

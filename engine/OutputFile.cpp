@@ -1,6 +1,7 @@
 #include "engine/OutputFile.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/LongPath.h"
 
@@ -15,19 +16,15 @@ const DWORD kMaxWrite = 0x40000000u;
 
 bool OutputFile::Create(const std::wstring& path) {
     Close();
-    HANDLE file = CreateFileW(CreationPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    const DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+    FileHandle file(CreationPath(path), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, CREATE_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL);
+    const DWORD error = file.IsOpen() ? 0 : GetLastError();
     // A device name opens the device, and the lines would go nowhere (NUL) or elsewhere.
-    if (file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK) {
-        CloseHandle(file);
-        file = INVALID_HANDLE_VALUE;
-    }
-    if (!Attach(file)) {
+    if (!Attach(file.IsDiskFile() ? file.Get() : INVALID_HANDLE_VALUE)) {
         error_ = error;
         return false;
     }
-    owned_ = true;
+    created_ = std::move(file);
     createdPath_ = CreationPath(path);
     return true;
 }
@@ -35,7 +32,6 @@ bool OutputFile::Create(const std::wstring& path) {
 bool OutputFile::Attach(HANDLE handle) {
     Close();
     handle_ = handle == INVALID_HANDLE_VALUE ? nullptr : handle;
-    owned_ = false;
     createdPath_.clear();
     written_ = 0;
     failed_ = false;
@@ -61,7 +57,7 @@ bool OutputFile::Flush() {
     if (pending_.empty()) return true;
     const bool ok = WriteAll(pending_.data(), pending_.size());
     if (ok) written_ += pending_.size();
-    else if (owned_) CutBackToLastLine();
+    else if (created_.IsOpen()) CutBackToLastLine();
     failed_ = !ok;
     pending_.clear();
     if (pending_.capacity() > 2 * kPieceBytes) CString().swap(pending_);  // after one huge line
@@ -110,7 +106,7 @@ void OutputFile::CutBackToLastLine() {
 bool OutputFile::Close() {
     if (!handle_) return !failed_;
     const bool ok = !failed_ && Flush();
-    if (owned_) CloseHandle(handle_);
+    created_.Close();
     handle_ = nullptr;
     pending_.clear();
     return ok;
@@ -118,7 +114,7 @@ bool OutputFile::Close() {
 
 void OutputFile::Discard() {
     pending_.clear();
-    const bool created = handle_ && owned_;
+    const bool created = handle_ && created_.IsOpen();
     const std::wstring path = createdPath_;
     Close();
     if (created) DeleteFileW(path.c_str());

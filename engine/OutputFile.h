@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/FileHandle.h"
 #include "framework/Strings.h"
 
 class OutputFile {
@@ -52,5 +53,5 @@ private:
     uint64_t written_ = 0;     // bytes of the file that hold whole lines
     bool failed_ = false;
     DWORD error_ = 0;
-    bool owned_ = false;       // created here: cut back after a failure, closed at the end
+    FileHandle created_;       // created here: cut back after a failure, closed at the end
 };

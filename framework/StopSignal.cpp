@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+const StopSignal& StopSignal::Never() {
+    static const StopSignal never;
+    return never;
+}
+
 void StopSignal::Request() {
     requested_ = true;
     std::lock_guard<std::mutex> lock(waitersMutex_);

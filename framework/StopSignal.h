@@ -17,8 +17,8 @@ public:
     void Request();
     bool IsRequested() const { return requested_.load(); }
     explicit operator bool() const { return IsRequested(); }
-    // The flag alone, for work that reads it between steps and never waits.
-    const std::atomic<bool>& Flag() const { return requested_; }
+    // A signal nobody requests, for work started where nothing can stop it.
+    static const StopSignal& Never();
 
 private:
     friend class StopWake;

@@ -2,9 +2,10 @@
 
 #include <utility>
 
-bool WorkerThread::Start(std::function<void()> work) {
+bool WorkerThread::Start(std::function<void()> work, FailureCall failed) {
     if (handle_) return false;
     work_ = std::move(work);
+    failed_ = std::move(failed);
     handle_ = CreateThread(nullptr, 0, Entry, this, 0, nullptr);
     return handle_ != nullptr;
 }
@@ -20,6 +21,12 @@ bool WorkerThread::WaitFor(DWORD timeoutMs) {
 }
 
 DWORD WINAPI WorkerThread::Entry(LPVOID self) {
-    static_cast<WorkerThread*>(self)->work_();
+    WorkerThread& thread = *static_cast<WorkerThread*>(self);
+    try {
+        thread.work_();
+    } catch (...) {
+        if (thread.failed_) thread.failed_(std::current_exception());
+        return 1;
+    }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "framework/FileHandle.h"
 #include "text/CodePageText.h"
 #include "text/WideConversion.h"
 
@@ -63,11 +64,8 @@ bool CanWrite(const std::wstring& file) {
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
         return false;
-    HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(handle);
-    return true;
+    return FileHandle(file, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL)
+        .IsOpen();
 }
 
 // The value whatever its length (up to kLargestWholeValue units). The reader's count is the

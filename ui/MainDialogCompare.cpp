@@ -9,6 +9,7 @@
 
 #include "common/ComparisonText.h"
 #include "common/GapsMessage.h"
+#include "framework/FileHandle.h"
 #include "framework/LongPath.h"
 #include "framework/MessageBox.h"
 #include "framework/MessageText.h"
@@ -31,11 +32,9 @@ std::wstring TidiedOutput(const std::wstring& typed) {
 
 // The system's reason why the file cannot be opened for writing so; 0 when it can.
 DWORD WriteError(const std::wstring& path, DWORD creation) {
-    HANDLE file = CreateFileW(CreationPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              creation, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return GetLastError();
-    CloseHandle(file);
-    return 0;
+    const FileHandle file(CreationPath(path), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, creation,
+                          FILE_ATTRIBUTE_NORMAL);
+    return file.IsOpen() ? 0 : GetLastError();
 }
 
 void ShowFileError(HWND owner, UINT textId, const std::wstring& path, DWORD error) {

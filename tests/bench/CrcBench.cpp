@@ -45,7 +45,7 @@ bool WriteTestFile(const std::string& path, const std::vector<unsigned char>& ch
 }
 
 // One of the file checksum's ways of reading, over a fresh handle; "--------" on failure.
-std::string CrcOfFile(bool (*way)(HANDLE, uint64_t, ContentDigests&, const std::atomic<bool>*),
+std::string CrcOfFile(bool (*way)(HANDLE, uint64_t, ContentDigests&, const StopSignal&),
                       const std::string& path, uint64_t size) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -53,7 +53,7 @@ std::string CrcOfFile(bool (*way)(HANDLE, uint64_t, ContentDigests&, const std::
     ContentNeeds crcOnly;
     crcOnly.checksum = true;
     ContentDigests digests(crcOnly);
-    const bool ok = way(file, size, digests, nullptr);
+    const bool ok = way(file, size, digests, StopSignal::Never());
     CloseHandle(file);
     return ok ? digests.CrcText() : "--------";
 }

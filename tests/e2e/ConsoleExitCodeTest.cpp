@@ -6,6 +6,7 @@
 
 #include "ConsoleProgram.h"
 #include "ProgramWindows.h"
+#include "framework/MessageText.h"
 #include "support/TempFolder.h"
 #include "res/ProgramVersion.h"
 
@@ -157,6 +158,40 @@ TEST(ConsoleExitCode, CompareEndsWithZeroOrWithSevenForDifferences) {
     EXPECT_EQ("", refused.out);
     EXPECT_EQ("前回の一覧は UTF-16 で書かれています。比較できるのは ANSI (シフト JIS) か UTF-8 の一覧なので、何も出力していません\r\n",
               refused.err);
+}
+
+// Entries that could not be read: each told on standard error with the system's reason, the
+// names written with "?" counted, and exit code 6, also when compared (before the 7 of the
+// difference). The file held open for writing by this test cannot be read for its checksum.
+TEST(ConsoleExitCode, UnreadEntriesAreToldWithTheirReasonsAndEndWithSixBeforeSeven) {
+    TempFolder folder;
+    folder.WriteFile("data\\a.txt", "abc");
+    folder.WriteFile(L"data\\\ud55c\uad6d\uc5b4.txt", "abc");
+    const std::string held = folder.WriteFile("data\\held.txt", "abc");
+    HANDLE writer = CreateFileA(held.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, writer);
+    const std::string options = "--subfolders=0 --dirs=0 --path=relative --url=0 --case=none --size=0 --date=0 "
+                                "--attributes=0 --crc=1 --version=0 --product-version=0 --template=0 --utf8=0 ";
+    const std::string earlier = folder / "earlier.txt";
+    const ConsoleOutcome listed = RunConsoleProgram(options + Quoted(folder / "data") + " " + Quoted(earlier));
+    folder.WriteFile("data\\b.txt", "abc");
+    const ConsoleOutcome compared =
+        RunConsoleProgram(options + "--compare=" + Quoted(earlier) + " " + Quoted(folder / "data") + " -");
+    CloseHandle(writer);
+
+    EXPECT_EQ(6u, listed.exitCode);
+    const std::wstring reason = SystemErrorText(ERROR_SHARING_VIOLATION);
+    std::string reasonText(reason.size() * 2, '\0');
+    reasonText.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, reason.data(), static_cast<int>(reason.size()),
+                                                              &reasonText[0], static_cast<int>(reasonText.size()),
+                                                              nullptr, nullptr)));
+    EXPECT_EQ("読み取れませんでした: " + held + " (" + reasonText + ")\r\n"
+              "コードページで表せない名前が 1 件あり、? で書きました (--utf8=1 で正確に書けます)\r\n",
+              listed.err);
+    EXPECT_EQ("???.txt\t352441C2\r\na.txt\t352441C2\r\nheld.txt\t--------\r\n", ReadWholeFile(earlier));
+    EXPECT_EQ(6u, compared.exitCode) << compared.err;
+    EXPECT_EQ("+\tb.txt\t352441C2\r\n", compared.out);
 }
 
 }  // namespace

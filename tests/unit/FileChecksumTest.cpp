@@ -32,14 +32,14 @@ HANDLE OpenForReading(const std::string& path) {
 }
 
 // One of the ways of reading over a fresh handle, for the given size.
-bool CrcOfFile(bool (*way)(HANDLE, uint64_t, ContentDigests&, const std::atomic<bool>*), const std::string& path,
+bool CrcOfFile(bool (*way)(HANDLE, uint64_t, ContentDigests&, const StopSignal&), const std::string& path,
                uint64_t size, uint32_t& crc) {
     HANDLE file = OpenForReading(path);
     if (file == INVALID_HANDLE_VALUE) return false;
     ContentNeeds crcOnly;
     crcOnly.checksum = true;
     ContentDigests digests(crcOnly);
-    const bool ok = way(file, size, digests, nullptr);
+    const bool ok = way(file, size, digests, StopSignal::Never());
     crc = digests.Crc();
     CloseHandle(file);
     return ok;

@@ -1,10 +1,17 @@
-// A run whose memory runs out (the line store's allocation fails): the console program ends
-// with the write failure's code, not as though it crashed.
+// A run whose memory runs out (the line store's allocation fails, or a reader thread's): the
+// run ends as a failed write, and the console program with that code, not as though it crashed.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <new>
 
 #include "cli/ConsoleListing.h"
+#include "engine/ReadSeams.h"
+#include "engine/ListingRun.h"
 #include "engine/SortedLineStore.h"
 #include "support/ListingRun.h"
 #include "support/TempFolder.h"
@@ -25,6 +32,43 @@ TEST(OutOfMemory, TheConsoleListingEndsAsAFailedWrite) {
     EXPECT_EQ(kExitWriteFailed, exitCode);
     EXPECT_EQ(3, kept);
     EXPECT_EQ("", ReadWholeFile(tree / "out.txt")) << "created, and nothing written yet";
+}
+
+// The run goes on this thread; the readers' reads throw. This thread's reads after its first
+// (the listed folder, which the readers need read before they have anything to read) wait
+// until a reader has thrown, so that it is a reader's failure that ends the run.
+TEST(OutOfMemory, AReaderThreadsFailureEndsTheRunAsAFailedWrite) {
+    TempFolder tree;
+    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+        for (const char* folder : {"s1", "s2", "s3", "s4"}) tree.WriteFile(std::string("list\\") + folder + "\\" + name, "x");
+    for (const bool checksum : {false, true}) {
+        static DWORD runThread;
+        static std::atomic<unsigned> runThreadReads;
+        static std::mutex mutex;
+        static std::condition_variable changed;
+        static bool thrown;
+        runThread = GetCurrentThreadId();
+        runThreadReads = 0;
+        thrown = false;
+        SetReadPauseForTests([] {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (GetCurrentThreadId() != runThread) {
+                thrown = true;
+                changed.notify_all();
+                throw std::bad_alloc();
+            }
+            if (++runThreadReads > 1) changed.wait(lock, [] { return thrown; });
+        });
+        ListingOptions options = RelativeListing(tree / "list", tree / "out.txt");
+        options.checksum = checksum;  // the content readers are running too
+        ListingRun run(options);
+        run.SetReaderThreads(2);
+        run.RunHere();
+        SetReadPauseForTests(nullptr);
+        EXPECT_TRUE(thrown);
+        EXPECT_EQ(RunResult::WriteFailed, run.Result()) << "checksum " << checksum;
+        EXPECT_EQ("", ReadWholeFile(tree / "out.txt")) << "created, and nothing written yet";
+    }
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <random>
 #include <string>
 #include <vector>
@@ -156,12 +158,32 @@ TEST(ReadAheadListing, AStopLeavesTheEntriesOfAPrefixOfTheWalk) {
     const auto whole = NumberedLines(Listing(options, 1));
     ASSERT_EQ(4000u, whole.size());
 
+    // Every read after the 1,200th is held until the stop has come: the first 1,200 reads (41
+    // directories, the rest checksums of a prefix of the walk) take the run past 1,000 entries,
+    // and no more is read before the stop.
+    static std::atomic<unsigned> reads{0};
+    static std::mutex mutex;
+    static std::condition_variable changed;
+    static bool released = false;
+    reads = 0;
+    released = false;
+    SetReadPauseForTests([] {
+        if (++reads <= 1200) return;
+        std::unique_lock<std::mutex> lock(mutex);
+        changed.wait(lock, [] { return released; });
+    });
     ListingRun run(options);
     run.SetReaderThreads(2);
     ASSERT_TRUE(run.Start(nullptr, 0));
     while (run.IsRunning() && run.EntriesFound() < 1000) Sleep(1);
     run.RequestStop();
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        released = true;
+    }
+    changed.notify_all();
     run.Wait();
+    SetReadPauseForTests(nullptr);
     ASSERT_EQ(RunResult::Stopped, run.Result());
     const std::string stopped = ReadWholeFile(options.outputPath);
     EXPECT_EQ(0u, stopped.find("header\r\n"));
