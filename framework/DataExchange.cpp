@@ -3,11 +3,13 @@
 namespace {
 
 bool IsRadioButton(HWND control) {
-    return (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+    return (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
 }
 
 }  // namespace
 
+// Code-page text (a template's parts, kept as the settings file's bytes): the system converts
+// it, as it converts what the program writes in that code page.
 void DataExchange::Text(int id, CString& field) {
     HWND control = GetDlgItem(dialog_, id);
     if (!Reading()) {
@@ -46,13 +48,13 @@ void DataExchange::Radio(int firstId, int32_t& field) {
     while (control) {
         if (IsRadioButton(control)) {
             if (Reading()) {
-                if (SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED) field = index;
+                if (SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED) field = index;
             } else {
-                SendMessageA(control, BM_SETCHECK, index == field ? BST_CHECKED : BST_UNCHECKED, 0);
+                SendMessageW(control, BM_SETCHECK, index == field ? BST_CHECKED : BST_UNCHECKED, 0);
             }
             ++index;
         }
         control = GetWindow(control, GW_HWNDNEXT);
-        if (control && (GetWindowLongA(control, GWL_STYLE) & WS_GROUP)) break;
+        if (control && (GetWindowLongW(control, GWL_STYLE) & WS_GROUP)) break;
     }
 }

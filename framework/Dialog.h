@@ -39,7 +39,7 @@ protected:
     virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // The value a handled message returns to its sender (most messages: the procedure's TRUE
     // only says "handled").
-    void SetMessageResult(LRESULT result) const { SetWindowLongPtrA(window_, DWLP_MSGRESULT, result); }
+    void SetMessageResult(LRESULT result) const { SetWindowLongPtrW(window_, DWLP_MSGRESULT, result); }
     // Writes the fields into the controls; TRUE lets Windows focus the first tab stop.
     virtual BOOL OnInitDialog();
     // WM_COMMAND; returns true when handled. The base sends IDOK/IDCANCEL to OnOK/OnCancel and
