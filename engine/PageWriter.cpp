@@ -10,8 +10,9 @@
 namespace {
 
 // The data goes in pieces of about this size, each parsed by itself (JSON.parse of one giant
-// text would hold it and its result at once).
-const size_t kChunkBytes = 4u << 20;
+// text would hold it and its result at once), one at a time while the browser reads the rest.
+// The listed folder's record is a piece of its own, so that it shows as soon as it is read.
+const size_t kChunkBytes = 1u << 20;
 // What could not be read is named in the page up to this many; the count is whole.
 const size_t kUnreadShown = 1000;
 
@@ -90,6 +91,9 @@ void PageWriter::WriteHead() {
     head += "</p></noscript>\r\n<div id=\"qm-page\"></div>";
     file_.WriteLine(head.data(), head.size());
     WriteFacts();
+    // Before the data: the page shows the first folders while the browser still reads the rest.
+    const std::string script = "<script>\r\n" + assets.script + "\r\n</script>";
+    file_.WriteLine(script.data(), script.size());
 }
 
 void PageWriter::WriteFacts() {
@@ -190,11 +194,12 @@ void PageWriter::WriteFolder() {
     if (options.productVersion) productVersions_.AppendTo(record_);
     record_ += ']';
     chunkBytes_ += record_.size();
-    if (chunkBytes_ >= kChunkBytes) {
+    if (chunkBytes_ >= kChunkBytes || !listedWritten_) {
         record_ += "]</script>";
         chunkOpen_ = false;
     }
     file_.WriteLine(record_.data(), record_.size());
+    listedWritten_ = true;
     for (Column* column : {&names_, &sizes_, &dates_, &attributes_, &crcs_, &versions_, &productVersions_})
         column->Clear();
     folderFolders_ = 0;
@@ -216,6 +221,6 @@ bool PageWriter::Finish(bool /*complete: a stopped page shows what was found*/) 
         text_.AppendJson(end, SystemReason(gaps.unread[i].error));
         end += '}';
     }
-    end += "]}</script>\r\n<script>\r\n" + job_.pageAssets.script + "\r\n</script>\r\n</body>\r\n</html>";
+    end += "]}</script>\r\n</body>\r\n</html>";
     return file_.WriteLine(end.data(), end.size());
 }

@@ -63,4 +63,5 @@ private:
     std::string record_;  // one folder's record
     size_t chunkBytes_ = 0;
     bool chunkOpen_ = false;
+    bool listedWritten_ = false;  // the listed folder's record, which ends the first piece
 };

@@ -15,13 +15,20 @@ const ATTRIBUTE_BITS = [[0x10, 'D'], [0x1, 'R'], [0x20, 'A'], [0x2, 'H'], [0x4, 
 
 const state = {
   facts: null, end: null, words: {}, columns: [], fields: [],
-  folders: [], byPath: new Map(),
+  folders: [], byPath: new Map(), loaded: false,
+  awaited: null,  // the path of a folder chosen before its data had arrived
   view: null, shown: null, sort: { key: 'name', descending: false },
   collator: new Intl.Collator(undefined, { numeric: true, sensitivity: 'base' }),
   elements: {},
 };
 
 // ---- Data ---------------------------------------------------------------------------------
+
+// The data blocks follow the script in the document. Each is taken once the parser has gone past
+// it, one per turn between the parser's own work: the listed folder shows from the first block
+// and the page answers while the rest arrives. Totals are summed as folders arrive, and shown
+// only once the last one is in.
+const loading = { queue: [], scheduled: false, parsed: false, grown: new Set(), observer: null, turns: null };
 
 function readJsonBlock(id) {
   const element = document.getElementById(id);
@@ -31,8 +38,8 @@ function readJsonBlock(id) {
 function makeFolder(record) {
   const path = record[0];
   const folder = {
-    path, name: '', parent: null, children: [], childByName: null, unlisted: [],
-    names: record[1], folderCount: record[2], sizes: record[3], values: {},
+    path, name: '', parent: null, children: [], childByName: null, listedNames: null, unlisted: [],
+    names: record[1], folderCount: record[2], sizes: record[3], values: {}, treeItem: null,
     totalBytes: 0, totalFiles: 0, totalFolders: 0, index: state.folders.length,
   };
   state.fields.forEach((field, n) => { folder.values[field] = record[4 + n]; });
@@ -56,45 +63,118 @@ function attachToParent(folder) {
   }
 }
 
-function readFolders() {
-  for (const block of document.querySelectorAll('script.qm-data')) {
-    for (const record of JSON.parse(block.textContent)) {
-      const folder = makeFolder(record);
-      if (state.folders.length > 0) attachToParent(folder);
-      state.folders.push(folder);
-      state.byPath.set(folder.path, folder);
-    }
-    block.remove();  // its text is held twice else: as the document's and as the data
+function addToTotals(folder, bytes, files, folders) {
+  for (let f = folder; f; f = f.parent) {
+    f.totalBytes += bytes;
+    f.totalFiles += files;
+    f.totalFolders += folders;
   }
 }
 
 // Folder entries listed and folders entered meet by name; a folder entered but not listed (the
-// folder names not asked for) still gets a row.
-function matchChildren(folder) {
-  if (folder.children.length === 0) return;
-  folder.childByName = new Map();
-  for (const child of folder.children) folder.childByName.set(child.name, child);
-  const listed = new Set(folder.names.slice(0, folder.folderCount));
-  folder.unlisted = folder.children.filter((child) => !listed.has(child.name));
+// folder names not asked for) still gets a row, and counts as a folder.
+function matchToParent(folder) {
+  const parent = folder.parent;
+  if (!parent.childByName) {
+    parent.childByName = new Map();
+    parent.listedNames = new Set(parent.names.slice(0, parent.folderCount));
+  }
+  parent.childByName.set(folder.name, folder);
+  if (parent.listedNames.has(folder.name)) return;
+  parent.unlisted.push(folder);
+  addToTotals(parent, 0, 0, 1);
 }
 
-// The folders come breadth-first: from the last one back, each child is summed before its parent.
-function sumTotals() {
-  for (let n = state.folders.length - 1; n >= 0; n--) {
-    const folder = state.folders[n];
-    matchChildren(folder);
+// Parents come before their children: each folder adds its own files to itself and every
+// folder above it.
+function takeFolders(block) {
+  for (const record of JSON.parse(block.textContent)) {
+    const folder = makeFolder(record);
+    if (state.folders.length > 0) attachToParent(folder);
+    state.folders.push(folder);
+    state.byPath.set(folder.path, folder);
+    if (folder.parent) {
+      matchToParent(folder);
+      loading.grown.add(folder.parent);
+    }
     let bytes = 0;
     for (let i = folder.folderCount; i < folder.sizes.length; i++) bytes += folder.sizes[i];
-    folder.totalBytes += bytes;
-    folder.totalFiles += folder.names.length - folder.folderCount;
-    folder.totalFolders += folder.folderCount + folder.unlisted.length;
-    const parent = folder.parent;
-    if (parent) {
-      parent.totalBytes += folder.totalBytes;
-      parent.totalFiles += folder.totalFiles;
-      parent.totalFolders += folder.totalFolders;
-    }
+    addToTotals(folder, bytes, folder.names.length - folder.folderCount, folder.folderCount);
   }
+  block.remove();  // its text is held twice else: as the document's and as the data
+}
+
+// A block is whole once anything follows it, or the document is parsed.
+function queueParsedBlocks() {
+  const parsed = document.readyState !== 'loading';
+  for (const block of document.querySelectorAll('script.qm-data')) {
+    if (block.queued) continue;
+    if (!parsed && !block.nextSibling) break;
+    block.queued = true;
+    loading.queue.push(block);
+  }
+  loading.parsed = parsed;
+  if (!state.shown && loading.queue.length) loadTurn();  // the listed folder at once
+  else scheduleLoading();
+}
+
+function scheduleLoading() {
+  if (loading.scheduled || state.loaded || (!loading.queue.length && !loading.parsed)) return;
+  loading.scheduled = true;
+  loading.turns.port2.postMessage(null);  // a turn of its own, without a timer's delay
+}
+
+function loadTurn() {
+  loading.scheduled = false;
+  const block = loading.queue.shift();
+  if (block) {
+    takeFolders(block);
+    showArrived();
+  } else if (loading.parsed) {
+    finishLoading();
+  }
+  scheduleLoading();
+}
+
+function startLoading() {
+  loading.turns = new MessageChannel();
+  loading.turns.port1.onmessage = loadTurn;
+  loading.observer = new MutationObserver(queueParsedBlocks);
+  loading.observer.observe(document.body, { childList: true });
+  document.addEventListener('DOMContentLoaded', queueParsedBlocks);
+  queueParsedBlocks();
+}
+
+// What the folders just taken change in sight: the listed folder first, then the tree's
+// twisties and open groups, and a folder asked for before it had arrived.
+function showArrived() {
+  const root = state.folders[0];
+  if (!state.shown && root) {
+    state.elements.tree.append(treeItem(root));
+    if (state.elements.search.value) state.shown = root;  // a search typed meanwhile stays
+    else showFolder(root);
+    performance.mark('qm-first-folder-shown');  // for measurements: the time from navigation
+  }
+  for (const folder of loading.grown) growTreeItem(folder);
+  loading.grown.clear();
+  const awaited = state.byPath.get(state.awaited);
+  if (awaited) showFolder(awaited);
+}
+
+function finishLoading() {
+  state.loaded = true;
+  state.awaited = null;
+  loading.observer.disconnect();
+  for (const folder of state.folders) folder.listedNames = null;
+  state.end = readJsonBlock('qm-end');
+  const root = state.folders[0];
+  state.elements.allTotals.textContent = word('totals', readableSize(root ? root.totalBytes : 0),
+    root ? root.totalFiles : 0, root ? root.totalFolders : 0);
+  fillGaps();
+  state.elements.exporter.disabled = false;
+  document.getElementById('qm-page').removeAttribute('aria-busy');
+  refreshView();
+  performance.mark('qm-all-loaded');
 }
 
 // ---- One entry: a folder and the entry's index in it (negative: a folder not listed) -------
@@ -114,8 +194,10 @@ function entryPath(folder, index) {
   return folder.path ? folder.path + '\\' + name : name;
 }
 
+// A folder's size is known once every folder below it is in.
 function entrySize(folder, index) {
   if (!isFolderEntry(folder, index)) return folder.sizes[index];
+  if (!state.loaded) return null;
   const child = childOf(folder, index);
   return child ? child.totalBytes : null;
 }
@@ -197,12 +279,10 @@ function buildHeader() {
   const header = element('header', 'qm-header');
   header.append(element('h1', 'qm-folder', state.facts.folder));
   const facts = element('p', 'qm-facts');
-  const root = state.folders[0];
-  facts.append(element('span', '', word('listed', state.facts.listed)), ' \u00b7 ',
-    element('span', 'qm-all-totals', word('totals', readableSize(root ? root.totalBytes : 0),
-      root ? root.totalFiles : 0, root ? root.totalFolders : 0)));
-  header.append(facts);
-  header.append(buildGaps());
+  const allTotals = element('span', 'qm-all-totals', unknownTotals());
+  facts.append(element('span', '', word('listed', state.facts.listed)), ' \u00b7 ', allTotals);
+  const gaps = element('div', 'qm-gaps');
+  header.append(facts, gaps);
   const tools = element('div', 'qm-tools');
   const search = element('input');
   search.type = 'search';
@@ -211,15 +291,18 @@ function buildHeader() {
   search.addEventListener('input', scheduleSearch);
   const exporter = element('button', 'qm-export', word('export'));
   exporter.type = 'button';
+  exporter.disabled = true;  // until every entry is in
   exporter.addEventListener('click', exportCsv);
   tools.append(search, exporter);
   header.append(tools);
-  state.elements.search = search;
+  Object.assign(state.elements, { search, exporter, allTotals, gaps });
   return header;
 }
 
-function buildGaps() {
-  const gaps = element('div', 'qm-gaps');
+function unknownTotals() { return word('totals', '\u2026', '\u2026', '\u2026'); }
+
+function fillGaps() {
+  const gaps = state.elements.gaps;
   const end = state.end || { unreadCount: 0, inexactNames: 0, unread: [] };
   if (end.unreadCount > 0) {
     const details = element('details', 'qm-unread');
@@ -230,7 +313,6 @@ function buildGaps() {
     gaps.append(details);
   }
   if (end.inexactNames > 0) gaps.append(element('p', 'qm-inexact', word('inexact', end.inexactNames)));
-  return gaps;
 }
 
 function buildLayout() {
@@ -275,6 +357,7 @@ function treeItem(folder) {
   item.append(label);
   if (folder.children.length) item.setAttribute('aria-expanded', 'false');
   item.folderRef = folder;
+  folder.treeItem = item;
   return item;
 }
 
@@ -285,24 +368,36 @@ function expand(item, open) {
   if (open && !group) {
     group = element('ul', 'qm-group');
     group.setAttribute('role', 'group');
-    const sorted = folder.children.slice().sort((a, b) => state.collator.compare(a.name, b.name));
-    for (const child of sorted) group.append(treeItem(child));
     item.append(group);
+    fillGroup(folder, group);
   }
   if (group) group.hidden = !open;
   item.setAttribute('aria-expanded', String(open));
   item.querySelector(':scope > .qm-label > .qm-twisty').textContent = open ? '\u25be' : '\u25b8';
 }
 
+// The children's items in name order; those made before are moved, keeping their groups.
+function fillGroup(folder, group) {
+  const sorted = folder.children.slice().sort((a, b) => state.collator.compare(a.name, b.name));
+  const fragment = document.createDocumentFragment();
+  for (const child of sorted) fragment.append(child.treeItem || treeItem(child));
+  group.append(fragment);
+}
+
+// A folder whose children arrived after its item was made: its twisty, and its group if made.
+function growTreeItem(folder) {
+  const item = folder.treeItem;
+  if (!item) return;
+  const group = item.querySelector(':scope > ul');
+  if (group) fillGroup(folder, group);
+  else if (!item.hasAttribute('aria-expanded')) expand(item, folder === state.shown);  // as showing it would have
+}
+
 function treeItemOf(folder) {
   const chain = [];
   for (let f = folder; f; f = f.parent) chain.unshift(f);
-  let item = state.elements.tree.firstChild;
-  for (const f of chain.slice(1)) {
-    expand(item, true);
-    item = [...item.querySelector(':scope > ul').children].find((child) => child.folderRef === f);
-  }
-  return item;
+  for (const f of chain.slice(0, -1)) expand(f.treeItem, true);
+  return folder.treeItem;
 }
 
 // One item at a time is the tree's stop for the Tab key.
@@ -391,7 +486,8 @@ function shownColumns(view) {
 }
 
 // A view keeps the order it was given (search hits: folder by folder) until a heading is clicked.
-function showView(view) {
+// The scroll position stays when the same rows are shown anew.
+function showView(view, keepScroll = false) {
   state.view = view;
   if (!view.order) sortView(view);
   const columns = shownColumns(view);
@@ -401,7 +497,7 @@ function showView(view) {
   renderHeadings(columns);
   const height = Math.min(viewCount(view) * ROW_HEIGHT, MAX_SCROLL_HEIGHT);
   state.elements.spacer.style.height = height + 'px';
-  state.elements.viewport.scrollTop = 0;
+  if (!keepScroll) state.elements.viewport.scrollTop = 0;
   renderRows();
 }
 
@@ -484,6 +580,11 @@ function onRowClick(event) {
   let target = null;
   if (link.dataset.open !== undefined) target = state.byPath.get(link.dataset.open);
   else if (link.classList.contains('qm-is-folder')) target = state.byPath.get(row.dataset.path);
+  if (!target && link.classList.contains('qm-is-folder') && !state.loaded) {
+    event.preventDefault();
+    state.awaited = row.dataset.path;  // shown when it arrives
+    return;
+  }
   if (!target) return;  // a file's link, or a folder the listing did not enter
   event.preventDefault();
   showFolder(target);
@@ -493,6 +594,7 @@ function onRowClick(event) {
 
 function showFolder(folder) {
   state.shown = folder;
+  state.awaited = null;
   if (state.elements.search.value) state.elements.search.value = '';
   renderCrumbs(folder);
   renderFolderStatus(folder);
@@ -523,6 +625,10 @@ function renderCrumbs(folder) {
 function renderFolderStatus(folder) {
   const status = state.elements.status;
   status.textContent = '';
+  if (!state.loaded) {
+    status.append(element('span', 'qm-totals', unknownTotals()));
+    return;
+  }
   const totals = element('span', 'qm-totals',
     word('totals', readableSize(folder.totalBytes), folder.totalFiles, folder.totalFolders));
   totals.dataset.totalBytes = String(folder.totalBytes);
@@ -569,12 +675,39 @@ function searchEntries(text) {
 function runSearch() {
   const text = state.elements.search.value;
   if (!text) {
-    showFolder(state.shown || state.folders[0]);
+    if (state.shown) showFolder(state.shown);
     return;
   }
+  state.awaited = null;
+  showView(searchView(text));
+}
+
+// While entries are still arriving, the count says it is a floor.
+function searchView(text) {
   const view = searchEntries(text);
-  state.elements.status.textContent = word('hits', viewCount(view));
-  showView(view);
+  const count = viewCount(view);
+  state.elements.status.textContent = word('hits', state.loaded ? count : count + '+');
+  return view;
+}
+
+// Once every entry is in: the same folder or search again, its sizes, totals and unlisted folders
+// now known, in the order chosen.
+function refreshView() {
+  const old = state.view;
+  if (!old) return;
+  const text = state.elements.search.value;
+  let view;
+  if (old.search && text) {
+    view = searchView(text);
+  } else if (!old.search) {
+    renderFolderStatus(old.folder);
+    view = folderView(old.folder);
+  } else {
+    return;  // the box emptied: its timer shows the folder
+  }
+  view.sorted = old.sorted;
+  if (!view.search || view.sorted) view.order = null;
+  showView(view, true);
 }
 
 // ---- CSV export of the view shown (RFC 4180) --------------------------------------------
@@ -605,7 +738,7 @@ function viewCsv(view) {
 }
 
 function exportCsv() {
-  if (!state.view) return;
+  if (!state.view || !state.loaded) return;
   const blob = new Blob(['\ufeff' + viewCsv(state.view)], { type: 'text/csv;charset=utf-8' });
   const link = element('a');
   link.href = URL.createObjectURL(blob);
@@ -620,19 +753,14 @@ function exportCsv() {
 
 function start() {
   state.facts = readJsonBlock('qm-facts');
-  state.end = readJsonBlock('qm-end');
   state.words = state.facts.words;
   state.columns = state.facts.columns;
   state.fields = state.columns.filter((key) => key !== 'size');
   state.linkBase = linkBase();
   document.title = word('title') + ' - ' + state.facts.folder;
-  readFolders();
-  sumTotals();
   buildLayout();
-  if (!state.folders.length) return;
-  state.elements.tree.append(treeItem(state.folders[0]));
-  showFolder(state.folders[0]);
-  performance.mark('qm-first-folder-shown');  // for measurements: the time from navigation
+  document.getElementById('qm-page').setAttribute('aria-busy', 'true');
+  startLoading();
 }
 
 start();

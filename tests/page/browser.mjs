@@ -11,7 +11,8 @@ export async function startBrowser() {
   });
 }
 
-export async function openPage(browser, url) {
+// waitUntil: 'load' (the whole page read), or 'commit' for a page still arriving.
+export async function openPage(browser, url, waitUntil = 'load') {
   const context = await browser.newContext({ acceptDownloads: true, viewport: { width: 1280, height: 800 } });
   const page = await context.newPage();
   const found = [];
@@ -22,6 +23,6 @@ export async function openPage(browser, url) {
     const target = request.url();
     if (target !== url && !target.startsWith('blob:')) found.push('request: ' + target);
   });
-  await page.goto(url);
+  await page.goto(url, { waitUntil });
   return { page, problems: () => found.slice() };
 }

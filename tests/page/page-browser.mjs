@@ -4,6 +4,7 @@
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
+import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -67,7 +68,7 @@ async function shownPaths(page) {
 async function checkPage(browser, file, expected, utf8) {
   const { page, problems } = await openPage(browser, pathToFileURL(file).href);
   const label = utf8 ? 'UTF-8' : 'code page';
-  await page.waitForSelector('.qm-rows [data-path]');
+  await page.waitForSelector('#qm-page:not([aria-busy])');  // every entry in
 
   // The listed folder's entries, every name exact (markup, quotes, signs, kanji: text only).
   const top = [KANJI_FOLDER, 'big', 'odd', 'readme.txt', SCRIPT_NAME, QUOTED_NAME, SIGNS_NAME, LINE_NAME];
@@ -121,6 +122,53 @@ async function checkPage(browser, file, expected, utf8) {
   await page.close();
 }
 
+// The page served up to a point inside its second data block, the rest held until asked for.
+async function serveHeld(file) {
+  const bytes = fs.readFileSync(file);
+  const opener = Buffer.from('class="qm-data">');
+  const cut = bytes.indexOf(opener, bytes.indexOf(opener) + 1) + opener.length + 10;
+  let release;
+  const held = new Promise((resolve) => { release = resolve; });
+  const server = http.createServer(async (request, response) => {
+    response.writeHead(request.url === '/page.html' ? 200 : 404, { 'Content-Type': 'text/html' });
+    if (request.url !== '/page.html') return response.end();
+    response.write(bytes.subarray(0, cut));
+    await held;
+    response.end(bytes.subarray(cut));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { url: `http://127.0.0.1:${server.address().port}/page.html`, release, close: () => server.close() };
+}
+
+// While the rest is still arriving the listed folder shows, its totals and folder sizes unknown
+// rather than partial, export waits and a search counts what is in; once all is in, the search
+// is run again and the totals are the whole tree's.
+async function checkArriving(browser, file, expected) {
+  const served = await serveHeld(file);
+  try {
+    const { page, problems } = await openPage(browser, served.url, 'commit');
+    await page.waitForSelector(rowOf('readme.txt'));
+    assert.equal(await page.$eval('#qm-page', (e) => e.getAttribute('aria-busy')), 'true');
+    assert.equal(await page.$$eval('[data-total-bytes]', (found) => found.length), 0);
+    assert.equal(await page.$eval(rowOf('big') + ' .qm-size', (cell) => cell.textContent), '');
+    assert.ok(await page.$eval('.qm-export', (button) => button.disabled));
+    await page.fill('input[type=search]', 'NEEDLE*');
+    await page.waitForFunction(() => document.querySelector('.qm-status').textContent.startsWith('0+'));
+    served.release();
+    await page.waitForSelector('#qm-page:not([aria-busy])');
+    await page.waitForSelector(rowOf(`${KANJI_FOLDER}\\deep\\${NEEDLE}`));
+    assert.ok((await page.$eval('.qm-status', (e) => e.textContent)).startsWith('1'));
+    await page.fill('input[type=search]', '');
+    const totals = await page.waitForSelector('[data-total-bytes]');
+    assert.equal(await totals.evaluate((e) => e.dataset.totalBytes), String(expected.bytes));
+    assert.equal(await page.$eval(rowOf('big') + ' .qm-size', (cell) => cell.textContent), '4.0 GB');
+    assert.deepEqual(problems(), []);
+    await page.close();
+  } finally {
+    served.close();
+  }
+}
+
 async function main() {
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'qm-page-'));
   const tree = path.join(work, 'tree');
@@ -137,6 +185,8 @@ async function main() {
       await checkPage(browser, output, expected, utf8);
       console.log(`page_browser: ${utf8 ? 'UTF-8' : 'code page'} page passed`);
     }
+    await checkArriving(browser, path.join(work, 'utf8.html'), expected);
+    console.log('page_browser: page shown while arriving passed');
   } finally {
     await browser.close();
     fs.rmSync(work, { recursive: true, force: true });
