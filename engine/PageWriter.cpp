@@ -1,5 +1,6 @@
 #include "engine/PageWriter.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -9,10 +10,12 @@
 
 namespace {
 
-// The data goes in pieces of about this size, each parsed by itself (JSON.parse of one giant
-// text would hold it and its result at once), one at a time while the browser reads the rest.
-// The listed folder's record is a piece of its own, so that it shows as soon as it is read.
+// The data goes in pieces of at most about this size, each parsed by itself (JSON.parse of one
+// giant text would hold it and its result at once), one at a time while the browser reads the
+// rest. The listed folder's record is a piece of its own and the pieces after it grow from
+// small, so that the first folders show as soon as they are read.
 const size_t kChunkBytes = 1u << 20;
+const size_t kFirstChunkBytes = 64u << 10;
 // What could not be read is named in the page up to this many; the count is whole.
 const size_t kUnreadShown = 1000;
 
@@ -194,12 +197,12 @@ void PageWriter::WriteFolder() {
     if (options.productVersion) productVersions_.AppendTo(record_);
     record_ += ']';
     chunkBytes_ += record_.size();
-    if (chunkBytes_ >= kChunkBytes || !listedWritten_) {
+    if (chunkBytes_ >= chunkLimit_) {
         record_ += "]</script>";
         chunkOpen_ = false;
+        chunkLimit_ = chunkLimit_ ? std::min(chunkLimit_ * 2, kChunkBytes) : kFirstChunkBytes;
     }
     file_.WriteLine(record_.data(), record_.size());
-    listedWritten_ = true;
     for (Column* column : {&names_, &sizes_, &dates_, &attributes_, &crcs_, &versions_, &productVersions_})
         column->Clear();
     folderFolders_ = 0;

@@ -63,5 +63,5 @@ private:
     std::string record_;  // one folder's record
     size_t chunkBytes_ = 0;
     bool chunkOpen_ = false;
-    bool listedWritten_ = false;  // the listed folder's record, which ends the first piece
+    size_t chunkLimit_ = 0;  // the open piece's size; 0: the listed folder's record alone
 };

@@ -28,7 +28,9 @@ const state = {
 // it, one per turn between the parser's own work: the listed folder shows from the first block
 // and the page answers while the rest arrives. Totals are summed as folders arrive, and shown
 // only once the last one is in.
-const loading = { queue: [], scheduled: false, parsed: false, grown: new Set(), observer: null, turns: null };
+const loading = {
+  queue: [], scheduled: false, parsed: false, grown: new Set(), observer: null, turns: null, marked: false,
+};
 
 function readJsonBlock(id) {
   const element = document.getElementById(id);
@@ -146,19 +148,29 @@ function startLoading() {
 }
 
 // What the folders just taken change in sight: the listed folder first, then the tree's
-// twisties and open groups, and a folder asked for before it had arrived.
+// twisties and open groups, the folder shown when folders it did not list arrived (the folder
+// names not asked for), and a folder asked for before it had arrived.
 function showArrived() {
   const root = state.folders[0];
   if (!state.shown && root) {
     state.elements.tree.append(treeItem(root));
     if (state.elements.search.value) state.shown = root;  // a search typed meanwhile stays
     else showFolder(root);
-    performance.mark('qm-first-folder-shown');  // for measurements: the time from navigation
   }
   for (const folder of loading.grown) growTreeItem(folder);
   loading.grown.clear();
+  const view = state.view;
+  if (view && !view.search && viewCount(view) < view.folder.names.length + view.folder.unlisted.length) refreshView();
   const awaited = state.byPath.get(state.awaited);
   if (awaited) showFolder(awaited);
+  markFirstRows();
+}
+
+// For measurements: the time from navigation to the listed folder's rows (or its being empty).
+function markFirstRows() {
+  if (loading.marked || !state.view || (viewCount(state.view) === 0 && !state.loaded)) return;
+  loading.marked = true;
+  performance.mark('qm-first-folder-shown');
 }
 
 function finishLoading() {
@@ -174,6 +186,7 @@ function finishLoading() {
   state.elements.exporter.disabled = false;
   document.getElementById('qm-page').removeAttribute('aria-busy');
   refreshView();
+  markFirstRows();
   performance.mark('qm-all-loaded');
 }
 
@@ -536,7 +549,7 @@ function renderRows() {
   const first = Math.max(0, Math.round(ratio * Math.max(0, count - inSight + 1)));
   rows.textContent = '';
   if (count === 0) {
-    rows.append(element('div', 'qm-empty', word('empty')));
+    if (state.loaded) rows.append(element('div', 'qm-empty', word('empty')));  // else rows may come
     return;
   }
   const columns = shownColumns(view);
