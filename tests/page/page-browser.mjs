@@ -126,7 +126,9 @@ async function checkPage(browser, file, expected, utf8) {
 async function serveHeld(file) {
   const bytes = fs.readFileSync(file);
   const opener = Buffer.from('class="qm-data">');
-  const cut = bytes.indexOf(opener, bytes.indexOf(opener) + 1) + opener.length + 10;
+  const second = bytes.indexOf(opener, bytes.indexOf(opener) + 1);
+  assert.ok(second > 0, 'the listed folder in a data block of its own');
+  const cut = second + opener.length + 10;
   let release;
   const held = new Promise((resolve) => { release = resolve; });
   const server = http.createServer(async (request, response) => {
