@@ -14,7 +14,7 @@ namespace {
 // giant text would hold it and its result at once), one at a time while the browser reads the
 // rest. The listed folder's record is a piece of its own and the pieces after it grow from
 // small, so that the first folders show as soon as they are read.
-const size_t kChunkBytes = 1u << 20;
+const size_t kChunkBytes = 256u << 10;  // one piece takes the browser some 10 ms to read
 const size_t kFirstChunkBytes = 64u << 10;
 // What could not be read is named in the page up to this many; the count is whole.
 const size_t kUnreadShown = 1000;
