@@ -1,6 +1,7 @@
-// The browsable page: reads the listing's data from the page's JSON blocks, then shows a folder
-// tree, the chosen folder's entries and one search over every entry. Only the rows in sight
-// exist in the document. Plain script, no framework; every text is set as text, never as markup.
+// The browsable page: reads the listing's data from the page's JSON blocks as the browser reads
+// them, and shows a folder tree, the chosen folder's entries and one search over every entry.
+// Only the rows in sight exist in the document. Plain script, no framework; every text is set as
+// text, never as markup.
 'use strict';
 
 const ROW_HEIGHT = 22;
