@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "BestSeconds.h"
+#include "BenchMeasures.h"
 #include "content/Crc32.h"
 #include "content/FileChecksum.h"
 
@@ -46,14 +46,7 @@ std::string CrcOfFile(bool (*way)(HANDLE, uint64_t, ContentDigests&, const StopS
 
 int main(int argc, char** argv) {
     const size_t fileMiB = argc > 1 ? std::strtoul(argv[1], nullptr, 10) / 64 * 64 : 1024;
-    std::vector<unsigned char> buffer(256u << 20);
-    uint32_t x = 2463534242u;  // xorshift32
-    for (unsigned char& b : buffer) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<unsigned char>(x);
-    }
+    std::vector<unsigned char> buffer = PseudoRandomBytes(256u << 20);
     const uint64_t bytes = buffer.size();
     const std::vector<Crc32Method>& methods = Crc32Methods();
     std::printf("Fast method: %s\n\n", methods.front().name);

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "BestSeconds.h"
+#include "BenchMeasures.h"
 #include "content/ContentDigests.h"
 #include "content/Crc32.h"
 #include "content/Md5.h"
@@ -117,14 +117,7 @@ void ListingAgainstChecking(size_t files) {
 
 int main(int argc, char** argv) {
     const size_t files = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 20000;
-    std::vector<unsigned char> data(256u << 20);
-    uint32_t x = 2463534242u;  // xorshift32
-    for (unsigned char& b : data) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<unsigned char>(x);
-    }
+    const std::vector<unsigned char> data = PseudoRandomBytes(256u << 20);
     InMemory(data);
     OnePass(data);
     if (files) ListingAgainstChecking(files);
