@@ -4,6 +4,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <vector>
 
 #include "content/FileChecksum.h"
@@ -165,9 +166,15 @@ ChecksumCheck::ChecksumCheck(const std::wstring& sumsPath, const StopSignal& sto
 CheckResult ChecksumCheck::Load() {
     const std::wstring full = FullPath(sumsPath_);
     std::string bytes;
-    if (full.empty() || !ReadWholeFile(full, bytes)) return CheckResult::SumsUnreadable;
-    folder_ = full.substr(0, full.find_last_of(L'\\') + 1);
-    lines_ = ParseChecksumLines(bytes, full);
+    try {
+        if (full.empty() || !ReadWholeFile(full, bytes)) return CheckResult::SumsUnreadable;
+        folder_ = full.substr(0, full.find_last_of(L'\\') + 1);
+        lines_ = ParseChecksumLines(bytes, full);
+    } catch (const std::bad_alloc&) {
+        // A checksum file too large for the memory left is one that cannot be read.
+        lines_ = ChecksumLines();
+        return CheckResult::SumsUnreadable;
+    }
     return lines_.entries.empty() ? CheckResult::NoChecksumLine : CheckResult::Complete;
 }
 
