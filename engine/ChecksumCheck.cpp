@@ -1,8 +1,10 @@
 #include "engine/ChecksumCheck.h"
 
 #include <condition_variable>
+#include <exception>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <vector>
 
 #include "content/FileChecksum.h"
@@ -101,7 +103,8 @@ public:
     bool Await(size_t index, Pending& result) {
         std::unique_lock<std::mutex> lock(mutex_);
         if (next_ == index) ReadNext(lock);
-        changed_.wait(lock, [&] { return results_[index].done || check_.stop_; });
+        changed_.wait(lock, [&] { return results_[index].done || check_.stop_ || failure_; });
+        if (failure_ && !results_[index].done) std::rethrow_exception(failure_);
         result = results_[index];
         return result.done && !result.stopped;
     }
@@ -117,6 +120,16 @@ public:
     void Quit() {
         {
             std::lock_guard<std::mutex> lock(mutex_);
+            quit_ = true;
+        }
+        changed_.notify_all();
+    }
+
+    // What a reader thread threw: the entry it read never comes, and Await throws it again.
+    void Fail(std::exception_ptr failure) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (!failure_) failure_ = std::move(failure);
             quit_ = true;
         }
         changed_.notify_all();
@@ -144,6 +157,7 @@ private:
     size_t next_ = 0;
     size_t reported_ = 0;
     bool quit_ = false;
+    std::exception_ptr failure_;
 };
 
 ChecksumCheck::ChecksumCheck(const std::wstring& sumsPath, const StopSignal& stop, unsigned readers)
@@ -152,9 +166,15 @@ ChecksumCheck::ChecksumCheck(const std::wstring& sumsPath, const StopSignal& sto
 CheckResult ChecksumCheck::Load() {
     const std::wstring full = FullPath(sumsPath_);
     std::string bytes;
-    if (full.empty() || !ReadWholeFile(full, bytes)) return CheckResult::SumsUnreadable;
-    folder_ = full.substr(0, full.find_last_of(L'\\') + 1);
-    lines_ = ParseChecksumLines(bytes, full);
+    try {
+        if (full.empty() || !ReadWholeFile(full, bytes)) return CheckResult::SumsUnreadable;
+        folder_ = full.substr(0, full.find_last_of(L'\\') + 1);
+        lines_ = ParseChecksumLines(bytes, full);
+    } catch (const std::bad_alloc&) {
+        // A checksum file too large for the memory left is one that cannot be read.
+        lines_ = ChecksumLines();
+        return CheckResult::SumsUnreadable;
+    }
     return lines_.entries.empty() ? CheckResult::NoChecksumLine : CheckResult::Complete;
 }
 
@@ -199,19 +219,27 @@ CheckResult ChecksumCheck::Run(const Report& report) {
     std::vector<std::unique_ptr<WorkerThread>> threads;
     for (unsigned i = 0; i < readers_; ++i) {
         threads.push_back(std::make_unique<WorkerThread>());
-        if (!threads.back()->Start([&reads] { reads.Work(); })) break;
+        if (!threads.back()->Start([&reads] { reads.Work(); },
+                                   [&reads](std::exception_ptr failure) { reads.Fail(std::move(failure)); }))
+            break;
     }
     CheckResult result = CheckResult::Complete;
-    for (size_t i = 0; i < count && result == CheckResult::Complete; ++i) {
-        Pending done;
-        if (!reads.Await(i, done)) {
-            result = CheckResult::Stopped;
-            break;
+    try {
+        for (size_t i = 0; i < count && result == CheckResult::Complete; ++i) {
+            Pending done;
+            if (!reads.Await(i, done)) {
+                result = CheckResult::Stopped;
+                break;
+            }
+            ++CounterOf(done.outcome);
+            if (!report(lines_.entries[i], done.outcome, done.error)) result = CheckResult::WriteFailed;
+            checked_ = i + 1;
+            reads.Reported(i + 1);
         }
-        ++CounterOf(done.outcome);
-        if (!report(lines_.entries[i], done.outcome, done.error)) result = CheckResult::WriteFailed;
-        checked_ = i + 1;
-        reads.Reported(i + 1);
+    } catch (...) {
+        // Memory running out (here or on a reader thread) ends the check as a failed write:
+        // the report stops where it stands, and no line claims what was not checked.
+        result = CheckResult::WriteFailed;
     }
     reads.Quit();
     threads.clear();

@@ -22,7 +22,7 @@ enum class CheckResult {
     SumsUnreadable,  // the checksum file cannot be read
     NoChecksumLine,  // it has no well-formed line
     CannotCreate,    // the report cannot be created
-    WriteFailed,     // writing the report failed
+    WriteFailed,     // writing the report failed, or memory ran out
     Stopped,
 };
 

@@ -32,6 +32,23 @@ bool IsAbsolutePath(const std::string& line) {
     return line.size() >= 3 && line[1] == ':' && line[2] == '\\';
 }
 
+// Whether a line's path has the form the run writes: absolute or relative, and in URL form
+// ("/" between names) or not ("\"). No name holds "/", nor "\" outside a double-byte
+// character; a relative path of one name has neither and fits both forms.
+bool HasRunsPathForm(const std::string& line, const ListingOptions& options, const TextEncoding& encoding) {
+    if (IsAbsolutePath(line) != (options.pathType == PathType::Absolute)) return false;
+    bool slash = false, backslash = false;
+    for (const char* p = line.c_str(); *p && *p != '\t';) {
+        const char* next = encoding.Next(p);
+        if (next - p == 1) {
+            slash = slash || *p == '/';
+            backslash = backslash || *p == '\\';
+        }
+        p = next;
+    }
+    return options.url ? !backslash : !slash;
+}
+
 // What the order of two neighbouring lines says, by the rule the listing was sorted by.
 bool InOrder(const std::string& previous, const std::string& line, const TextEncoding& encoding) {
     return encoding.Compare(previous.c_str(), line.c_str()) <= 0;
@@ -46,7 +63,6 @@ RunResult CheckEarlierListing(EarlierListing& earlier, const ListingOptions& opt
     for (bool column : {options.size, options.date, options.attributes, options.checksum, options.sha256}) fixedColumns += column;
     size_t mostColumns = fixedColumns;
     for (bool column : {options.fileVersion, options.productVersion}) mostColumns += column;
-    const bool absolute = options.pathType == PathType::Absolute;
     RunResult fit = RunResult::Complete;
     std::string line, previous;
     // The lines as written: the order is the listing's own encoding's.
@@ -56,7 +72,7 @@ RunResult CheckEarlierListing(EarlierListing& earlier, const ListingOptions& opt
         if (line.find('\0') != std::string::npos) fit = RunResult::EarlierNotText;
         else if (IsTemplateLine(line)) fit = RunResult::EarlierTemplate;
         else if (columns < fixedColumns || columns > mostColumns) fit = RunResult::EarlierOtherColumns;
-        else if (IsAbsolutePath(line) != absolute) fit = RunResult::EarlierOtherPaths;
+        else if (!HasRunsPathForm(line, options, order)) fit = RunResult::EarlierOtherPaths;
         else if (!previous.empty() && !InOrder(previous, line, order)) fit = RunResult::EarlierOutOfOrder;
         previous.swap(line);
     }

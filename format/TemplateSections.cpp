@@ -22,6 +22,7 @@ const ColumnSection kColumnSections[] = {
     {"?ATTRIBUTE", &ListingOptions::attributes},
     {"?CRC", &ListingOptions::checksum},
     {"?CRC16", &ListingOptions::checksum},
+    {"?SHA256", &ListingOptions::sha256},
     {"?VERSION", &ListingOptions::fileVersion},
     {"?PRODUCTVERSION", &ListingOptions::productVersion},
 };

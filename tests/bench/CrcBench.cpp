@@ -4,32 +4,16 @@
 // cached 1 GiB file (size in MiB as the optional first argument), also by each of its two
 // ways of reading. Prints GB/s (10^9 bytes per second); the best of several rounds.
 #include <windows.h>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "BenchMeasures.h"
 #include "content/Crc32.h"
 #include "content/FileChecksum.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <typename Work>
-double BestSeconds(int rounds, Work work) {
-    double best = 1e30;
-    for (int i = 0; i < rounds; ++i) {
-        const Clock::time_point start = Clock::now();
-        work();
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (seconds < best) best = seconds;
-    }
-    return best;
-}
-
-double Rate(double bytes, double seconds) { return bytes / seconds / 1e9; }
 
 bool WriteTestFile(const std::string& path, const std::vector<unsigned char>& chunk, size_t mib) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -62,15 +46,8 @@ std::string CrcOfFile(bool (*way)(HANDLE, uint64_t, ContentDigests&, const StopS
 
 int main(int argc, char** argv) {
     const size_t fileMiB = argc > 1 ? std::strtoul(argv[1], nullptr, 10) / 64 * 64 : 1024;
-    std::vector<unsigned char> buffer(256u << 20);
-    uint32_t x = 2463534242u;  // xorshift32
-    for (unsigned char& b : buffer) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<unsigned char>(x);
-    }
-    const double bytes = static_cast<double>(buffer.size());
+    std::vector<unsigned char> buffer = PseudoRandomBytes(256u << 20);
+    const uint64_t bytes = buffer.size();
     const std::vector<Crc32Method>& methods = Crc32Methods();
     std::printf("Fast method: %s\n\n", methods.front().name);
     std::printf("%-30s %12s %12s  %s\n", "GB/s", "256 MiB", "256 KiB", "CRC");
@@ -116,7 +93,7 @@ int main(int argc, char** argv) {
     const uint64_t size = static_cast<uint64_t>(fileMiB) << 20;
     std::printf("\nCached %zu MiB file                   GB/s  CRC\n", fileMiB);
     const auto report = [&](const char* what, double seconds) {
-        std::printf("%-30s %12.2f  %s\n", what, Rate(static_cast<double>(size), seconds),
+        std::printf("%-30s %12.2f  %s\n", what, Rate(size, seconds),
                     text.c_str());
     };
     report("FileChecksumText", BestSeconds(5, [&] { text = FileChecksumText(widePath); }));

@@ -8,12 +8,12 @@
 // Usage: digest_bench [FILES]. The best of several rounds.
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "BenchMeasures.h"
 #include "content/ContentDigests.h"
 #include "content/Crc32.h"
 #include "content/Md5.h"
@@ -26,22 +26,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 const size_t kBlock = 2u << 20;
-
-template <typename Work>
-double BestSeconds(int rounds, Work work) {
-    double best = 1e30;
-    for (int i = 0; i < rounds; ++i) {
-        const Clock::time_point start = Clock::now();
-        work();
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (seconds < best) best = seconds;
-    }
-    return best;
-}
-
-double Rate(size_t bytes, double seconds) { return static_cast<double>(bytes) / seconds / 1e9; }
 
 double DigestSeconds(BlockDigest (*make)(DigestBlocks), DigestBlocks blocks, const std::vector<unsigned char>& data) {
     return BestSeconds(3, [&] {
@@ -132,14 +117,7 @@ void ListingAgainstChecking(size_t files) {
 
 int main(int argc, char** argv) {
     const size_t files = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 20000;
-    std::vector<unsigned char> data(256u << 20);
-    uint32_t x = 2463534242u;  // xorshift32
-    for (unsigned char& b : data) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<unsigned char>(x);
-    }
+    const std::vector<unsigned char> data = PseudoRandomBytes(256u << 20);
     InMemory(data);
     OnePass(data);
     if (files) ListingAgainstChecking(files);

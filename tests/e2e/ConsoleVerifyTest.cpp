@@ -8,11 +8,13 @@
 #include <string>
 
 #include "ConsoleProgram.h"
+#include "ProgramWindows.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-const std::string kListing = "--case=none --path=relative --subfolders=1 --dirs=0 ";
+// Folders listed too: the ready checksum forms leave them out.
+const std::string kListing = "--case=none --path=relative --subfolders=1 --dirs=1 ";
 
 class ConsoleVerify : public ::testing::Test {
 protected:
@@ -83,6 +85,28 @@ TEST_F(ConsoleVerify, ChangedRemovedAndUnreadableFilesWithTheirExitCodes) {
     const ConsoleOutcome none = RunConsoleProgram("--verify=" + Quoted(bad) + " " + Quoted(folder / "none.txt"));
     EXPECT_EQ(8u, none.exitCode);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((folder / "none.txt").c_str()));
+}
+
+// Ctrl+C while a file is read: the report keeps what was checked, and the file given up is
+// neither failed nor unreadable.
+TEST_F(ConsoleVerify, CtrlCStopsWithTheLinesCheckedSoFar) {
+    ASSERT_TRUE(folder.WriteSparseFile("data\\huge.bin", 4LL << 40));  // minutes to read
+    const std::string zeros(64, '0');
+    const std::string sums = folder.WriteFile(
+        "data\\stop.sha256", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad *a.txt\r\n" + zeros +
+                                  " *huge.bin\r\n" + zeros + " *sub/b.txt\r\n");
+    const std::string report = folder / "report.txt";
+    ConsoleProgram program(Wide(BuiltConsoleProgramPath()), Wide("--verify=" + Quoted(sums) + " " + Quoted(report)),
+                           nullptr, true);
+    ASSERT_TRUE(program.Started());
+    // The report is created once the checksum file is read, as the checking begins.
+    ASSERT_TRUE(
+        WaitUntil([&] { return GetFileAttributesA(report.c_str()) != INVALID_FILE_ATTRIBUTES; }, kProgramWait));
+    ASSERT_TRUE(program.PressCtrlC());
+    EXPECT_EQ(5u, program.Finish());
+    EXPECT_NE(std::string::npos, program.Err().find("ユーザーの指示により停止しました")) << program.Err();
+    const std::string written = ReadWholeFile(report);
+    EXPECT_EQ(0u, std::string("OK\ta.txt\r\n").find(written)) << "a prefix of the lines checked: " << written;
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ namespace {
 // writes "ok" or what did not match. The arguments: kind, Python's name of the encoding, the
 // output and the expected paths (UTF-8, one a line).
 const char kChecker[] = R"PY(
-import csv, html, io, json, os, re, sys, urllib.parse, zlib
+import csv, hashlib, html, io, json, os, re, sys, urllib.parse, zlib
 kind, encoding, output, expected_file = sys.argv[1:5]
 expected = [line for line in open(expected_file, encoding='utf-8').read().split('\n') if line]
 utf8 = encoding == 'utf-8-sig'
@@ -52,12 +52,12 @@ elif kind == 'jsonl':
         found.append(entry['path'])
 elif kind == 'csv-columns':  # every column chosen, folders listed, names a spreadsheet would run
     rows = list(csv.reader(io.StringIO(data, newline='')))
-    assert rows[0] == ['path', 'name', 'size', 'date', 'attributes', 'crc32', 'file_version',
+    assert rows[0] == ['path', 'name', 'size', 'date', 'attributes', 'crc32', 'sha256', 'file_version',
                        'product_version'], rows[0]
-    assert all(len(row) == 8 for row in rows[1:-1]), rows
+    assert all(len(row) == 9 for row in rows[1:-1]), rows
     rows = {row[0]: row for row in rows[1:-1]}
-    assert rows['digits.txt'][5:] == ['CBF43926', '', ''], rows['digits.txt']
-    assert rows['C# notes'][5] == "'--------", rows['C# notes']  # a folder: no checksum
+    assert rows['digits.txt'][5:] == ['CBF43926', hashlib.sha256(b"123456789").hexdigest(), '', ''], rows['digits.txt']
+    assert rows['C# notes'][5:7] == ["'--------", "'" + '-' * 64], rows['C# notes']  # a folder: no checksums
     for name in ['=1+2.txt', '+1.txt', '-1.txt', '@SUM(A1).txt']:
         assert rows["'" + name][1] == "'" + name, rows["'" + name]
     found = [path for path in expected if path in rows]
@@ -68,7 +68,9 @@ elif kind == 'jsonl-columns':
         folder = os.path.isdir(unix(entry['path']))
         assert entry['type'] == ('folder' if folder else 'file'), entry
         assert isinstance(entry['size'], int) and entry['file_version'] == '', entry
-        assert entry['crc32'] == ('--------' if folder else '%08X' % (zlib.crc32(open(unix(entry['path']), 'rb').read()))), entry
+        content = b'' if folder else open(unix(entry['path']), 'rb').read()
+        assert entry['crc32'] == ('--------' if folder else '%08X' % zlib.crc32(content)), entry
+        assert entry['sha256'] == ('-' * 64 if folder else hashlib.sha256(content).hexdigest()), entry
         found.append(entry['path'])
     found = [path for path in found if path in expected]
 else:
@@ -160,7 +162,7 @@ std::map<std::string, std::string> Checksums(const std::string& text, char separ
 
 TEST_F(ReadyTemplates, CsvAndJsonLinesFollowTheChosenColumnsAndKeepFormulasText) {
     for (const wchar_t* name : {L"=1+2.txt", L"+1.txt", L"-1.txt", L"@SUM(A1).txt"}) folder.WriteFile(L"data\\" + std::wstring(name), "");
-    const std::string columns = " --dirs=1 --crc=1 --version=1 --product-version=1";
+    const std::string columns = " --dirs=1 --crc=1 --sha256=1 --version=1 --product-version=1";
     EXPECT_EQ("ok\n", Check("csv-columns", "utf-8-sig", List("columns.csv", "--template=csv --utf8=1" + columns)));
     EXPECT_EQ("ok\n", Check("jsonl-columns", "cp932", List("columns.jsonl", "--template=jsonl" + columns)));
     // Unchosen, the columns are not there at all.

@@ -51,7 +51,8 @@ TEST(TemplateDialog, ShowsTheTextsAndOkCopiesTheEditsBack) {
 
 TEST(TemplateDialog, AReadyTemplateFillsTheTextsWhichOkKeeps) {
     const char* const kCsvHeader =
-        "path,name,size,date,attributes%?CRC%,crc32%?%%?VERSION%,file_version%?%%?PRODUCTVERSION%,product_version%?%";
+        "path,name,size,date,attributes%?CRC%,crc32%?%%?SHA256%,sha256%?%%?VERSION%,file_version%?%%?PRODUCTVERSION%,"
+        "product_version%?%";
     TempFolder folder;
     ScriptedMainDialog dialog(folder);
     dialog.Run([&](ScriptedMainDialog& d) {
@@ -70,8 +71,8 @@ TEST(TemplateDialog, AReadyTemplateFillsTheTextsWhichOkKeeps) {
         EXPECT_TRUE(driver.Finished());
         EXPECT_EQ(d.options.headerText, kCsvHeader);
         EXPECT_EQ(d.options.repeatText,
-                  "%PATH:sheet%,%FILE:sheet%,%SIZE%,%DATE%,%ATTRIBUTE:csv%%?CRC%,%CRC:sheet%%?%%?VERSION%,%VERSION:csv%%?%"
-                  "%?PRODUCTVERSION%,%PRODUCTVERSION:csv%%?%");
+                  "%PATH:sheet%,%FILE:sheet%,%SIZE%,%DATE%,%ATTRIBUTE:csv%%?CRC%,%CRC:sheet%%?%%?SHA256%,%SHA256:sheet%%?%"
+                  "%?VERSION%,%VERSION:csv%%?%%?PRODUCTVERSION%,%PRODUCTVERSION:csv%%?%");
         EXPECT_EQ(d.options.footerText, "");
     });
 }

@@ -168,6 +168,9 @@ TEST_F(ListingComparison, BrokenEarlierListingsAreRefusedSayingWhy) {
     url.pathType = PathType::Absolute;
     ASSERT_EQ(RunResult::Complete, RunListing(url).result);
     ASSERT_EQ(0u, ReadWholeFile(tree / "url.txt").rfind("file://", 0));
+    ListingOptions relativeUrl = Options("list", "url-relative.txt", false);
+    relativeUrl.url = true;
+    ASSERT_EQ(RunResult::Complete, RunListing(relativeUrl).result);
 
     const struct {
         const char* earlier;
@@ -176,11 +179,17 @@ TEST_F(ListingComparison, BrokenEarlierListingsAreRefusedSayingWhy) {
                  {"nul.txt", RunResult::EarlierNotText},
                  {"utf16.txt", RunResult::EarlierUtf16},
                  {"long.txt", RunResult::EarlierLineTooLong},
-                 {"url.txt", RunResult::EarlierOtherPaths}};
+                 {"url.txt", RunResult::EarlierOtherPaths},
+                 {"url-relative.txt", RunResult::EarlierOtherPaths}};
     for (const auto& c : cases) {
         EXPECT_EQ(c.refusal, Compare(Options("list", "report.txt", false), c.earlier).result) << c.earlier;
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((tree / "report.txt").c_str())) << c.earlier;
     }
+    // A plain listing against a relative run in URL form, and that form's own listing, whose
+    // "\x5C" in a kanji is no separator.
+    relativeUrl.outputPath = Wide(tree / "report.txt");
+    EXPECT_EQ(RunResult::EarlierOtherPaths, Compare(relativeUrl, "earlier.txt").result);
+    EXPECT_EQ(RunResult::Complete, Compare(relativeUrl, "url-relative.txt").result);
     // The same listing in upper case fits an absolute run of the same form.
     url.upperCase = true;
     url.outputPath = Wide(tree / "url-upper.txt");

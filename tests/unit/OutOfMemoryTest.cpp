@@ -10,6 +10,8 @@
 #include <new>
 
 #include "cli/ConsoleListing.h"
+#include "content/ReadPause.h"
+#include "engine/ChecksumReport.h"
 #include "engine/ReadSeams.h"
 #include "engine/ListingRun.h"
 #include "engine/SortedLineStore.h"
@@ -69,6 +71,39 @@ TEST(OutOfMemory, AReaderThreadsFailureEndsTheRunAsAFailedWrite) {
         EXPECT_EQ(RunResult::WriteFailed, run.Result()) << "checksum " << checksum;
         EXPECT_EQ("", ReadWholeFile(tree / "out.txt")) << "created, and nothing written yet";
     }
+}
+
+// The same for a check of a checksum file: its reader threads read the files.
+TEST(OutOfMemory, AChecksumReaderThreadsFailureEndsTheCheckAsAFailedWrite) {
+    TempFolder tree;
+    std::string sums;
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) {
+        tree.WriteFile(name, "abc");
+        sums += "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad *" + std::string(name) + "\r\n";
+    }
+    tree.WriteFile("list.sha256", sums);
+    static DWORD checkThread;
+    static std::mutex mutex;
+    static std::condition_variable changed;
+    static bool thrown;
+    checkThread = GetCurrentThreadId();
+    thrown = false;
+    SetSizeTakenForTests([] {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (GetCurrentThreadId() != checkThread) {
+            thrown = true;
+            changed.notify_all();
+            throw std::bad_alloc();
+        }
+        changed.wait(lock, [] { return thrown; });
+    });
+    StopSignal stop;
+    ChecksumCheck check(Wide(tree / "list.sha256"), stop, 2);
+    const CheckResult result = WriteCheckReport(check, Wide(tree / "report.txt"), nullptr, false);
+    SetSizeTakenForTests(nullptr);
+    EXPECT_TRUE(thrown);
+    EXPECT_EQ(CheckResult::WriteFailed, result);
+    EXPECT_EQ(std::string::npos, ReadWholeFile(tree / "report.txt").find("d.txt")) << "no line for what was not read";
 }
 
 }  // namespace
